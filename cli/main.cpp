@@ -1,0 +1,51 @@
+// quorvane-fx: the headless renderer over the picture engine.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "cli/Commands.h"
+#include "gfx/Error.h"
+
+namespace {
+
+struct Command {
+  const char *name;
+  const char *usage;
+  int (*run)(const qv::cli::Args &);
+};
+
+const Command kCommands[] = {
+    {"convert", "convert IN OUT            decode a BMP or JPEG, write BMP or JPEG by OUT's extension",
+     qv::cli::ConvertCommand},
+};
+
+void PrintUsage(std::FILE *to) {
+  std::fprintf(to, "usage: quorvane-fx COMMAND ...\n");
+  for (const Command &c : kCommands) std::fprintf(to, "  quorvane-fx %s\n", c.usage);
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
+    PrintUsage(argc < 2 ? stderr : stdout);
+    return argc < 2 ? 2 : 0;
+  }
+  const std::string name = argv[1];
+  const qv::cli::Args args(argv + 2, argv + argc);
+  for (const Command &c : kCommands) {
+    if (name != c.name) continue;
+    try {
+      return c.run(args);
+    } catch (const std::bad_alloc &) {
+      std::fprintf(stderr, "quorvane-fx: out of memory\n");
+    } catch (const std::exception &e) {
+      std::fprintf(stderr, "quorvane-fx: %s\n", e.what());
+    }
+    return 1;
+  }
+  std::fprintf(stderr, "quorvane-fx: unknown command '%s'\n", name.c_str());
+  PrintUsage(stderr);
+  return 2;
+}

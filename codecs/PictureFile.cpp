@@ -1,0 +1,2 @@
+#include "codecs/Codecs.h"
+// Being written.

@@ -1,0 +1,171 @@
+#include "gfx/Bitmap.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+#include "gfx/Error.h"
+
+namespace qv {
+
+void CheckPictureSize(std::int64_t width, std::int64_t height) {
+  if (width < 0 || height < 0) throw Error("Bitmap image is not valid");
+  if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
+    throw MakeError("Picture is too large (%lld x %lld pixels); the limit is %lld megapixels",
+                    static_cast<long long>(width), static_cast<long long>(height),
+                    static_cast<long long>(kMaxPixels / 1'000'000));
+}
+
+Bitmap::Bitmap(int width, int height) {
+  Allocate(width, height);
+  if (ByteCount()) std::memset(pixels_.get(), 0, ByteCount());
+}
+
+Bitmap::Bitmap(const Bitmap &other) {
+  Allocate(other.width_, other.height_);
+  if (ByteCount()) std::memcpy(pixels_.get(), other.pixels_.get(), ByteCount());
+}
+
+Bitmap::Bitmap(Bitmap &&other) noexcept
+    : width_(other.width_), height_(other.height_), pixels_(std::move(other.pixels_)),
+      brush_(other.brush_) {
+  other.width_ = other.height_ = 0;
+}
+
+Bitmap &Bitmap::operator=(const Bitmap &other) {
+  if (this == &other) return *this;
+  if (ByteCount() != other.ByteCount() || !pixels_)
+    Allocate(other.width_, other.height_);
+  width_ = other.width_;
+  height_ = other.height_;
+  if (ByteCount()) std::memcpy(pixels_.get(), other.pixels_.get(), ByteCount());
+  return *this;
+}
+
+Bitmap &Bitmap::operator=(Bitmap &&other) noexcept {
+  if (this == &other) return *this;
+  width_ = other.width_;
+  height_ = other.height_;
+  pixels_ = std::move(other.pixels_);
+  other.width_ = other.height_ = 0;
+  return *this;
+}
+
+void Bitmap::Allocate(int width, int height) {
+  CheckPictureSize(width, height);
+  const std::size_t bytes = std::size_t(width) * 3 * std::size_t(height);
+  // Never hand out a null row pointer, even for an empty bitmap.
+  pixels_.reset(new std::uint8_t[std::max<std::size_t>(bytes, 1)]);
+  width_ = width;
+  height_ = height;
+}
+
+void Bitmap::Recreate(int width, int height) {
+  if (width == width_ && height == height_ && pixels_) return;
+  if (std::size_t(width) * 3 * std::size_t(height) == ByteCount() && pixels_) {
+    CheckPictureSize(width, height);
+    width_ = width;
+    height_ = height;
+    return;
+  }
+  Allocate(width, height);
+}
+
+void Bitmap::SetSize(int width, int height) {
+  if (width == width_ && height == height_ && pixels_) return;
+  Bitmap resized(width, height);
+  const int keepRows = std::min(height, height_);
+  const std::size_t keepBytes = std::size_t(std::min(width, width_)) * 3;
+  for (int y = 0; y < keepRows; ++y)
+    std::memcpy(resized.ScanLine(y), ScanLine(y), keepBytes);
+  width_ = width;
+  height_ = height;
+  pixels_ = std::move(resized.pixels_);
+}
+
+TColor Bitmap::Pixel(int x, int y) const {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clBlack;
+  const std::uint8_t *p = ScanLine(y) + 3 * x;
+  return RGBColor(p[2], p[1], p[0]);
+}
+
+void Bitmap::SetPixel(int x, int y, TColor color) {
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return;
+  std::uint8_t *p = ScanLine(y) + 3 * x;
+  p[0] = BlueOf(color);
+  p[1] = GreenOf(color);
+  p[2] = RedOf(color);
+}
+
+void Bitmap::FillRect(const Rect &rect) {
+  const int left = std::max(rect.Left, 0), right = std::min(rect.Right, width_);
+  const int top = std::max(rect.Top, 0), bottom = std::min(rect.Bottom, height_);
+  if (left >= right || top >= bottom) return;
+  const std::uint8_t b = BlueOf(brush_), g = GreenOf(brush_), r = RedOf(brush_);
+  // Build one filled row, then copy it to every other row.
+  std::uint8_t *first = ScanLine(top) + 3 * left;
+  const std::size_t bytes = std::size_t(right - left) * 3;
+  for (std::size_t i = 0; i < bytes; i += 3) {
+    first[i] = b;
+    first[i + 1] = g;
+    first[i + 2] = r;
+  }
+  for (int y = top + 1; y < bottom; ++y) std::memcpy(ScanLine(y) + 3 * left, first, bytes);
+}
+
+void Bitmap::StretchDraw(const Rect &rect, const Bitmap &source) {
+  const int dw = rect.Width(), dh = rect.Height();
+  if (dw <= 0 || dh <= 0 || source.Empty()) return;
+  const int left = std::max(rect.Left, 0), right = std::min(rect.Right, width_);
+  const int top = std::max(rect.Top, 0), bottom = std::min(rect.Bottom, height_);
+  if (left >= right || top >= bottom) return;
+  if (&source == this) {
+    const Bitmap copy(source);
+    StretchDraw(rect, copy);
+    return;
+  }
+  // Target pixel i of the rectangle takes source pixel floor((i + 0.5) * sw / dw),
+  // the centre-sampling rule; the column map is computed once per call.
+  const std::int64_t sw = source.width_, sh = source.height_;
+  std::vector<std::uint32_t> columnOffset(std::size_t(right - left));
+  for (int x = left; x < right; ++x) {
+    const std::int64_t i = x - rect.Left;
+    columnOffset[std::size_t(x - left)] = std::uint32_t(((2 * i + 1) * sw / (2 * dw)) * 3);
+  }
+  const std::uint8_t *lastRow = nullptr;
+  std::uint8_t *lastOut = nullptr;
+  for (int y = top; y < bottom; ++y) {
+    const std::int64_t j = y - rect.Top;
+    const std::uint8_t *in = source.ScanLine(int((2 * j + 1) * sh / (2 * dh)));
+    std::uint8_t *out = ScanLine(y) + 3 * left;
+    if (in == lastRow) {  // enlarging repeats rows: copy the finished one
+      std::memcpy(out, lastOut, std::size_t(right - left) * 3);
+      continue;
+    }
+    for (std::size_t k = 0; k < columnOffset.size(); ++k) {
+      const std::uint8_t *p = in + columnOffset[k];
+      out[3 * k] = p[0];
+      out[3 * k + 1] = p[1];
+      out[3 * k + 2] = p[2];
+    }
+    lastRow = in;
+    lastOut = out;
+  }
+}
+
+void Bitmap::Draw(int x, int y, const Bitmap &source) {
+  if (&source == this) return;  // a copy onto itself at any offset is not used
+  const int left = std::max(x, 0), right = std::min<std::int64_t>(std::int64_t(x) + source.width_, width_);
+  const int top = std::max(y, 0), bottom = std::min<std::int64_t>(std::int64_t(y) + source.height_, height_);
+  if (left >= right || top >= bottom) return;
+  const std::size_t bytes = std::size_t(right - left) * 3;
+  for (int row = top; row < bottom; ++row)
+    std::memcpy(ScanLine(row) + 3 * left, source.ScanLine(row - y) + 3 * (left - x), bytes);
+}
+
+bool Bitmap::SamePixels(const Bitmap &other) const {
+  return width_ == other.width_ && height_ == other.height_ &&
+         (ByteCount() == 0 || std::memcmp(pixels_.get(), other.pixels_.get(), ByteCount()) == 0);
+}
+
+}  // namespace qv

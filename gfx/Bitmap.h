@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+#include "gfx/Color.h"
+
+namespace qv {
+
+// The largest picture the program holds: 120 megapixels, and no side above
+// 65535 pixels. A picture of that size takes 360 MB per bitmap; the editor
+// keeps four or five of them at once, which a desktop machine can afford.
+inline constexpr std::int64_t kMaxPixels = 120'000'000;
+inline constexpr int kMaxSide = 65535;
+
+// Throws the "too large" Error when width x height is beyond the limits
+// above, or "Bitmap image is not valid" for a negative side. Decoders call
+// it before they allocate anything.
+void CheckPictureSize(std::int64_t width, std::int64_t height);
+
+struct Rect {
+  int Left = 0, Top = 0, Right = 0, Bottom = 0;
+  int Width() const { return Right - Left; }
+  int Height() const { return Bottom - Top; }
+};
+
+// A 24-bit picture: rows top-down, each pixel blue, green, red, rows packed
+// without padding (a row is exactly 3 x Width bytes). It also carries the
+// little of a drawing surface that the kernels use: a brush colour, filling,
+// stretching and plain copying.
+class Bitmap {
+public:
+  Bitmap() = default;
+  Bitmap(int width, int height);  // zero-filled (black)
+  // Copying gives the size and the pixels; the brush starts white as on any
+  // new bitmap.
+  Bitmap(const Bitmap &other);
+  Bitmap(Bitmap &&other) noexcept;
+  // Assignment takes the other's size and pixels but keeps this bitmap's
+  // brush, like assigning one framework bitmap to another.
+  Bitmap &operator=(const Bitmap &other);
+  Bitmap &operator=(Bitmap &&other) noexcept;
+  ~Bitmap() = default;
+
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  bool Empty() const { return width_ == 0 || height_ == 0; }
+  std::size_t RowBytes() const { return std::size_t(width_) * 3; }
+  std::size_t ByteCount() const { return RowBytes() * std::size_t(height_); }
+
+  std::uint8_t *ScanLine(int row) { return pixels_.get() + std::size_t(row) * RowBytes(); }
+  const std::uint8_t *ScanLine(int row) const {
+    return pixels_.get() + std::size_t(row) * RowBytes();
+  }
+  std::uint8_t *Bits() { return pixels_.get(); }
+  const std::uint8_t *Bits() const { return pixels_.get(); }
+
+  // Resizing keeps the pixels of the area both sizes share; new pixels are
+  // black. Width first, then height, as the kernels set them.
+  void SetWidth(int width) { SetSize(width, height_); }
+  void SetHeight(int height) { SetSize(width_, height); }
+  void SetSize(int width, int height);
+  // New size with unspecified pixels, for code that overwrites every byte.
+  void Recreate(int width, int height);
+
+  TColor Pixel(int x, int y) const;
+  void SetPixel(int x, int y, TColor color);
+
+  // The brush is white until the first fill; a fill leaves its colour as the
+  // brush colour, which is what a later fill uses when none is chosen.
+  TColor BrushColor() const { return brush_; }
+  void SetBrushColor(TColor color) { brush_ = color; }
+  void FillRect(const Rect &rect);  // clipped to the bitmap
+  void Fill() { FillRect({0, 0, width_, height_}); }
+
+  // Draws the whole of source scaled into rect (nearest neighbour: pixels
+  // are picked, never averaged), covering every pixel of rect that lies in
+  // this bitmap.
+  void StretchDraw(const Rect &rect, const Bitmap &source);
+  // Copies source unchanged with its top-left corner at (x, y), clipped.
+  void Draw(int x, int y, const Bitmap &source);
+
+  bool SamePixels(const Bitmap &other) const;
+
+private:
+  void Allocate(int width, int height);
+
+  int width_ = 0;
+  int height_ = 0;
+  std::unique_ptr<std::uint8_t[]> pixels_;
+  TColor brush_ = clWhite;
+};
+
+}  // namespace qv
