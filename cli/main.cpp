@@ -16,7 +16,8 @@ struct Command {
 };
 
 const Command kCommands[] = {
-    {"convert", "convert IN OUT            decode a BMP or JPEG, write BMP or JPEG by OUT's extension",
+    {"convert",
+     "convert IN OUT            decode a BMP or JPEG, write BMP or JPEG by OUT's extension",
      qv::cli::ConvertCommand},
 };
 

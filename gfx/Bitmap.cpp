@@ -27,15 +27,16 @@ Bitmap::Bitmap(const Bitmap &other) {
 }
 
 Bitmap::Bitmap(Bitmap &&other) noexcept
-    : width_(other.width_), height_(other.height_), pixels_(std::move(other.pixels_)),
+    : width_(other.width_),
+      height_(other.height_),
+      pixels_(std::move(other.pixels_)),
       brush_(other.brush_) {
   other.width_ = other.height_ = 0;
 }
 
 Bitmap &Bitmap::operator=(const Bitmap &other) {
   if (this == &other) return *this;
-  if (ByteCount() != other.ByteCount() || !pixels_)
-    Allocate(other.width_, other.height_);
+  if (ByteCount() != other.ByteCount() || !pixels_) Allocate(other.width_, other.height_);
   width_ = other.width_;
   height_ = other.height_;
   if (ByteCount()) std::memcpy(pixels_.get(), other.pixels_.get(), ByteCount());
@@ -76,8 +77,7 @@ void Bitmap::SetSize(int width, int height) {
   Bitmap resized(width, height);
   const int keepRows = std::min(height, height_);
   const std::size_t keepBytes = std::size_t(std::min(width, width_)) * 3;
-  for (int y = 0; y < keepRows; ++y)
-    std::memcpy(resized.ScanLine(y), ScanLine(y), keepBytes);
+  for (int y = 0; y < keepRows; ++y) std::memcpy(resized.ScanLine(y), ScanLine(y), keepBytes);
   width_ = width;
   height_ = height;
   pixels_ = std::move(resized.pixels_);
@@ -155,8 +155,10 @@ void Bitmap::StretchDraw(const Rect &rect, const Bitmap &source) {
 
 void Bitmap::Draw(int x, int y, const Bitmap &source) {
   if (&source == this) return;  // a copy onto itself at any offset is not used
-  const int left = std::max(x, 0), right = std::min<std::int64_t>(std::int64_t(x) + source.width_, width_);
-  const int top = std::max(y, 0), bottom = std::min<std::int64_t>(std::int64_t(y) + source.height_, height_);
+  const int left = std::max(x, 0),
+            right = std::min<std::int64_t>(std::int64_t(x) + source.width_, width_);
+  const int top = std::max(y, 0),
+            bottom = std::min<std::int64_t>(std::int64_t(y) + source.height_, height_);
   if (left >= right || top >= bottom) return;
   const std::size_t bytes = std::size_t(right - left) * 3;
   for (int row = top; row < bottom; ++row)

@@ -30,7 +30,7 @@ struct Rect {
 // little of a drawing surface that the kernels use: a brush colour, filling,
 // stretching and plain copying.
 class Bitmap {
-public:
+ public:
   Bitmap() = default;
   Bitmap(int width, int height);  // zero-filled (black)
   // Copying gives the size and the pixels; the brush starts white as on any
@@ -83,7 +83,7 @@ public:
 
   bool SamePixels(const Bitmap &other) const;
 
-private:
+ private:
   void Allocate(int width, int height);
 
   int width_ = 0;

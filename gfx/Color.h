@@ -14,9 +14,15 @@ inline constexpr TColor clRed = 0x0000FF;
 inline constexpr TColor clLime = 0x00FF00;
 inline constexpr TColor clYellow = 0x00FFFF;
 
-constexpr std::uint8_t RedOf(TColor c) { return c & 0xFF; }
-constexpr std::uint8_t GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-constexpr std::uint8_t BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+constexpr std::uint8_t RedOf(TColor c) {
+  return c & 0xFF;
+}
+constexpr std::uint8_t GreenOf(TColor c) {
+  return (c >> 8) & 0xFF;
+}
+constexpr std::uint8_t BlueOf(TColor c) {
+  return (c >> 16) & 0xFF;
+}
 constexpr TColor RGBColor(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
   return TColor(r) | TColor(g) << 8 | TColor(b) << 16;
 }

@@ -15,11 +15,17 @@ constexpr int BlendDodge(int a, int b) {
   return q <= 255 ? q : 255;
 }
 
-constexpr int BlendScreen(int a, int b) { return 255 - (((255 - a) * (255 - b)) >> 8); }
+constexpr int BlendScreen(int a, int b) {
+  return 255 - (((255 - a) * (255 - b)) >> 8);
+}
 
-constexpr int BlendLighten(int a, int b) { return b >= a ? b : a; }
+constexpr int BlendLighten(int a, int b) {
+  return b >= a ? b : a;
+}
 
-constexpr int BlendDarken(int a, int b) { return b <= a ? b : a; }
+constexpr int BlendDarken(int a, int b) {
+  return b <= a ? b : a;
+}
 
 constexpr int BlendHardLight(int a, int b) {
   return b < 128 ? (a * b) >> 7 : 255 - (((255 - b) * (255 - a)) >> 7);
@@ -37,12 +43,26 @@ constexpr int BlendOverlay(int a, int b) {
 
 // Blends as template arguments, so a pass is compiled once per blend with
 // the blend inlined into its inner loop.
-struct Dodge { static constexpr int Apply(int a, int b) { return BlendDodge(a, b); } };
-struct Screen { static constexpr int Apply(int a, int b) { return BlendScreen(a, b); } };
-struct Lighten { static constexpr int Apply(int a, int b) { return BlendLighten(a, b); } };
-struct Darken { static constexpr int Apply(int a, int b) { return BlendDarken(a, b); } };
-struct HardLight { static constexpr int Apply(int a, int b) { return BlendHardLight(a, b); } };
-struct Burn { static constexpr int Apply(int a, int b) { return BlendBurn(a, b); } };
-struct Overlay { static constexpr int Apply(int a, int b) { return BlendOverlay(a, b); } };
+struct Dodge {
+  static constexpr int Apply(int a, int b) { return BlendDodge(a, b); }
+};
+struct Screen {
+  static constexpr int Apply(int a, int b) { return BlendScreen(a, b); }
+};
+struct Lighten {
+  static constexpr int Apply(int a, int b) { return BlendLighten(a, b); }
+};
+struct Darken {
+  static constexpr int Apply(int a, int b) { return BlendDarken(a, b); }
+};
+struct HardLight {
+  static constexpr int Apply(int a, int b) { return BlendHardLight(a, b); }
+};
+struct Burn {
+  static constexpr int Apply(int a, int b) { return BlendBurn(a, b); }
+};
+struct Overlay {
+  static constexpr int Apply(int a, int b) { return BlendOverlay(a, b); }
+};
 
 }  // namespace qv

@@ -1,6 +1,5 @@
 #include "kernels/BlendByLuminance.h"
 
-#include <cfenv>
 #include <cmath>
 #include <cstddef>
 
@@ -31,7 +30,8 @@ void BlendByLuminance(Bitmap &dest, const Bitmap &source, const Bitmap &mask) {
     const std::uint8_t *m = mask.ScanLine(r);
     for (int x = 0; x < width; ++x, d += 3, s += 3, m += 3) {
       const int l = MaskLuminance(m[0], m[1], m[2]);
-      for (int c = 0; c < 3; ++c) d[c] = static_cast<std::uint8_t>((s[c] * l + d[c] * (255 - l)) / 255);
+      for (int c = 0; c < 3; ++c)
+        d[c] = static_cast<std::uint8_t>((s[c] * l + d[c] * (255 - l)) / 255);
     }
   }
 }

@@ -1,0 +1,73 @@
+#include "bench/BenchMain.h"
+
+#include <cstdio>
+#include <cstring>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qv::bench {
+
+Bitmap NoisePicture(int width, int height, unsigned seed) {
+  Bitmap b(width, height);
+  std::uint32_t s = seed * 2654435761u + 1;
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t *row = b.ScanLine(y);
+    for (std::size_t i = 0; i < b.RowBytes(); ++i) {
+      s ^= s << 13;
+      s ^= s >> 17;
+      s ^= s << 5;
+      row[i] = std::uint8_t(s >> 24);
+    }
+  }
+  return b;
+}
+
+namespace {
+
+void BM_Memcpy(benchmark::State &state) {
+  const Bitmap source = NoisePicture(kWidth, kHeight, 1);
+  Bitmap target(kWidth, kHeight);
+  for (auto _ : state) {
+    std::memcpy(target.Bits(), source.Bits(), source.ByteCount());
+    benchmark::DoNotOptimize(target.Bits());
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(source.ByteCount()));
+}
+BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Remembers each case's real time so that the ratios can be printed after
+// the usual table.
+class RatioReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run> &runs) override {
+    for (const Run &run : runs)
+      if (run.run_type == Run::RT_Iteration)
+        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+  void PrintRatios() const {
+    const auto copy = times_.find("BM_Memcpy/real_time");
+    if (copy == times_.end()) return;
+    std::printf("\n%-50s %12s\n", "case (time relative to memcpy of the same bytes)", "ratio");
+    for (const auto &[name, time] : times_)
+      std::printf("%-50s %12.2f\n", name.c_str(), time / copy->second);
+  }
+
+ private:
+  std::map<std::string, double> times_;
+};
+
+}  // namespace
+}  // namespace qv::bench
+
+int main(int argc, char **argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  qv::bench::RatioReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,56 @@
+// Blend passes on a 4000 x 3000 picture.
+
+#include "bench/BenchMain.h"
+#include "kernels/BlendByLuminance.h"
+#include "kernels/ChannelPass.h"
+#include "kernels/Greyscale.h"
+
+namespace qv::bench {
+namespace {
+
+template <class F>
+void BM_ChannelPass(benchmark::State &state) {
+  const Bitmap picture = NoisePicture(kWidth, kHeight, 1);
+  Bitmap map = NoisePicture(kWidth, kHeight, 2);
+  for (auto _ : state) {
+    ChannelPass<F>(map, picture, map, map);
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(map.ByteCount()));
+}
+BENCHMARK(BM_ChannelPass<Screen>)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChannelPass<Overlay>)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChannelPass<HardLight>)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChannelPass<Lighten>)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChannelPass<Darken>)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChannelPass<Dodge>)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ChannelPass<Burn>)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_Greyscale(benchmark::State &state) {
+  const Bitmap picture = NoisePicture(kWidth, kHeight, 1);
+  Bitmap work(kWidth, kHeight);
+  for (auto _ : state) {
+    state.PauseTiming();
+    work = picture;
+    state.ResumeTiming();
+    Greyscale(work);
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(work.ByteCount()));
+}
+BENCHMARK(BM_Greyscale)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_BlendByLuminance(benchmark::State &state) {
+  const Bitmap source = NoisePicture(kWidth, kHeight, 1);
+  const Bitmap mask = NoisePicture(kWidth, kHeight, 3);
+  Bitmap dest = NoisePicture(kWidth, kHeight, 2);
+  for (auto _ : state) {
+    BlendByLuminance(dest, source, mask);
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(dest.ByteCount()));
+}
+BENCHMARK(BM_BlendByLuminance)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace qv::bench
