@@ -12,14 +12,24 @@ namespace qv {
 // program always has.
 int MaskLuminanceExtended(std::uint8_t blue, std::uint8_t green, std::uint8_t red);
 
+// 1 when the extended luminance of a colour whose 30 R + 59 G + 11 B ends in
+// 50 rounds up, 0 when it rounds down; read from a table of those colours
+// that is built on first use.
+int NearHalfRoundsUp(std::uint8_t blue, std::uint8_t green, std::uint8_t red);
+
 // The same value by integer arithmetic: 30 R + 59 G + 11 B lies at least
 // 0.01 away from a half unless it ends in 50, and only those colours need
 // the extended computation. Equal to the reference for all 2^24 colours.
 inline int MaskLuminance(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
   const int k = 30 * red + 59 * green + 11 * blue;
-  const int whole = k / 100, rest = k % 100;
+  const int whole = k / 100, rest = k - whole * 100;
   if (rest != 50) return whole + (rest > 50);
-  return MaskLuminanceExtended(blue, green, red);
+  return whole + NearHalfRoundsUp(blue, green, red);
+}
+
+// x div 255 for every x a mix can reach (at most 255 * 255).
+inline std::uint8_t DivideBy255(std::uint16_t x) {
+  return static_cast<std::uint8_t>((x + 1 + (x >> 8)) >> 8);
 }
 
 // Mixes source into dest weighted by the mask's luminance:

@@ -15,8 +15,7 @@ namespace qv {
 template <class F>
 void ChannelPassRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
                     std::size_t bytes) {
-  for (std::size_t i = 0; i < bytes; ++i)
-    target[i] = static_cast<std::uint8_t>(F::Apply(x[i], y[i]));
+  for (std::size_t i = 0; i < bytes; ++i) target[i] = F::Lane(x[i], y[i]);
 }
 
 // Rows of the channel pass are independent, so they are shared out among the

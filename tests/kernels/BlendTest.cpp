@@ -56,6 +56,26 @@ TEST(Blend, PropertiesOverAllPairs) {
   }
 }
 
+template <class F>
+int LaneMismatches() {
+  int mismatches = 0;
+  for (int a = 0; a < 256; ++a)
+    for (int b = 0; b < 256; ++b)
+      mismatches += F::Lane(std::uint8_t(a), std::uint8_t(b)) != F::Apply(a, b);
+  return mismatches;
+}
+
+// The vectorisable forms used by the channel pass must be the same functions.
+TEST(Blend, LaneFormsEqualTheArithmeticForAllPairs) {
+  EXPECT_EQ(LaneMismatches<Dodge>(), 0);
+  EXPECT_EQ(LaneMismatches<Screen>(), 0);
+  EXPECT_EQ(LaneMismatches<Lighten>(), 0);
+  EXPECT_EQ(LaneMismatches<Darken>(), 0);
+  EXPECT_EQ(LaneMismatches<HardLight>(), 0);
+  EXPECT_EQ(LaneMismatches<Burn>(), 0);
+  EXPECT_EQ(LaneMismatches<Overlay>(), 0);
+}
+
 Bitmap Filled(int w, int h, TColor c) {
   Bitmap b(w, h);
   b.SetBrushColor(c);

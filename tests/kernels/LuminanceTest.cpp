@@ -26,6 +26,10 @@ TEST(MaskLuminance, FastRouteEqualsExtendedForAllColours) {
   EXPECT_EQ(mismatches, 0);
 }
 
+TEST(MaskLuminance, DivideBy255IsExactOverTheMixRange) {
+  for (int x = 0; x <= 255 * 255; ++x) ASSERT_EQ(DivideBy255(std::uint16_t(x)), x / 255) << x;
+}
+
 Bitmap Filled(int w, int h, TColor c) {
   Bitmap b(w, h);
   b.SetBrushColor(c);
