@@ -1,0 +1,63 @@
+#include "kernels/AssetStore.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "codecs/Codecs.h"
+
+namespace qv {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+char LowerAscii(char c) {
+  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+bool EqualCaseBlind(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return LowerAscii(x) == LowerAscii(y);
+         });
+}
+
+// The entry of dir spelled like part up to case, or part itself.
+std::string MatchEntry(const fs::path &dir, std::string_view part) {
+  std::error_code error;
+  if (fs::exists(dir / part, error)) return std::string(part);
+  std::string best;
+  for (fs::directory_iterator it(dir, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (EqualCaseBlind(name, part) && (best.empty() || name < best)) best = name;
+  }
+  return best.empty() ? std::string(part) : best;
+}
+
+}  // namespace
+
+std::string FindCaseBlind(const std::string &base, std::initializer_list<std::string_view> parts) {
+  fs::path path(base);
+  for (std::string_view part : parts) path /= MatchEntry(path, part);
+  return path.string();
+}
+
+std::string AssetPath(const KernelEnv &env, std::string_view folder, std::string_view name) {
+  const std::string file = std::string(name) + ".ssl";
+  return FindCaseBlind(env.AppDir, {"pic", folder, file});
+}
+
+void LoadAsset(const std::string &fileName, Bitmap &bitmap) {
+  Bytes data = ReadFileBytes(fileName);
+  if (data.size() < kAssetHead.size()) data.resize(kAssetHead.size());
+  std::copy(kAssetHead.begin(), kAssetHead.end(), data.begin());
+  bitmap = DecodeJpeg(data);
+}
+
+Bitmap LoadAsset(const KernelEnv &env, std::string_view folder, std::string_view name) {
+  Bitmap asset;
+  LoadAsset(AssetPath(env, folder, name), asset);
+  return asset;
+}
+
+}  // namespace qv
