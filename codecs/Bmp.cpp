@@ -1,2 +1,0 @@
-#include "codecs/Codecs.h"
-// Being written.

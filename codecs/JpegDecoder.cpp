@@ -1,0 +1,125 @@
+// JPEG decoding through libjpeg, with the limits that keep a hostile file
+// from costing more than the picture it declares.
+
+#include <cstring>
+#include <vector>
+
+#include "codecs/Codecs.h"
+#include "codecs/JpegErrorManager.h"
+#include "gfx/Error.h"
+
+namespace qv {
+
+namespace {
+
+// Real progressive pictures use about ten scans; thousands of tiny scans
+// only serve to keep the decoder busy for minutes.
+constexpr int kMaxScans = 1000;
+
+// libjpeg's whole-image buffers may hold the declared picture's DCT
+// coefficients (128 bytes per 8x8 block of each component) plus this much
+// for tables and row buffers. Anything beyond that is refused by libjpeg
+// ("Backing store not supported") instead of being allocated.
+constexpr long kJpegWorkingMemory = 64L << 20;
+
+constexpr int kRowsPerRead = 16;
+
+struct Decompressor {
+  jpeg_decompress_struct cinfo;
+  JpegErrorManager errors;
+  jpeg_progress_mgr progress;
+  bool created = false;
+
+  Decompressor() {
+    std::memset(&cinfo, 0, sizeof cinfo);
+    std::memset(&progress, 0, sizeof progress);
+    cinfo.err = InstallJpegErrorManager(errors);
+  }
+  ~Decompressor() {
+    if (created) jpeg_destroy_decompress(&cinfo);
+  }
+  Decompressor(const Decompressor &) = delete;
+  Decompressor &operator=(const Decompressor &) = delete;
+};
+
+void LimitScans(j_common_ptr common) {
+  auto *cinfo = reinterpret_cast<j_decompress_ptr>(common);
+  if (cinfo->input_scan_number > kMaxScans)
+    AbortJpeg(common, "JPEG picture has too many scans (more than 1000)");
+}
+
+long CoefficientBytes(const jpeg_decompress_struct &cinfo) {
+  long total = 0;
+  for (int c = 0; c < cinfo.num_components; ++c) {
+    const jpeg_component_info &comp = cinfo.comp_info[c];
+    const long h = comp.h_samp_factor, v = comp.v_samp_factor;
+    const long columns = (long(comp.width_in_blocks) + h - 1) / h * h;
+    const long rows = (long(comp.height_in_blocks) + v - 1) / v * v;
+    total += columns * rows * long(sizeof(JBLOCK));
+  }
+  return total;
+}
+
+std::uint8_t Mix(unsigned a, unsigned b) {
+  return std::uint8_t((a * b + 127) / 255);
+}
+
+// CMYK rows to BGR. Adobe's files store the inks inverted (255 = no ink),
+// which is what nearly every CMYK JPEG is; the others store plain ink.
+void CmykToBgr(const std::uint8_t *cmyk, std::uint8_t *bgr, int width, bool inverted) {
+  for (int x = 0; x < width; ++x, cmyk += 4, bgr += 3) {
+    unsigned c = cmyk[0], m = cmyk[1], y = cmyk[2], k = cmyk[3];
+    if (!inverted) c = 255 - c, m = 255 - m, y = 255 - y, k = 255 - k;
+    bgr[0] = Mix(y, k);
+    bgr[1] = Mix(m, k);
+    bgr[2] = Mix(c, k);
+  }
+}
+
+}  // namespace
+
+Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
+  Decompressor d;
+  jpeg_decompress_struct *cinfo = &d.cinfo;
+  RunJpeg(d.errors, [&] {
+    jpeg_create_decompress(cinfo);
+    d.created = true;
+    jpeg_mem_src(cinfo, data.data(), static_cast<unsigned long>(data.size()));
+    jpeg_read_header(cinfo, TRUE);
+  });
+
+  CheckPictureSize(cinfo->image_width, cinfo->image_height);
+  const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
+  const bool inverted = cinfo->saw_Adobe_marker;
+  cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  cinfo->mem->max_memory_to_use = CoefficientBytes(*cinfo) + kJpegWorkingMemory;
+  d.progress.progress_monitor = LimitScans;
+  cinfo->progress = &d.progress;
+
+  RunJpeg(d.errors, [&] { jpeg_start_decompress(cinfo); });
+  const int width = int(cinfo->output_width), height = int(cinfo->output_height);
+  Bitmap picture;
+  picture.Recreate(width, height);
+  std::vector<std::uint8_t> cmykRow(cmyk ? std::size_t(width) * 4 : 0);
+
+  RunJpeg(d.errors, [&] {
+    JSAMPROW rows[kRowsPerRead];
+    while (cinfo->output_scanline < cinfo->output_height) {
+      const int first = int(cinfo->output_scanline);
+      if (cmyk) {
+        rows[0] = cmykRow.data();
+        if (jpeg_read_scanlines(cinfo, rows, 1) != 1) break;
+        CmykToBgr(cmykRow.data(), picture.ScanLine(first), width, inverted);
+        continue;
+      }
+      const int count = height - first < kRowsPerRead ? height - first : kRowsPerRead;
+      for (int i = 0; i < count; ++i) rows[i] = picture.ScanLine(first + i);
+      if (jpeg_read_scanlines(cinfo, rows, JDIMENSION(count)) == 0) break;
+    }
+    // Stopping short makes finish report the missing rows as an error.
+    jpeg_finish_decompress(cinfo);
+  });
+  return picture;
+}
+
+}  // namespace qv
