@@ -19,6 +19,12 @@ const Command kCommands[] = {
     {"convert",
      "convert IN OUT            decode a BMP or JPEG, write BMP or JPEG by OUT's extension",
      qv::cli::ConvertCommand},
+    {"render", "render CATEGORY N IN OUT  render effect N (1-10) of CATEGORY at full size (--help)",
+     qv::cli::RenderCommand},
+    {"thumbs", "thumbs CATEGORY IN OUTDIR write the ten 105x105 thumbnails as OUTDIR/N.jpg (--help)",
+     qv::cli::ThumbsCommand},
+    {"list", "list                      the effect categories: id, name, caption, asset folder",
+     qv::cli::ListCommand},
 };
 
 void PrintUsage(std::FILE *to) {

@@ -12,6 +12,8 @@ namespace qv {
 
 inline constexpr int kCategoryCount = 16;
 inline constexpr int kThumbnailCount = 10;
+// Thumbnails are rendered on the picture squeezed to this square.
+inline constexpr int kThumbnailSide = 105;
 
 // How the category fills the strip.
 enum class StripKind {

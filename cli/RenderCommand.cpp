@@ -1,0 +1,188 @@
+// render, thumbs and list: the effects of the editor, without the editor.
+
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "cli/Commands.h"
+#include "codecs/Codecs.h"
+#include "kernels/Categories.h"
+#include "kernels/KernelEnv.h"
+#include "kernels/Recipes.h"
+#include "kernels/ScriptedColorPrompt.h"
+
+namespace qv::cli {
+
+namespace {
+
+constexpr const char *kOptionsHelp =
+    "options:\n"
+    "  --assets DIR      look for the artwork in DIR/pic instead of beside the program\n"
+    "  --color RRGGBB    answer the next colour question with this colour (hex, red\n"
+    "                    first), as \"Change Color\" does; repeat it for later questions\n"
+    "  --cancel-color    answer the next colour question with \"cancelled\"\n"
+    "  Once the answers given run out, the last one is given again. Without any of\n"
+    "  them no colour is asked for and every effect uses its own colours.\n"
+    "CATEGORY is a name or an id from 'quorvane-fx list'; N is 1 to 10.\n";
+
+constexpr const char *kRenderHelp =
+    "usage: quorvane-fx render CATEGORY N IN OUT [options]\n"
+    "Renders effect N of CATEGORY on the picture IN at full size and writes OUT,\n"
+    "as BMP or JPEG by its extension.\n";
+
+constexpr const char *kThumbsHelp =
+    "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
+    "Squeezes IN to 105 x 105 pixels and writes the ten thumbnails of CATEGORY as\n"
+    "OUTDIR/1.jpg to OUTDIR/10.jpg (OUTDIR/1.bmp ... with --bmp), creating OUTDIR.\n";
+
+struct Options {
+  std::string assets;
+  ScriptedColorPrompt prompt;
+  bool prompted = false;  // a colour answer was given
+  bool bmp = false;
+  bool help = false;
+  Args positional;
+};
+
+std::optional<TColor> ParseHexColor(const std::string &text) {
+  const std::string digits = !text.empty() && text[0] == '#' ? text.substr(1) : text;
+  if (digits.size() != 6) return std::nullopt;
+  unsigned value = 0;
+  for (char c : digits) {
+    const int d = c >= '0' && c <= '9'   ? c - '0'
+                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : -1;
+    if (d < 0) return std::nullopt;
+    value = value << 4 | unsigned(d);
+  }
+  return RGBColor(std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value));
+}
+
+// Prints what is wrong and returns nullopt for a bad command line.
+std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
+  Options options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string &arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--help" || arg == "-h") {
+      options.help = true;
+    } else if (arg == "--assets" && hasValue) {
+      options.assets = args[++i];
+    } else if (arg == "--color" && hasValue) {
+      const auto color = ParseHexColor(args[++i]);
+      if (!color) {
+        std::fprintf(stderr, "quorvane-fx: '%s' is no colour; write it as RRGGBB\n",
+                     args[i].c_str());
+        return std::nullopt;
+      }
+      options.prompt.Add(color);
+      options.prompted = true;
+    } else if (arg == "--cancel-color") {
+      options.prompt.Add(std::nullopt);
+      options.prompted = true;
+    } else if (arg == "--bmp" && allowBmp) {
+      options.bmp = true;
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      std::fprintf(stderr, "quorvane-fx: unknown or incomplete option '%s'\n", arg.c_str());
+      return std::nullopt;
+    } else {
+      options.positional.push_back(arg);
+    }
+  }
+  return options;
+}
+
+KernelEnv EnvFor(Options &options) {
+  KernelEnv env = DefaultKernelEnv();
+  if (!options.assets.empty()) env.AppDir = options.assets;
+  if (options.prompted) env.Prompt = &options.prompt;
+  return env;
+}
+
+const Category *CategoryArg(const std::string &text) {
+  const Category *category = FindCategory(text);
+  if (!category)
+    std::fprintf(stderr, "quorvane-fx: unknown category '%s' (see 'quorvane-fx list')\n",
+                 text.c_str());
+  return category;
+}
+
+std::optional<int> NumberArg(const std::string &text) {
+  int n = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9' || n > kThumbnailCount) {
+      n = 0;
+      break;
+    }
+    n = n * 10 + (c - '0');
+  }
+  if (n >= 1 && n <= kThumbnailCount) return n;
+  std::fprintf(stderr, "quorvane-fx: the effect number must be 1 to %d, not '%s'\n",
+               kThumbnailCount, text.c_str());
+  return std::nullopt;
+}
+
+int Usage(const char *help, bool asked) {
+  std::fputs(help, asked ? stdout : stderr);
+  std::fputs(kOptionsHelp, asked ? stdout : stderr);
+  return asked ? 0 : 2;
+}
+
+}  // namespace
+
+int RenderCommand(const Args &args) {
+  auto options = ParseOptions(args, false);
+  if (!options) return 2;
+  if (options->help || options->positional.size() != 4) return Usage(kRenderHelp, options->help);
+  const Args &p = options->positional;
+  const Category *category = CategoryArg(p[0]);
+  const auto n = NumberArg(p[1]);
+  if (!category || !n) return 2;
+
+  const Bitmap picture = ReadPicture(p[2]);
+  Bitmap result;
+  RenderRecipe(category->Id, *n, picture, result, EnvFor(*options), RenderSize::FullSize);
+  WritePicture(p[3], result);
+  return 0;
+}
+
+int ThumbsCommand(const Args &args) {
+  auto options = ParseOptions(args, true);
+  if (!options) return 2;
+  if (options->help || options->positional.size() != 3) return Usage(kThumbsHelp, options->help);
+  const Args &p = options->positional;
+  const Category *category = CategoryArg(p[0]);
+  if (!category) return 2;
+
+  const Bitmap picture = ReadPicture(p[1]);
+  Bitmap thumb;
+  thumb.Recreate(kThumbnailSide, kThumbnailSide);
+  thumb.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, picture);
+
+  const std::filesystem::path folder(p[2]);
+  std::filesystem::create_directories(folder);
+  const KernelEnv env = EnvFor(*options);
+  // One result bitmap for all ten, as in the editor's strip.
+  Bitmap result;
+  for (int n = 1; n <= kThumbnailCount; ++n) {
+    RenderRecipe(category->Id, n, thumb, result, env, RenderSize::Thumbnail);
+    const std::string name = std::to_string(n) + (options->bmp ? ".bmp" : ".jpg");
+    WritePicture((folder / name).string(), result);
+  }
+  return 0;
+}
+
+int ListCommand(const Args &args) {
+  if (!args.empty()) {
+    std::fprintf(stderr, "usage: quorvane-fx list\n");
+    return 2;
+  }
+  std::printf("%-3s %-9s %-9s %s\n", "id", "name", "caption", "asset folder");
+  for (const Category &c : Categories())
+    std::printf("%-3d %-9s %-9s %s\n", c.Id, c.Name, c.Caption, c.Folder ? c.FullSizeFolder : "-");
+  return 0;
+}
+
+}  // namespace qv::cli
