@@ -1,0 +1,42 @@
+#include "app/PictureOpenDialog.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QImageReader>
+#include <QLabel>
+
+namespace qv {
+
+namespace {
+constexpr int kPreviewSide = 160;
+}
+
+PictureOpenDialog::PictureOpenDialog(QWidget *parent) : QFileDialog(parent) {
+  setOption(QFileDialog::DontUseNativeDialog);
+  setFileMode(QFileDialog::ExistingFile);
+  setAcceptMode(QFileDialog::AcceptOpen);
+
+  preview_ = new QLabel(this);
+  preview_->setObjectName(QStringLiteral("PicturePreview"));
+  preview_->setFixedSize(kPreviewSide, kPreviewSide);
+  preview_->setAlignment(Qt::AlignCenter);
+  preview_->setFrameShape(QFrame::StyledPanel);
+  if (auto *grid = qobject_cast<QGridLayout *>(layout()))
+    grid->addWidget(preview_, 1, grid->columnCount(), grid->rowCount() - 1, 1);
+  connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::ShowPreview);
+}
+
+void PictureOpenDialog::ShowPreview(const QString &path) {
+  preview_->clear();
+  if (!QFileInfo(path).isFile()) return;
+  // A preview only: Qt's reader decodes a reduced picture quickly, even of a
+  // large JPEG. Opening the file goes through the program's own decoders.
+  QImageReader reader(path);
+  const QSize size = reader.size();
+  if (size.isValid())
+    reader.setScaledSize(size.scaled(kPreviewSide - 4, kPreviewSide - 4, Qt::KeepAspectRatio));
+  const QImage image = reader.read();
+  if (!image.isNull()) preview_->setPixmap(QPixmap::fromImage(image));
+}
+
+}  // namespace qv

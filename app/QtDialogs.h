@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QStringList>
+
+#include "app/Dialogs.h"
+
+namespace qv {
+
+// The dialogs of a running editor.
+class QtDialogs : public Dialogs {
+ public:
+  std::optional<QString> OpenPicture(QWidget *parent, const QString &filter) override;
+  std::optional<QString> SavePicture(QWidget *parent, const QString &filter,
+                                     int &filterIndex) override;
+  std::optional<TColor> PickColor(QWidget *parent, TColor initial) override;
+  void ShowMessage(QWidget *parent, const QString &text) override;
+  bool ConfirmReplace(QWidget *parent, const QString &path) override;
+  void OpenDocument(const QString &path) override;
+};
+
+// "desc|patterns|desc|patterns" as Qt's name filters, "desc (patterns)".
+QStringList NameFilters(const QString &filter);
+
+}  // namespace qv

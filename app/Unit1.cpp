@@ -1,0 +1,358 @@
+#include "app/Unit1.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+
+#include "app/Dialogs.h"
+#include "app/Guard.h"
+#include "app/Skin.h"
+#include "app/WhitenIfUniform.h"
+#include "codecs/Codecs.h"
+#include "gfx/Error.h"
+#include "preview/UnitPreview.h"
+#include "widgets/ColorMap.h"
+#include "widgets/DesignFont.h"
+#include "widgets/Image.h"
+#include "widgets/ImgBtn.h"
+#include "widgets/TFlatPanelUnit.h"
+#include "widgets/UndoArrow.h"
+
+namespace qv {
+
+namespace {
+
+constexpr TColor kDarkOlive = 18504;  // red 72, green 72, blue 0
+constexpr TColor kOrange = 33023;     // red 255, green 128, blue 0
+const QString kThumbHint =
+    QStringLiteral("Click the small photo  to preveiw and apply this effect.");
+
+// Shown when the sample picture cannot be read at start.
+constexpr int kBlankWidth = 640, kBlankHeight = 480;
+
+struct ThumbPlace {
+  int ViewLeft, ViewTop, LabelLeft, LabelTop;
+};
+constexpr std::array<ThumbPlace, TFormMain::kThumbCount> kThumbPlaces{{
+    {8, 8, 48, 120},
+    {120, 8, 152, 120},
+    {240, 8, 280, 120},
+    {352, 8, 384, 120},
+    {469, 8, 512, 120},
+    {8, 144, 40, 256},
+    {120, 144, 152, 256},
+    {240, 144, 272, 256},
+    {352, 144, 392, 256},
+    {469, 144, 504, 256},
+}};
+
+TFlatPanel *Panel(QWidget *parent, const char *name, TColor color) {
+  auto *panel = new TFlatPanel(parent);
+  panel->setObjectName(QString::fromLatin1(name));
+  panel->SetColor(color);
+  panel->SetColorHighLight(kOrange);
+  panel->SetColorShadow(kOrange);
+  return panel;
+}
+
+QPushButton *Button(QWidget *parent, const char *name, const QString &caption, int left, int top) {
+  auto *button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(left, top, 75, 25);
+  return button;
+}
+
+void Place(QWidget *widget, const Bounds &b) {
+  widget->setGeometry(b.Left, b.Top, std::max(b.Width, 0), std::max(b.Height, 0));
+}
+
+}  // namespace
+
+Bitmap LoadPicture(const QString &path) {
+  Bitmap picture = ReadPicture(QFile::encodeName(path).toStdString());
+  // The display is sized by dividing by the height.
+  if (picture.Empty()) throw Error("Bitmap image is not valid");
+  return picture;
+}
+
+QString SaveFileName(const QString &entered, int filterIndex) {
+  const QString extension = filterIndex == 2 ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+  return entered.contains(extension, Qt::CaseSensitive) ? entered : entered + extension;
+}
+
+TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWidget *parent)
+    : QWidget(parent),
+      AppDir(appDir),
+      dialogs_(dialogs),
+      layout_(LayoutForScreen(screen.width(), screen.height())) {
+  setObjectName(QStringLiteral("FormMain"));
+  setWindowTitle(QStringLiteral("Quorvane"));
+  // A fixed border with system menu and minimise, no maximise.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+  setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, ColorToQColor(clBtnFace, pal));
+  setPalette(pal);
+
+  CreateControls();
+  FormCreate();
+  FormPreview = new TFormPreview(this);
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::CreateControls() {
+  FlatPanel4 = Panel(this, "FlatPanel4", kDarkOlive);
+  FlatPanel4->setGeometry(-2, 2, 126, 487);
+  FlatPanel1 = Panel(this, "FlatPanel1", kDarkOlive);
+  FlatPanel1->setGeometry(125, 2, 575, 209);
+  FlatPanel1->SetCaption(QStringLiteral("FlatPanel1"));
+
+  BtnUndo = new TImgBtn(FlatPanel1);
+  BtnUndo->setObjectName(QStringLiteral("BtnUndo"));
+  BtnUndo->move(32, 16);
+  BtnUndo->SetAutoSize(true);
+  BtnUndo->setToolTip(QStringLiteral("Undo"));
+  BtnUndo->SetPic(PaintUndoArrow(QColor(0, 140, 40), QColor(214, 245, 214), QColor(236, 252, 236)));
+  BtnUndo->SetPicUp(
+      PaintUndoArrow(QColor(200, 20, 30), QColor(255, 205, 215), QColor(255, 228, 234)));
+  BtnUndo->SetPicDown(
+      PaintUndoArrow(QColor(0, 120, 120), QColor(200, 236, 236), QColor(228, 247, 247)));
+  connect(BtnUndo, &TImage::Click, this, [this] { Guard([this] { BtnUndoClick(); }); });
+
+  BtnOpen = Button(FlatPanel1, "BtnOpen", QStringLiteral("Open"), 16, 56);
+  BtnSave = Button(FlatPanel1, "BtnSave", QStringLiteral("Save"), 16, 84);
+  BtnHelp = Button(FlatPanel1, "BtnHelp", QStringLiteral("Help"), 16, 112);
+  connect(BtnOpen, &QPushButton::clicked, this, [this] { Guard([this] { BtnOpenClick(); }); });
+  connect(BtnSave, &QPushButton::clicked, this, [this] { Guard([this] { BtnSaveClick(); }); });
+  connect(BtnHelp, &QPushButton::clicked, this, [this] { Guard([this] { BtnHelpClick(); }); });
+
+  FlatPanel3 = Panel(FlatPanel1, "FlatPanel3", clOlive);
+  FlatPanel3->setGeometry(112, 0, 463, 209);
+  ImgEffect = new TImage(FlatPanel3);
+  ImgEffect->setObjectName(QStringLiteral("ImgEffect"));
+  ImgEffect->setGeometry(120, 24, 105, 105);
+  ImgEffect->SetStretch(true);
+
+  // Created after FlatPanel1, so it lies in front where the two overlap.
+  FlatPanel2 = Panel(this, "FlatPanel2", clOlive);
+  FlatPanel2->setGeometry(125, 208, 575, 279);
+  FlatPanel2->setToolTip(kThumbHint);
+  CreateThumbnails();
+
+  ImgFuzhu = new TImage(this);
+  ImgFuzhu->setObjectName(QStringLiteral("ImgFuzhu"));
+  ImgFuzhu->setGeometry(160, 0, 49, 49);
+  ImgFuzhu->SetAutoSize(true);
+  ImgFuzhu->hide();
+  // The filter component `Effect` (264, 0, 105 x 105, hidden) joins here
+  // with effects/ProEffectImage.
+
+  CreateCategoryButtons();
+}
+
+void TFormMain::CreateThumbnails() {
+  for (int n = 1; n <= kThumbCount; ++n) {
+    const ThumbPlace &place = kThumbPlaces[n - 1];
+    auto *view = new TImage(FlatPanel2);
+    view->setObjectName(QStringLiteral("ImgView%1").arg(n));
+    view->setGeometry(place.ViewLeft, place.ViewTop, kThumbSide, kThumbSide);
+    view->SetStretch(true);
+    view->setToolTip(kThumbHint);
+    view->hide();
+    connect(view, &TImage::Click, this, [this, n] { Guard([this, n] { ImgViewNClick(n); }); });
+    ImgView[n] = view;
+
+    auto *label = new QLabel(QString::number(n), FlatPanel2);
+    label->setObjectName(QStringLiteral("Label%1").arg(n));
+    label->move(place.LabelLeft, place.LabelTop);
+    label->adjustSize();
+    label->hide();
+    Label[n] = label;
+  }
+}
+
+void TFormMain::CreateCategoryButtons() {
+  struct Category {
+    QPushButton *TFormMain::*Field;
+    const char *Name;
+    const char *Caption;
+    int Top;
+    int Id;
+  };
+  static constexpr Category kCategories[] = {
+      {&TFormMain::BtnPreset, "BtnPreset", "Preset", 28, 16},
+      {&TFormMain::BtnLightA, "BtnLightA", "Light A", 56, 1},
+      {&TFormMain::BtnLightB, "BtnLightB", "Light B", 84, 2},
+      {&TFormMain::btnLightC, "btnLightC", "Light C", 112, 3},
+      {&TFormMain::BtnStar, "BtnStar", "Star", 140, 4},
+      {&TFormMain::btnAmazing, "btnAmazing", "Amazing", 168, 5},
+      {&TFormMain::BtnDreamA, "BtnDreamA", "Dream A", 196, 12},
+      {&TFormMain::btnDreamB, "btnDreamB", "Dream B", 224, 13},
+      {&TFormMain::BtnWeather, "BtnWeather", "Weather", 252, 6},
+      {&TFormMain::BtnGradient, "BtnGradient", "Gradient", 280, 7},
+      {&TFormMain::BtnColor, "BtnColor", "Color", 308, 8},
+      {&TFormMain::BtnArt, "BtnArt", "Art", 336, 15},
+      {&TFormMain::BtnTexture, "BtnTexture", "Texture", 364, 9},
+      {&TFormMain::BtnEadge, "BtnEadge", "Edge A", 392, 10},
+      {&TFormMain::BtnEdge2, "BtnEdge2", "Edge B", 420, 11},
+      {&TFormMain::BtnLine, "BtnLine", "Line", 464, 14},
+  };
+  for (const Category &c : kCategories) {
+    QPushButton *button = Button(FlatPanel4, c.Name, QString::fromLatin1(c.Caption), 24, c.Top);
+    const int id = c.Id;
+    connect(button, &QPushButton::clicked, this,
+            [this, id] { Guard([this, id] { CategoryClick(id); }); });
+    this->*c.Field = button;
+  }
+  BtnLine->hide();  // nothing ever shows it
+}
+
+void TFormMain::ApplyLayout() {
+  move(layout_.Window.Left, layout_.Window.Top);
+  setFixedSize(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
+  Place(FlatPanel4, layout_.FlatPanel4);
+  Place(FlatPanel1, layout_.FlatPanel1);
+  Place(FlatPanel2, layout_.FlatPanel2);
+  Place(FlatPanel3, layout_.FlatPanel3);
+}
+
+void TFormMain::FormCreate() {
+  SkinStart(AppDir + QStringLiteral("blue.urf"));
+  ApplyLayout();
+
+  Guard([this] { WorkBitmap = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")); });
+  if (WorkBitmap.Empty()) {
+    // Without the sample the editor still starts, on a blank white page.
+    WorkBitmap.Recreate(kBlankWidth, kBlankHeight);
+    WorkBitmap.SetBrushColor(clWhite);
+    WorkBitmap.Fill();
+  }
+  ResultBitmap = WorkBitmap;
+
+  FitDisplay();
+  Bitmap display;
+  display.Recreate(std::max(ImgEffect->width(), 0), std::max(ImgEffect->height(), 0));
+  display.StretchDraw({0, 0, display.Width(), display.Height()}, WorkBitmap);
+  ImgEffect->SetPicture(std::move(display));
+
+  ThumbBitmap.Recreate(kThumbSide, kThumbSide);
+  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
+
+  Invisible();
+  BtnUndo->setEnabled(false);
+}
+
+void TFormMain::Guard(const std::function<void()> &handler) {
+  Guarded(dialogs_, this, handler);
+}
+
+void TFormMain::FitDisplay() {
+  const Bounds b = FitDisplayBounds(FlatPanel3->width(), FlatPanel3->height(), WorkBitmap.Width(),
+                                    WorkBitmap.Height());
+  Place(ImgEffect, b);
+}
+
+void TFormMain::Invisible() {
+  for (int n = 1; n <= kThumbCount; ++n) ImgView[n]->hide();
+  for (int n = 1; n <= kThumbCount; ++n) Label[n]->hide();
+}
+
+void TFormMain::BtnOpenClick() {
+  const auto path = dialogs_.OpenPicture(this, QString::fromLatin1(kOpenFilter));
+  if (!path) return;
+  // Nothing changes unless the file reads completely.
+  Bitmap picture = LoadPicture(*path);
+  UndoBitmap = picture;
+  ResultBitmap = picture;
+  WorkBitmap = std::move(picture);
+  FitDisplay();
+  ImgEffect->SetPicture(WorkBitmap);
+  ThumbBitmap.Recreate(kThumbSide, kThumbSide);
+  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
+  Invisible();
+  BtnUndo->setEnabled(false);
+  WhitenIfUniform(WorkBitmap);
+}
+
+void TFormMain::BtnUndoClick() {
+  ResultBitmap = UndoBitmap;
+  WorkBitmap = ResultBitmap;
+  Bitmap &display = ImgEffect->EditPicture();
+  display.StretchDraw({0, 0, display.Width(), display.Height()}, WorkBitmap);
+  BtnUndo->setEnabled(false);
+  update();
+  Invisible();
+}
+
+void TFormMain::BtnSaveClick() {
+  ResultBitmap = ImgEffect->Picture();
+  const auto entered =
+      dialogs_.SavePicture(this, QString::fromLatin1(kSaveFilter), SaveDialog1FilterIndex);
+  if (!entered) return;
+  const QString name = SaveFileName(*entered, SaveDialog1FilterIndex);
+  if (QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name)) return;
+
+  const Bytes data =
+      SaveDialog1FilterIndex == 2 ? EncodeBmp(ResultBitmap) : EncodeJpeg(ResultBitmap, 90);
+  // Written beside the target and renamed over it only when complete, so a
+  // failed save leaves the old file as it was and no partial file behind.
+  QSaveFile file(name);
+  const std::string shown = QFile::encodeName(name).toStdString();
+  if (!file.open(QIODevice::WriteOnly)) throw MakeError("Cannot create file %s", shown.c_str());
+  if (file.write(reinterpret_cast<const char *>(data.data()), qint64(data.size())) !=
+          qint64(data.size()) ||
+      !file.commit())
+    throw MakeError("Cannot write file %s", shown.c_str());
+}
+
+void TFormMain::BtnHelpClick() {
+  dialogs_.OpenDocument(AppDir + QStringLiteral("help.html"));
+}
+
+std::optional<TColor> TFormMain::ColorDialog1Execute() {
+  const auto color = dialogs_.PickColor(this, ColorDialog1Color);
+  if (color) ColorDialog1Color = *color;
+  return color;
+}
+
+void TFormMain::BringToFront() {
+  if (isMinimized()) {
+    showNormal();
+  } else {
+    show();
+    raise();
+    activateWindow();
+  }
+}
+
+// The strip of a category and the full-size dispatch are rendered by the
+// effect browser; the window records the choice.
+void TFormMain::CategoryClick(int id) {
+  CurrentCategory = id;
+}
+void TFormMain::ImgViewNClick(int n) {
+  CurrentThumb = n;
+}
+
+void TFormMain::closeEvent(QCloseEvent *event) {
+  FormClose();
+  QWidget::closeEvent(event);
+}
+
+void TFormMain::FormClose() {
+  if (closed_) return;
+  closed_ = true;
+  SkinRemove();
+  WorkBitmap = Bitmap();
+  ThumbBitmap = Bitmap();
+  UndoBitmap = Bitmap();
+  ResultBitmap = Bitmap();
+}
+
+}  // namespace qv

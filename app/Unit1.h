@@ -1,0 +1,119 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+
+#include "app/ScreenLayout.h"
+#include "gfx/Bitmap.h"
+#include "gfx/Color.h"
+
+class QLabel;
+class QPushButton;
+
+namespace qv {
+
+class Dialogs;
+class TFlatPanel;
+class TFormPreview;
+class TImage;
+class TImgBtn;
+
+// The editor's main window. It owns the working pictures for the whole run
+// and the controls of the category column, the tool buttons, the main
+// display and the thumbnail strip.
+class TFormMain : public QWidget {
+  Q_OBJECT
+ public:
+  // appDir: the folder holding pic/, the skin and the help page, with a
+  // trailing separator. screen: the size of the screen to lay out for.
+  TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWidget *parent = nullptr);
+  ~TFormMain() override;
+
+  static constexpr int kThumbCount = 10;
+  static constexpr int kThumbSide = 105;
+
+  // The shared pictures (see the table of their life in the docs of each
+  // handler below).
+  Bitmap WorkBitmap;    // the committed picture; every full-size render reads it
+  Bitmap ResultBitmap;  // the output of every render; Save's copy of the display
+  Bitmap UndoBitmap;    // the picture from before the last Apply
+  Bitmap ThumbBitmap;   // WorkBitmap squeezed to 105 x 105, source of the thumbnails
+
+  QString AppDir;
+  int CurrentCategory = 0;  // 1 to 16 once a category was chosen
+  int CurrentThumb = 0;     // 1 to 10, the thumbnail clicked last
+  bool PickColorFlag = false;
+
+  // Controls. ImgView and Label are indexed 1 to 10, like their names.
+  TFlatPanel *FlatPanel1, *FlatPanel2, *FlatPanel3, *FlatPanel4;
+  TImgBtn *BtnUndo;
+  QPushButton *BtnOpen, *BtnSave, *BtnHelp;
+  TImage *ImgEffect;
+  TImage *ImgFuzhu;
+  std::array<TImage *, kThumbCount + 1> ImgView{};
+  std::array<QLabel *, kThumbCount + 1> Label{};
+  QPushButton *BtnPreset, *BtnLightA, *BtnLightB, *btnLightC, *BtnStar, *btnAmazing, *BtnDreamA,
+      *btnDreamB, *BtnWeather, *BtnGradient, *BtnColor, *BtnArt, *BtnTexture, *BtnEadge, *BtnEdge2,
+      *BtnLine;
+  TFormPreview *FormPreview;
+
+  // The layout this window was given for its screen.
+  const MainLayout &Layout() const { return layout_; }
+
+  // Open: the picture chosen in OpenDialog1 becomes the working picture.
+  void BtnOpenClick();
+  // Undo: back to the picture from before the last Apply.
+  void BtnUndoClick();
+  // Save: the displayed picture is written as JPEG or BMP.
+  void BtnSaveClick();
+  // Help: the help page beside the executable, in the desktop's viewer.
+  void BtnHelpClick();
+  // Hides the thumbnails, then their numbers.
+  void Invisible();
+  // Sizes and centres the main display for WorkBitmap's shape.
+  void FitDisplay();
+  // The colour dialog, opening on the colour chosen last.
+  std::optional<TColor> ColorDialog1Execute();
+  // Restores the window if minimised, else brings it to the front.
+  void BringToFront();
+
+  // Runs a handler through the guard that reports its failure.
+  void Guard(const std::function<void()> &handler);
+
+  static constexpr const char *kOpenFilter = "*.bmp *.jpg|*.bmp;*.jpg";
+  static constexpr const char *kSaveFilter = "*.jpg|*.jpg|*.bmp|*.bmp";
+  int SaveDialog1FilterIndex = 1;
+  TColor ColorDialog1Color = clBlack;
+
+ protected:
+  void closeEvent(QCloseEvent *event) override;
+
+ private:
+  void CreateControls();
+  void CreateCategoryButtons();
+  void CreateThumbnails();
+  void ApplyLayout();
+  void FormCreate();
+  void FormClose();
+  void CategoryClick(int id);
+  void ImgViewNClick(int n);
+
+  Dialogs &dialogs_;
+  MainLayout layout_;
+  bool closed_ = false;
+};
+
+// Reads a BMP or JPEG picture, chosen by its content. A picture without
+// pixels is refused with "Bitmap image is not valid".
+Bitmap LoadPicture(const QString &path);
+
+// The name Save writes to: the entered one if it holds ".jpg" (".bmp" for
+// the second filter entry) anywhere, letter case counting, else with it added.
+QString SaveFileName(const QString &entered, int filterIndex);
+
+}  // namespace qv

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+#include "gfx/Bitmap.h"
+
+namespace qv {
+
+// A uniform draw: an integer x with 0 <= x < bound, or 0 when bound is 0.
+using RandomDraw = std::function<int(int bound)>;
+
+// Samples the bitmap at 11 random places (never in the last column or row)
+// and fills it white if all of them have the colour of the pixel at column
+// 4, row 8. A bitmap narrower than 5 or lower than 9 pixels has no such
+// pixel and is never whitened.
+void WhitenIfUniform(Bitmap &bitmap, const RandomDraw &random);
+// The same with a generator freshly seeded from the clock.
+void WhitenIfUniform(Bitmap &bitmap);
+
+}  // namespace qv

@@ -1,0 +1,77 @@
+#include "preview/UnitPreview.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "widgets/BitmapImage.h"
+#include "widgets/ColorMap.h"
+#include "widgets/DesignFont.h"
+#include "widgets/Image.h"
+#include "widgets/TFlatPanelUnit.h"
+
+namespace qv {
+
+namespace {
+
+constexpr TColor kBackground = 20817;  // red 81, green 81, blue 0
+constexpr TColor kFrame = 33023;       // orange: red 255, green 128, blue 0
+
+QLabel *NoticeLabel(QWidget *parent, const QString &caption, int pixelHeight, QRect bounds) {
+  auto *label = new QLabel(caption, parent);
+  QFont font = label->font();
+  font.setPixelSize(pixelHeight);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::red);
+  label->setPalette(palette);
+  label->setGeometry(bounds);
+  return label;
+}
+
+QPushButton *Button(QWidget *parent, const char *name, const QString &caption, QRect bounds) {
+  auto *button = new QPushButton(caption, parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setGeometry(bounds);
+  return button;
+}
+
+}  // namespace
+
+TFormPreview::TFormPreview(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("FormPreview"));
+  setWindowTitle(QStringLiteral("Preview"));
+  setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
+  setFixedSize(395, 290);
+  move(277, 54);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, ToQColor(kBackground));
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  Panel1 = new TFlatPanel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(0, 0, 393, 230);
+  Panel1->SetColor(clOlive);
+  Panel1->SetColorHighLight(kFrame);
+  Panel1->SetColorShadow(kFrame);
+
+  ImgPreview = new TImage(Panel1);
+  ImgPreview->setObjectName(QStringLiteral("ImgPreview"));
+  ImgPreview->setGeometry(80, 1, 209, 224);
+  ImgPreview->SetStretch(true);
+
+  Label1 = NoticeLabel(Panel1, QStringLiteral("PROCESSING---"), 32, {64, 96, 241, 37});
+  Label1->setObjectName(QStringLiteral("Label1"));
+  Label2 = NoticeLabel(Panel1, QStringLiteral("Wait seconds"), 24, {64, 64, 144, 29});
+  Label2->setObjectName(QStringLiteral("Label2"));
+
+  BtnApply = Button(this, "BtnApply", QStringLiteral("Apply"), {184, 248, 75, 25});
+  BtnCancel = Button(this, "BtnCancel", QStringLiteral("Cancel"), {272, 248, 75, 25});
+  BtnColor = Button(this, "BtnColor", QStringLiteral("Change Color"), {80, 248, 83, 25});
+  BtnColor->hide();
+}
+
+}  // namespace qv

@@ -1,0 +1,66 @@
+#include "widgets/Image.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "widgets/BitmapImage.h"
+
+namespace qv {
+
+TImage::TImage(QWidget *parent) : QWidget(parent) {}
+
+Bitmap &TImage::EditPicture() {
+  update();
+  return picture_;
+}
+
+void TImage::SetPicture(const Bitmap &picture) {
+  picture_ = picture;
+  PictureChanged();
+}
+
+void TImage::SetPicture(Bitmap &&picture) {
+  picture_ = std::move(picture);
+  PictureChanged();
+}
+
+void TImage::PictureChanged() {
+  if (autoSize_ && !picture_.Empty()) resize(picture_.Width(), picture_.Height());
+  update();
+}
+
+void TImage::SetStretch(bool on) {
+  stretch_ = on;
+  update();
+}
+
+void TImage::SetAutoSize(bool on) {
+  autoSize_ = on;
+  if (on) PictureChanged();
+}
+
+void TImage::paintEvent(QPaintEvent *) {
+  if (picture_.Empty()) return;
+  QPainter painter(this);
+  const QImage view = WrapAsQImage(picture_);
+  if (stretch_) {
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(rect(), view);
+  } else {
+    painter.drawImage(0, 0, view);
+  }
+}
+
+void TImage::mousePressEvent(QMouseEvent *event) {
+  if (event->button() == Qt::LeftButton) pressed_ = true;
+  QWidget::mousePressEvent(event);
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent *event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  const bool click = pressed_ && rect().contains(event->position().toPoint());
+  pressed_ = false;
+  if (click) emit Click();
+}
+
+}  // namespace qv
