@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QTextStream>
 
 #include "app/QtDialogs.h"
 #include "app/SingleInstance.h"
@@ -34,18 +33,28 @@ int main(int argc, char *argv[]) {
   qv::SingleInstance instance(qv::SingleInstance::DefaultName());
   if (!instance.Claim()) return 0;
 
-  qv::QtDialogs dialogs;
-  const QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1024, 768);
-  qv::TFormMain FormMain(dialogs, QCoreApplication::applicationDirPath() + QLatin1Char('/'),
-                         screen);
-  QObject::connect(&instance, &qv::SingleInstance::RaiseRequested, &FormMain, [&FormMain] {
-    FormMain.BringToFront();
+  // A request that arrives while the window is still being made (a start-up
+  // message box can be up) is carried out once the window is shown.
+  qv::TFormMain *window = nullptr;
+  bool raisePending = false;
+  QObject::connect(&instance, &qv::SingleInstance::RaiseRequested, &app, [&] {
+    if (window)
+      window->BringToFront();
+    else
+      raisePending = true;
     // Tests that run isolated instances watch for this line.
     if (!qEnvironmentVariableIsEmpty("QV_SINGLE_INSTANCE_NAME")) {
       std::puts("quorvane: raise request");
       std::fflush(stdout);
     }
   });
+
+  qv::QtDialogs dialogs;
+  const QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1024, 768);
+  qv::TFormMain FormMain(dialogs, QCoreApplication::applicationDirPath() + QLatin1Char('/'),
+                         screen);
   FormMain.show();
+  window = &FormMain;
+  if (raisePending) FormMain.BringToFront();
   return app.exec();
 }
