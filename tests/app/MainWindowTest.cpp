@@ -1,0 +1,464 @@
+// The main window driven through its buttons, offscreen, with scripted
+// dialogs: start-up, Open, Undo, Save, Help and the skin.
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ScriptedDialogs.h"
+#include "app/Unit1.h"
+#include "codecs/Codecs.h"
+#include "preview/UnitPreview.h"
+#include "widgets/Image.h"
+#include "widgets/ImgBtn.h"
+#include "widgets/TFlatPanelUnit.h"
+
+using namespace qv;
+
+namespace {
+
+// A picture whose every pixel differs from its neighbours.
+Bitmap Gradient(int w, int h) {
+  Bitmap b(w, h);
+  for (int y = 0; y < h; ++y) {
+    std::uint8_t *row = b.ScanLine(y);
+    for (int x = 0; x < w; ++x) {
+      row[3 * x] = std::uint8_t(x * 7);
+      row[3 * x + 1] = std::uint8_t(y * 5);
+      row[3 * x + 2] = std::uint8_t(x + y);
+    }
+  }
+  return b;
+}
+
+Bitmap Filled(int w, int h, TColor color) {
+  Bitmap b(w, h);
+  b.SetBrushColor(color);
+  b.Fill();
+  return b;
+}
+
+Bitmap Stretched(const Bitmap &source, int w, int h) {
+  Bitmap b(w, h);
+  b.StretchDraw({0, 0, w, h}, source);
+  return b;
+}
+
+void WriteBytes(const QString &path, const Bytes &data) {
+  QFile f(path);
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(reinterpret_cast<const char *>(data.data()), qint64(data.size()));
+}
+
+QByteArray ReadAll(const QString &path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+Bitmap Decode(const QString &path) {
+  return ReadPicture(QFile::encodeName(path).toStdString());
+}
+
+void Click(QWidget *w) {
+  QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
+}
+
+// A BMP header declaring a picture zero pixels wide.
+Bytes ZeroWidthBmp() {
+  Bytes bmp = EncodeBmp(Filled(2, 2, clRed));
+  bmp[18] = bmp[19] = bmp[20] = bmp[21] = 0;
+  return bmp;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir appDir_, work_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TFormMain> form_;
+  const Bitmap sample_ = Gradient(400, 300);
+
+  QString AppDir() const { return appDir_.path() + "/"; }
+  QString Work(const QString &name) const { return work_.filePath(name); }
+
+  TFormMain &Start() {
+    form_ = std::make_unique<TFormMain>(dialogs_, AppDir(), QSize(1280, 1024));
+    return *form_;
+  }
+
+  // What Apply commits, as the preview dialog does it.
+  static void SimulateApply(TFormMain &f, const Bitmap &result) {
+    f.ResultBitmap = result;
+    f.UndoBitmap = f.WorkBitmap;
+    f.WorkBitmap = f.ResultBitmap;
+    f.ImgEffect->SetPicture(f.ResultBitmap);
+    f.BtnUndo->setEnabled(true);
+    f.Invisible();
+  }
+
+  static void ShowStrip(TFormMain &f) {
+    for (int n = 1; n <= TFormMain::kThumbCount; ++n) f.ImgView[n]->show(), f.Label[n]->show();
+  }
+
+  static bool StripHidden(TFormMain &f) {
+    for (int n = 1; n <= TFormMain::kThumbCount; ++n)
+      if (!f.ImgView[n]->isHidden() || !f.Label[n]->isHidden()) return false;
+    return true;
+  }
+
+ private slots:
+  void init() {
+    QVERIFY(QDir(appDir_.path()).mkpath("pic"));
+    WriteBytes(AppDir() + "pic/sample.jpg", EncodeJpeg(sample_, 90));
+    dialogs_ = ScriptedDialogs();
+  }
+  void cleanup() {
+    form_.reset();
+    for (const QTemporaryDir *dir : {&appDir_, &work_}) {
+      QDir(dir->path()).removeRecursively();
+      QDir().mkpath(dir->path());
+    }
+  }
+
+  void startsWithTheSamplePicture() {
+    TFormMain &f = Start();
+    QVERIFY(dialogs_.Messages.isEmpty());
+    const Bitmap decoded = Decode(AppDir() + "pic/sample.jpg");
+    QVERIFY(f.WorkBitmap.SamePixels(decoded));
+    QVERIFY(f.ResultBitmap.SamePixels(decoded));
+    QVERIFY(f.UndoBitmap.Empty());
+    QVERIFY(f.ThumbBitmap.SamePixels(Stretched(decoded, 105, 105)));
+    // The display: 750 x 399 frame, picture 400 x 300 at full height less 3.
+    QCOMPARE(f.FlatPanel3->geometry(), QRect(112, 0, 750, 399));
+    QCOMPARE(f.ImgEffect->geometry(), QRect(111, 1, 528, 396));
+    QVERIFY(f.ImgEffect->Picture().SamePixels(Stretched(decoded, 528, 396)));
+    QVERIFY(StripHidden(f));
+    QVERIFY(!f.BtnUndo->isEnabled());
+    QCOMPARE(f.CurrentCategory, 0);
+    // The window and its panels for a 1280 x 1024 screen.
+    QCOMPARE(f.size(), QSize(988, 678));
+    QCOMPARE(f.pos(), QPoint(128, 133));
+    QCOMPARE(f.FlatPanel4->geometry(), QRect(0, 0, 126, 678));
+    QCOMPARE(f.FlatPanel1->geometry(), QRect(125, 0, 862, 678));
+    QCOMPARE(f.FlatPanel2->geometry(), QRect(125, 399, 862, 279));
+    QCOMPARE(f.windowTitle(), QString("Quorvane"));
+    QVERIFY(f.FormPreview && f.FormPreview->isHidden());
+    QCOMPARE(f.FormPreview->windowTitle(), QString("Preview"));
+  }
+
+  void controlsCarryTheirCaptionsAndPlaces() {
+    TFormMain &f = Start();
+    QStringList captions;
+    for (QPushButton *b : f.FlatPanel4->findChildren<QPushButton *>()) {
+      captions << b->text();
+      QCOMPARE(b->x(), 24);
+      QCOMPARE(b->size(), QSize(75, 25));
+    }
+    QCOMPARE(captions, (QStringList{"Preset", "Light A", "Light B", "Light C", "Star", "Amazing",
+                                    "Dream A", "Dream B", "Weather", "Gradient", "Color", "Art",
+                                    "Texture", "Edge A", "Edge B", "Line"}));
+    QCOMPARE(f.btnDreamB->y(), 224);
+    QVERIFY(f.BtnLine->isHidden());
+    QCOMPARE(f.BtnOpen->text(), QString("Open"));
+    QCOMPARE(f.BtnSave->geometry(), QRect(16, 84, 75, 25));
+    QCOMPARE(f.BtnUndo->geometry(), QRect(32, 16, 38, 30));
+    QCOMPARE(f.BtnUndo->toolTip(), QString("Undo"));
+    QCOMPARE(f.ImgView[5]->geometry(), QRect(469, 8, 105, 105));
+    QCOMPARE(f.ImgView[10]->toolTip(),
+             QString("Click the small photo  to preveiw and apply this effect."));
+    QCOMPARE(f.Label[9]->pos(), QPoint(392, 256));
+    QCOMPARE(f.Label[9]->text(), QString("9"));
+    QCOMPARE(f.findChild<TImage *>("ImgView7"), f.ImgView[7]);
+    f.show();
+    Click(f.BtnLightA);
+    QCOMPARE(f.CurrentCategory, 1);
+    Click(f.BtnPreset);
+    QCOMPARE(f.CurrentCategory, 16);
+  }
+
+  void startsBlankWithoutAReadableSample_data() {
+    QTest::addColumn<QByteArray>("sample");  // empty: no file at all
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << "Cannot open file";
+    // Neither signature: the decoder the name promises explains the fault.
+    QTest::newRow("text named .jpg") << QByteArray("plain text, no picture") << "JPEG error";
+    const Bytes zero = ZeroWidthBmp();
+    QTest::newRow("zero width") << QByteArray(reinterpret_cast<const char *>(zero.data()),
+                                              qsizetype(zero.size()))
+                                << "Bitmap image is not valid";
+  }
+  void startsBlankWithoutAReadableSample() {
+    QFETCH(QByteArray, sample);
+    QFETCH(QString, message);
+    QFile::remove(AppDir() + "pic/sample.jpg");
+    if (!sample.isEmpty()) {
+      QFile f(AppDir() + "pic/sample.jpg");
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(sample);
+    }
+    TFormMain &f = Start();
+    QCOMPARE(dialogs_.Messages.size(), 1);
+    QVERIFY2(dialogs_.Messages[0].startsWith(message), qPrintable(dialogs_.Messages[0]));
+    QVERIFY(f.WorkBitmap.SamePixels(Filled(640, 480, clWhite)));
+    QVERIFY(f.ThumbBitmap.SamePixels(Filled(105, 105, clWhite)));
+    QCOMPARE(f.ImgEffect->Picture().Pixel(10, 10), clWhite);
+    QVERIFY(StripHidden(f));
+    QVERIFY(!f.BtnUndo->isEnabled());
+  }
+
+  void opensBmpAndJpegByContent_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("jpeg");
+    QTest::newRow("bmp") << "a.bmp" << false;
+    QTest::newRow("jpg") << "b.jpg" << true;
+    QTest::newRow("JPEG named .bmp.jpg") << "x.bmp.jpg" << true;
+    QTest::newRow("upper-case .BMP") << "c.BMP" << false;
+    QTest::newRow("BMP named .jpg") << "d.jpg" << false;
+  }
+  void opensBmpAndJpegByContent() {
+    QFETCH(QString, name);
+    QFETCH(bool, jpeg);
+    const Bitmap picture = Gradient(60, 200);
+    WriteBytes(Work(name), jpeg ? EncodeJpeg(picture, 90) : EncodeBmp(picture));
+    const Bitmap expected = Decode(Work(name));
+    if (!jpeg) QVERIFY(expected.SamePixels(picture));
+
+    TFormMain &f = Start();
+    f.show();
+    ShowStrip(f);
+    f.BtnUndo->setEnabled(true);
+    dialogs_.OpenAnswers.push_back(Work(name));
+    Click(f.BtnOpen);
+    QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
+    QCOMPARE(dialogs_.LastOpenFilter, QString("*.bmp *.jpg|*.bmp;*.jpg"));
+    QVERIFY(f.WorkBitmap.SamePixels(expected));
+    QVERIFY(f.UndoBitmap.SamePixels(expected));
+    QVERIFY(f.ResultBitmap.SamePixels(expected));
+    QVERIFY(f.ImgEffect->Picture().SamePixels(expected));  // full size
+    QVERIFY(f.ThumbBitmap.SamePixels(Stretched(expected, 105, 105)));
+    // 60 x 200 in a 750 x 399 frame: 118 x 396, centred.
+    QCOMPARE(f.ImgEffect->geometry(), QRect(316, 1, 118, 396));
+    QVERIFY(StripHidden(f));
+    QVERIFY(!f.BtnUndo->isEnabled());
+  }
+
+  void openingAUniformPictureWhitensOnlyTheWorkingCopy() {
+    WriteBytes(Work("plain.bmp"), EncodeBmp(Filled(50, 40, 0x2040C0)));
+    TFormMain &f = Start();
+    dialogs_.OpenAnswers.push_back(Work("plain.bmp"));
+    f.BtnOpenClick();
+    QVERIFY(f.WorkBitmap.SamePixels(Filled(50, 40, clWhite)));
+    QVERIFY(f.UndoBitmap.SamePixels(Filled(50, 40, 0x2040C0)));
+    QVERIFY(f.ResultBitmap.SamePixels(Filled(50, 40, 0x2040C0)));
+    QVERIFY(f.ImgEffect->Picture().SamePixels(Filled(50, 40, 0x2040C0)));
+    QVERIFY(f.ThumbBitmap.SamePixels(Filled(105, 105, 0x2040C0)));
+  }
+
+  void aFailedOpenChangesNothing_data() {
+    QTest::addColumn<QByteArray>("content");  // empty: no such file
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QByteArray() << "Cannot open file";
+    QTest::newRow("neither BMP nor JPEG")
+        << QByteArray("GIF89a....") << "Unknown picture file extension (.xyz)";
+    const Bytes zero = ZeroWidthBmp();
+    QTest::newRow("zero width") << QByteArray(reinterpret_cast<const char *>(zero.data()),
+                                              qsizetype(zero.size()))
+                                << "Bitmap image is not valid";
+    const Bytes jpeg = EncodeJpeg(Gradient(64, 64), 90);
+    QTest::newRow("truncated JPEG")
+        << QByteArray(reinterpret_cast<const char *>(jpeg.data()), 200) << "JPEG error";
+  }
+  void aFailedOpenChangesNothing() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    if (!content.isEmpty()) {
+      QFile file(Work("bad.xyz"));
+      QVERIFY(file.open(QIODevice::WriteOnly));
+      file.write(content);
+    } else {
+      QFile::remove(Work("bad.xyz"));
+    }
+    TFormMain &f = Start();
+    f.show();
+    SimulateApply(f, Gradient(30, 30));
+    ShowStrip(f);
+    const Bitmap work = f.WorkBitmap, undo = f.UndoBitmap, display = f.ImgEffect->Picture();
+    const QRect displayBounds = f.ImgEffect->geometry();
+    dialogs_.OpenAnswers.push_back(Work("bad.xyz"));
+    Click(f.BtnOpen);
+    QCOMPARE(dialogs_.Messages.size(), 1);
+    QVERIFY2(dialogs_.Messages[0].startsWith(message), qPrintable(dialogs_.Messages[0]));
+    QVERIFY(f.WorkBitmap.SamePixels(work));
+    QVERIFY(f.UndoBitmap.SamePixels(undo));
+    QVERIFY(f.ImgEffect->Picture().SamePixels(display));
+    QCOMPARE(f.ImgEffect->geometry(), displayBounds);
+    QVERIFY(!f.ImgView[1]->isHidden());
+    QVERIFY(f.BtnUndo->isEnabled());
+
+    // Cancelling the dialog is silent and changes nothing either.
+    Click(f.BtnOpen);
+    QCOMPARE(dialogs_.Messages.size(), 1);
+    QVERIFY(f.WorkBitmap.SamePixels(work));
+  }
+
+  void undoRestoresThePictureBeforeApply() {
+    TFormMain &f = Start();
+    f.show();
+    const Bitmap before = f.WorkBitmap;
+    const QSize displaySize = f.ImgEffect->size();
+    SimulateApply(f, Gradient(80, 20));
+    ShowStrip(f);
+    QVERIFY(f.BtnUndo->isEnabled());
+    Click(f.BtnUndo);
+    QVERIFY(f.WorkBitmap.SamePixels(before));
+    QVERIFY(f.ResultBitmap.SamePixels(before));
+    QVERIFY(f.UndoBitmap.SamePixels(before));
+    // The display keeps the size of the applied picture, its bounds too.
+    QCOMPARE(f.ImgEffect->Picture().Width(), 80);
+    QVERIFY(f.ImgEffect->Picture().SamePixels(Stretched(before, 80, 20)));
+    QCOMPARE(f.ImgEffect->size(), displaySize);
+    QVERIFY(!f.BtnUndo->isEnabled());
+    QVERIFY(StripHidden(f));
+    // A disabled button does not undo again.
+    f.WorkBitmap = Filled(3, 3, clRed);
+    Click(f.BtnUndo);
+    QVERIFY(f.WorkBitmap.SamePixels(Filled(3, 3, clRed)));
+  }
+
+  void savesTheDisplayWithTheNameRules_data() {
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("jpg added") << "out" << 1 << "out.jpg";
+    QTest::newRow("upper-case JPG kept, jpg added") << "out.JPG" << 1 << "out.JPG.jpg";
+    QTest::newRow("bmp after jpg") << "out.jpg" << 2 << "out.jpg.bmp";
+    QTest::newRow("bmp kept") << "pic.bmp" << 2 << "pic.bmp";
+  }
+  void savesTheDisplayWithTheNameRules() {
+    QFETCH(QString, entered);
+    QFETCH(int, filter);
+    QFETCH(QString, written);
+    TFormMain &f = Start();
+    f.show();
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work(entered), filter});
+    Click(f.BtnSave);
+    QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
+    QCOMPARE(dialogs_.LastSaveFilter, QString("*.jpg|*.jpg|*.bmp|*.bmp"));
+    QVERIFY(QFile::exists(Work(written)));
+    if (entered != written) QVERIFY(!QFile::exists(Work(entered)));
+    const QByteArray head = ReadAll(Work(written)).left(2);
+    QCOMPARE(head, filter == 2 ? QByteArray("BM") : QByteArray("\xFF\xD8"));
+    // Right after start-up the display holds the sample at the display's size.
+    const Bitmap saved = Decode(Work(written));
+    QCOMPARE(saved.Width(), 528);
+    QCOMPARE(saved.Height(), 396);
+    QVERIFY(f.ResultBitmap.SamePixels(f.ImgEffect->Picture()));
+    if (filter == 2) QVERIFY(saved.SamePixels(f.ImgEffect->Picture()));
+    QFile::remove(Work(written));
+
+    // The dialog opens on the entry chosen last.
+    Click(f.BtnSave);
+    QCOMPARE(dialogs_.LastSaveFilterShown, filter);
+  }
+
+  void saveCopiesTheDisplayEvenWhenCancelled() {
+    TFormMain &f = Start();
+    f.ResultBitmap = Filled(5, 5, clRed);
+    f.BtnSaveClick();
+    QVERIFY(f.ResultBitmap.SamePixels(f.ImgEffect->Picture()));
+  }
+
+  void saveAsksBeforeReplacingTheFinalName() {
+    TFormMain &f = Start();
+    QFile old(Work("keep.jpg"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("keep"), 1});
+    dialogs_.ReplaceAnswers.push_back(false);
+    f.BtnSaveClick();
+    QCOMPARE(dialogs_.ReplaceQuestions, QStringList{Work("keep.jpg")});
+    QCOMPARE(ReadAll(Work("keep.jpg")), QByteArray("old"));
+
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("keep"), 1});
+    dialogs_.ReplaceAnswers.push_back(true);
+    f.BtnSaveClick();
+    QCOMPARE(ReadAll(Work("keep.jpg")).left(2), QByteArray("\xFF\xD8"));
+
+    // A new name asks nothing.
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("fresh"), 2});
+    f.BtnSaveClick();
+    QCOMPARE(dialogs_.ReplaceQuestions.size(), 2);
+    QVERIFY(QFile::exists(Work("fresh.bmp")));
+  }
+
+  void aFailedSaveLeavesTheOldFileIntact() {
+    TFormMain &f = Start();
+    f.show();
+    const QByteArray oldContent(4096, 'o');
+    QFile old(Work("target.bmp"));
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write(oldContent);
+    old.close();
+
+    // Writes beyond 1 KB fail (EFBIG), even for root.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1024;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("target.bmp"), 2});
+    dialogs_.ReplaceAnswers.push_back(true);
+    Click(f.BtnSave);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(dialogs_.Messages.size(), 1);
+    QVERIFY2(dialogs_.Messages[0].contains("target.bmp"), qPrintable(dialogs_.Messages[0]));
+    QCOMPARE(ReadAll(Work("target.bmp")), oldContent);
+    QCOMPARE(QDir(work_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"target.bmp"});
+  }
+
+  void helpOpensThePageBesideTheProgram() {
+    TFormMain &f = Start();
+    f.show();
+    Click(f.BtnHelp);
+    QCOMPARE(dialogs_.OpenedDocuments, QStringList{AppDir() + "help.html"});
+  }
+
+  void theSkinLastsUntilClose() {
+    const QByteArray sheet = "QPushButton { color: #102030; }";
+    QFile skin(AppDir() + "blue.urf");
+    QVERIFY(skin.open(QIODevice::WriteOnly));
+    skin.write(sheet);
+    skin.close();
+    TFormMain &f = Start();
+    f.show();
+    QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet));
+    f.close();
+    QVERIFY(qApp->styleSheet().isEmpty());
+    QVERIFY(f.WorkBitmap.Empty());
+  }
+
+  void smallScreenLayout() {
+    form_ = std::make_unique<TFormMain>(dialogs_, AppDir(), QSize(800, 600));
+    TFormMain &f = *form_;
+    QCOMPARE(f.size(), QSize(764, 520));
+    QCOMPARE(f.pos(), QPoint(0, 0));
+    QCOMPARE(f.FlatPanel1->geometry(), QRect(125, 0, 638, 520));
+    QCOMPARE(f.FlatPanel3->geometry(), QRect(112, 0, 526, 241));
+    // 400 x 300 at height 238: 317 wide, centred in 526.
+    QCOMPARE(f.ImgEffect->geometry(), QRect(104, 1, 317, 238));
+  }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
