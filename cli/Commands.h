@@ -13,6 +13,7 @@ using Args = std::vector<std::string>;
 // Every command returns the process exit status; failures of the engine
 // arrive as qv::Error and are reported by main as one line.
 int ConvertCommand(const Args &args);
+int FilterCommand(const Args &args);
 // Effects by category and number (RenderCommand.cpp): one at full size, the
 // ten thumbnails of a category, and the list of categories.
 int RenderCommand(const Args &args);

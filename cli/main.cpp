@@ -19,6 +19,8 @@ const Command kCommands[] = {
     {"convert",
      "convert IN OUT            decode a BMP or JPEG, write BMP or JPEG by OUT's extension",
      qv::cli::ConvertCommand},
+    {"filter", "filter NAME [ARGS] IN OUT  apply one of the filters (filter --list names them)",
+     qv::cli::FilterCommand},
     {"render", "render CATEGORY N IN OUT  render effect N (1-10) of CATEGORY at full size (--help)",
      qv::cli::RenderCommand},
     {"thumbs", "thumbs CATEGORY IN OUTDIR write the ten 105x105 thumbnails as OUTDIR/N.jpg (--help)",

@@ -1,0 +1,12 @@
+// Gaussian blur: amount + 1 passes of the split blur at distance 3, each on
+// the result of the last. Amount -1 (no pass) up; the picture must be at
+// least 4 pixels high.
+#include "effects/Filters.h"
+
+namespace qv {
+
+void ApplyGaussianBlur(Bitmap &bmp, int amount) {
+  for (int i = amount; i >= 0; --i) ApplySplitBlur(bmp, 3);
+}
+
+}  // namespace qv

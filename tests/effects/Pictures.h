@@ -1,0 +1,61 @@
+#pragma once
+
+// Small pictures for the filter tests.
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+#include "gfx/Bitmap.h"
+
+namespace qv::test {
+
+using Px = std::array<std::uint8_t, 3>;  // blue, green, red
+
+inline Px At(const Bitmap &bmp, int x, int y) {
+  const std::uint8_t *p = bmp.ScanLine(y) + 3 * x;
+  return {p[0], p[1], p[2]};
+}
+
+inline void Put(Bitmap &bmp, int x, int y, Px v) {
+  std::uint8_t *p = bmp.ScanLine(y) + 3 * x;
+  p[0] = v[0], p[1] = v[1], p[2] = v[2];
+}
+
+inline Bitmap Uniform(int w, int h, Px v) {
+  Bitmap bmp(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) Put(bmp, x, y, v);
+  return bmp;
+}
+
+// Every pixel different from its neighbours, and the channels unlike each
+// other, so that moved, mixed or swapped pixels show.
+inline Bitmap Pattern(int w, int h) {
+  Bitmap bmp(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      Put(bmp, x, y,
+          {std::uint8_t((x * 37 + y * 11) & 255), std::uint8_t((x * 5 + y * 53 + 40) & 255),
+           std::uint8_t((x * x + y * 29 + 90) & 255)});
+  return bmp;
+}
+
+// A grey picture from rows of values.
+inline Bitmap Grey(std::initializer_list<std::initializer_list<int>> rows) {
+  const int h = int(rows.size()), w = int(rows.begin()->size());
+  Bitmap bmp(w, h);
+  int y = 0;
+  for (const auto &row : rows) {
+    int x = 0;
+    for (int v : row) Put(bmp, x++, y, {std::uint8_t(v), std::uint8_t(v), std::uint8_t(v)});
+    ++y;
+  }
+  return bmp;
+}
+
+inline int GreyAt(const Bitmap &bmp, int x, int y) {
+  return bmp.ScanLine(y)[3 * x];
+}
+
+}  // namespace qv::test
