@@ -31,11 +31,6 @@ std::string AssetRoot::WriteBytes(std::string_view folder, std::string_view name
   return path;
 }
 
-std::string AssetRoot::Write(std::string_view folder, std::string_view name,
-                             const Bitmap &picture) {
-  return WriteBytes(folder, name, EncodeJpeg(picture));
-}
-
 void AssetRoot::WriteCompleteSet() {
   int seed = 0;
   for (const AssetFolder &folder : kAssetFolders)
@@ -47,17 +42,15 @@ Bitmap Uniform(int width, int height, TColor color) {
   Bitmap bitmap(width, height);
   bitmap.SetBrushColor(color);
   bitmap.Fill();
-  bitmap.SetBrushColor(clWhite);  // a fresh bitmap's brush
+  bitmap.SetBrushColor(clWhite);
   return bitmap;
 }
 
 Bitmap Varied(int width, int height, int seed) {
   Bitmap bitmap(width, height);
-  for (int r = 0; r < height; ++r) {
-    std::uint8_t *row = bitmap.ScanLine(r);
+  for (int r = 0; r < height; ++r)
     for (std::size_t i = 0; i < bitmap.RowBytes(); ++i)
-      row[i] = std::uint8_t((int(i) * 7 + r * 13 + seed) & 255);
-  }
+      bitmap.ScanLine(r)[i] = std::uint8_t((int(i) * 7 + r * 13 + seed) & 255);
   return bitmap;
 }
 
@@ -67,6 +60,21 @@ Bitmap SplitBlackWhite(int width, int height, int splitX) {
   bitmap.FillRect({0, 0, splitX, height});
   bitmap.SetBrushColor(clWhite);
   return bitmap;
+}
+
+Bitmap AllByteValues() {
+  Bitmap bitmap(86, 1);
+  for (std::size_t i = 0; i < bitmap.RowBytes(); ++i) bitmap.ScanLine(0)[i] = std::uint8_t(i);
+  return bitmap;
+}
+
+::testing::AssertionResult AllPixels(const Bitmap &bitmap, TColor color) {
+  for (int y = 0; y < bitmap.Height(); ++y)
+    for (int x = 0; x < bitmap.Width(); ++x)
+      if (bitmap.Pixel(x, y) != color)
+        return ::testing::AssertionFailure()
+               << "pixel (" << x << ", " << y << ") is 0x" << std::hex << bitmap.Pixel(x, y);
+  return ::testing::AssertionSuccess();
 }
 
 }  // namespace qv::test
