@@ -1,5 +1,6 @@
 #include "widgets/Image.h"
 
+#include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -42,6 +43,9 @@ void TImage::SetAutoSize(bool on) {
 void TImage::paintEvent(QPaintEvent *) {
   if (picture_.Empty()) return;
   QPainter painter(this);
+  // A disabled control fades into its parent, so that a disabled image
+  // button does not look like one that can be pressed.
+  if (!isEnabled()) painter.setOpacity(0.4);
   const QImage view = WrapAsQImage(picture_);
   if (stretch_) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -49,6 +53,11 @@ void TImage::paintEvent(QPaintEvent *) {
   } else {
     painter.drawImage(0, 0, view);
   }
+}
+
+void TImage::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  if (event->type() == QEvent::EnabledChange) update();
 }
 
 void TImage::mousePressEvent(QMouseEvent *event) {

@@ -31,6 +31,7 @@ class TImage : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent *event) override;
+  void changeEvent(QEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
 

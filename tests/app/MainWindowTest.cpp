@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "ScriptedDialogs.h"
+#include "app/PictureOpenDialog.h"
 #include "app/Unit1.h"
 #include "codecs/Codecs.h"
 #include "preview/UnitPreview.h"
@@ -446,6 +447,20 @@ class MainWindowTest : public QObject {
     f.close();
     QVERIFY(qApp->styleSheet().isEmpty());
     QVERIFY(f.WorkBitmap.Empty());
+  }
+
+  void openDialogPreviewsTheHighlightedPicture() {
+    WriteBytes(Work("view.jpg"), EncodeJpeg(Gradient(300, 100), 90));
+    PictureOpenDialog dialog;
+    auto *preview = dialog.findChild<QLabel *>("PicturePreview");
+    QVERIFY(preview);
+    emit dialog.currentChanged(Work("view.jpg"));
+    const QPixmap shown = preview->pixmap();
+    QVERIFY(!shown.isNull());
+    QVERIFY(shown.width() <= preview->width() && shown.height() <= preview->height());
+    QCOMPARE(shown.width() / shown.height(), 3);  // the picture's shape
+    emit dialog.currentChanged(work_.path());     // a folder shows nothing
+    QVERIFY(preview->pixmap().isNull());
   }
 
   void smallScreenLayout() {
