@@ -1,0 +1,141 @@
+// render, thumbs and list through the real quorvane-fx, against the same
+// recipes run in this process.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "AssetFixture.h"
+#include "codecs/Codecs.h"
+#include "kernels/Categories.h"
+#include "kernels/Recipes.h"
+#include "kernels/ScriptedColorPrompt.h"
+
+namespace qv {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Outcome {
+  int status = -1;
+  std::string output;  // standard output and error together
+};
+
+Outcome RunFx(const std::string &arguments) {
+  const std::string command = std::string("'") + QV_FX_PATH + "' " + arguments + " 2>&1";
+  Outcome result;
+  FILE *pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return result;
+  char chunk[512];
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) result.output.append(chunk, n);
+  const int raw = ::pclose(pipe);
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return result;
+}
+
+class RenderCommand : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    assets.WriteCompleteSet();
+    assets.Write("EdgeA", "10", test::Uniform(16, 16, clBlack));
+    work = assets.Dir() + "work/";
+    fs::create_directories(work);
+    WritePicture(work + "in.bmp", picture);
+  }
+
+  // quorvane-fx with the test's assets; arguments may name files in work/.
+  Outcome Fx(const std::string &arguments) const {
+    return RunFx(arguments + " --assets '" + assets.Dir() + "'");
+  }
+
+  Bitmap Expected(int id, int n, ColorPrompt *prompt = nullptr) const {
+    Bitmap result;
+    RenderRecipe(id, n, picture, result, assets.Env(prompt), RenderSize::FullSize);
+    return result;
+  }
+
+  test::AssetRoot assets;
+  std::string work;
+  const Bitmap picture = test::Varied(60, 35, 4);
+};
+
+TEST_F(RenderCommand, RendersTheRecipeAtFullSize) {
+  for (auto [category, id, n] : {std::tuple{"light-c", 3, 4},
+                                 {"3", 3, 4},
+                                 {"color", 8, 6},
+                                 {"Preset", 16, 1},
+                                 {"line", 14, 9}}) {
+    SCOPED_TRACE(category);
+    const Outcome run = Fx(std::string("render ") + category + " " + std::to_string(n) + " " +
+                           work + "in.bmp " + work + "out.bmp");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(ReadPicture(work + "out.bmp").SamePixels(Expected(id, n)));
+  }
+  // JPEG output by the extension.
+  ASSERT_EQ(Fx("render weather 2 " + work + "in.bmp " + work + "out.jpg").status, 0);
+  EXPECT_EQ(ReadPicture(work + "out.jpg").Width(), picture.Width());
+}
+
+TEST_F(RenderCommand, ColourAnswersGoToThePromptsInOrder) {
+  // Edge A 10 is all black: the matte shows only the fill colour.
+  ASSERT_EQ(Fx("render edge-a 10 " + work + "in.bmp " + work + "red.bmp --color FF0000").status, 0);
+  EXPECT_EQ(ReadPicture(work + "red.bmp").Pixel(7, 7), clRed);
+  ASSERT_EQ(Fx("render edge-a 10 " + work + "in.bmp " + work + "c.bmp --cancel-color").status, 0);
+  EXPECT_EQ(ReadPicture(work + "c.bmp").Pixel(7, 7), clWhite);
+
+  // Preset 1 asks three times; the last answer repeats.
+  ScriptedColorPrompt prompt({0x00FF00, std::nullopt});
+  const Outcome run =
+      Fx("render preset 1 " + work + "in.bmp " + work + "p.bmp --color 00ff00 " + "--cancel-color");
+  ASSERT_EQ(run.status, 0) << run.output;
+  EXPECT_TRUE(ReadPicture(work + "p.bmp").SamePixels(Expected(16, 1, &prompt)));
+  EXPECT_EQ(prompt.TimesAsked(), 3);
+}
+
+TEST_F(RenderCommand, ThumbsWritesTenSqueezedThumbnails) {
+  const Outcome run = Fx("thumbs edge-b " + work + "in.bmp " + work + "thumbs --bmp");
+  ASSERT_EQ(run.status, 0) << run.output;
+  Bitmap thumb(kThumbnailSide, kThumbnailSide), result;
+  thumb.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, picture);
+  for (int n = 1; n <= kThumbnailCount; ++n) {
+    RenderRecipe(11, n, thumb, result, assets.Env(), RenderSize::Thumbnail);
+    const Bitmap written = ReadPicture(work + "thumbs/" + std::to_string(n) + ".bmp");
+    EXPECT_EQ(written.Width(), kThumbnailSide);
+    EXPECT_TRUE(written.SamePixels(result)) << n;
+  }
+  ASSERT_EQ(Fx("thumbs 7 " + work + "in.bmp " + work + "jpegs").status, 0);
+  for (int n = 1; n <= kThumbnailCount; ++n)
+    EXPECT_TRUE(fs::is_regular_file(work + "jpegs/" + std::to_string(n) + ".jpg")) << n;
+}
+
+TEST_F(RenderCommand, MissingAssetIsOneLineAndAFailure) {
+  fs::remove(assets.Dir() + "pic/amazing/1.ssl");
+  const Outcome run = Fx("render amazing 1 " + work + "in.bmp " + work + "out.bmp");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, "quorvane-fx: Cannot open file " + assets.Dir() + "pic/amazing/1.ssl\n");
+  EXPECT_FALSE(fs::exists(work + "out.bmp"));
+
+  // Preset 1 reads amazing 1 in its second pass.
+  const Outcome thumbs = Fx("thumbs preset " + work + "in.bmp " + work + "t");
+  EXPECT_EQ(thumbs.status, 1);
+  EXPECT_NE(thumbs.output.find("Cannot open file"), std::string::npos);
+  EXPECT_FALSE(fs::exists(work + "t/1.jpg"));
+}
+
+TEST_F(RenderCommand, BadCommandLinesAreUsageErrors) {
+  const std::string files = " " + work + "in.bmp " + work + "out.bmp";
+  for (const char *args : {"render sepia 1", "render 17 1", "render star 0", "render star 11",
+                           "render star 1x", "render star 1 --color 12345"})
+    EXPECT_EQ(Fx(args + files).status, 2) << args;
+  EXPECT_EQ(Fx("thumbs star " + work + "in.bmp").status, 2);
+  EXPECT_FALSE(fs::exists(work + "out.bmp"));
+  const Outcome list = RunFx("list");
+  EXPECT_EQ(list.status, 0);
+  EXPECT_NE(list.output.find("light-c"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qv
