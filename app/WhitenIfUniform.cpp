@@ -1,8 +1,8 @@
 #include "app/WhitenIfUniform.h"
 
-#include <chrono>
 #include <optional>
-#include <random>
+
+#include "effects/Random.h"
 
 namespace qv {
 
@@ -21,12 +21,9 @@ void WhitenIfUniform(Bitmap &bitmap, const RandomDraw &random) {
 }
 
 void WhitenIfUniform(Bitmap &bitmap) {
-  // NOTE: effects/Random.h will hold the program's one generator (the noise
-  // filters use it too); this local one stands in until it exists.
-  std::minstd_rand engine(unsigned(std::chrono::steady_clock::now().time_since_epoch().count()));
-  WhitenIfUniform(bitmap, [&engine](int bound) {
-    return bound > 0 ? int(std::uniform_int_distribution<int>(0, bound - 1)(engine)) : 0;
-  });
+  // The program's one generator, shared with the noise filters.
+  RandomSeedFromClock();
+  WhitenIfUniform(bitmap, [](int bound) { return Random(bound); });
 }
 
 }  // namespace qv

@@ -14,7 +14,7 @@ using RandomDraw = std::function<int(int bound)>;
 // 4, row 8. A bitmap narrower than 5 or lower than 9 pixels has no such
 // pixel and is never whitened.
 void WhitenIfUniform(Bitmap &bitmap, const RandomDraw &random);
-// The same with a generator freshly seeded from the clock.
+// The same with the program's generator, freshly seeded from the clock.
 void WhitenIfUniform(Bitmap &bitmap);
 
 }  // namespace qv
