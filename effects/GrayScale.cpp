@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "effects/Filters.h"
+#include "effects/RoundHalfEven.h"
 
 namespace qv {
 namespace {
@@ -33,8 +34,8 @@ void ApplyGrayScale(Bitmap &bmp) {
     std::uint8_t *p = bmp.ScanLine(y);
     for (int x = 0; x < width; ++x, p += 3) {
       const long double t = products.red[p[2]] + products.green[p[1]] + products.blue[p[0]];
-      // t never exceeds 255; nearbyint rounds halves to even.
-      const auto v = static_cast<std::uint8_t>(std::nearbyintl(t));
+      // t never exceeds 255, so no clamp.
+      const auto v = static_cast<std::uint8_t>(RoundHalfEven(t));
       p[0] = p[1] = p[2] = v;
     }
   }

@@ -6,6 +6,7 @@
 #include "effects/FilterErrors.h"
 #include "effects/Filters.h"
 #include "effects/MapBytes.h"
+#include "effects/RoundHalfEven.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -17,7 +18,7 @@ void ApplyPosterize(const Bitmap &s, Bitmap &d, int level) {
   }
   ByteTable table;
   for (int c = 0; c < 256; ++c) {
-    const long double q = std::nearbyintl(static_cast<long double>(c) / level);
+    const long double q = RoundHalfEven(static_cast<long double>(c) / level);
     const long double v = level * q;  // |q| <= 255 and |level * q| <= 2c
     table[c] = v <= 255 ? static_cast<std::uint8_t>(v) : 255;
   }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "effects/Filters.h"
+#include "effects/RoundHalfEven.h"
 
 namespace qv {
 namespace {
@@ -16,7 +17,13 @@ struct Axis {
 Axis WrapAxis(float s, int size) {
   // A position that is not a number has no defined sample; it is read as 0.
   if (!std::isfinite(s)) s = 0;
-  const long double t = std::trunc(static_cast<long double>(s));
+  // Trunc: a float conversion within the int range, else the long double
+  // routine (such a float is a whole number anyway). The int is kept: a
+  // long double to int conversion reloads the x87 control word, slowly.
+  const bool small = std::fabs(s) < 2147483648.0f;
+  const int ti = small ? static_cast<int>(s) : 0;
+  const long double t =
+      small ? static_cast<long double>(ti) : std::trunc(static_cast<long double>(s));
   Axis a;
   if (s >= 0) {
     a.w1 = static_cast<float>(s - t);
@@ -26,14 +33,16 @@ Axis WrapAxis(float s, int size) {
     a.w1 = static_cast<float>(1 - static_cast<long double>(a.w0));
   }
   // Negative positions map to (size - 1) - (-t mod size), which is one
-  // column short of a plain modulo; that is the filter's look. fmod is exact,
-  // so positions far beyond the range of an int wrap just the same.
-  if (t < 0)
-    a.index = (size - 1) - static_cast<int>(std::fmod(-t, static_cast<long double>(size)));
-  else if (t > size - 1)
-    a.index = static_cast<int>(std::fmod(t, static_cast<long double>(size)));
-  else
-    a.index = static_cast<int>(t);
+  // column short of a plain modulo; that is the filter's look. Beyond the
+  // int range fmod, which is exact, does the same.
+  if (!small) {
+    const long double wrapped = std::fmod(std::fabs(t), static_cast<long double>(size));
+    a.index = static_cast<int>(t < 0 ? (size - 1) - wrapped : wrapped);
+  } else if (ti < 0) {
+    a.index = (size - 1) - (-ti) % size;
+  } else {
+    a.index = ti > size - 1 ? ti % size : ti;
+  }
   return a;
 }
 
@@ -56,7 +65,7 @@ void SampleWrapped(const Bitmap &s, float sx, float sy, std::uint8_t *out) {
         sum[c] = static_cast<float>(sum[c] + static_cast<long double>(p[c]) * w);
     }
   // The weights add up to 1, so the sums stay within 0..255.
-  for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(std::nearbyint(sum[c]));
+  for (int c = 0; c < 3; ++c) out[c] = static_cast<std::uint8_t>(RoundHalfEven(sum[c]));
 }
 
 }  // namespace qv

@@ -5,12 +5,13 @@
 
 #include "effects/Filters.h"
 #include "effects/PolarMath.h"
+#include "effects/RoundHalfEven.h"
 
 namespace qv {
 
 int SineLift(int v) {
   const double y = static_cast<double>(std::sin(static_cast<long double>(v) / 255 * kPi / 2) * 255);
-  return static_cast<int>(std::nearbyint(y));
+  return RoundHalfEven(y);
 }
 
 }  // namespace qv

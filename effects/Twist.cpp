@@ -2,12 +2,12 @@
 // plus a quarter turn, so the twist grows with the distance r. Amount is in
 // pixels per radian; negative twists the other way; 0 fails with a division
 // by zero.
-#include <cmath>
 #include <cstddef>
 
 #include "effects/FilterErrors.h"
 #include "effects/Filters.h"
 #include "effects/PolarMath.h"
+#include "effects/X87.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -39,8 +39,10 @@ void ApplyTwist(const Bitmap &s, Bitmap &d, int amount) {
       if (r != 0) {
         const float phi = static_cast<float>(static_cast<long double>(PolarAngle(dx, dy)) -
                                              static_cast<long double>(r) / amount + kHalfPiSingle);
-        const float along = static_cast<float>(r * std::cos(static_cast<long double>(phi)));
-        const float across = static_cast<float>(r * std::sin(static_cast<long double>(phi)));
+        long double sine, cosine;
+        SinCos(phi, sine, cosine);
+        const float along = static_cast<float>(r * cosine);
+        const float across = static_cast<float>(r * sine);
         sx = static_cast<float>(static_cast<long double>(cx) + along);
         sy = static_cast<float>(static_cast<long double>(cy) + across);
       }
