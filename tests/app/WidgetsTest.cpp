@@ -133,13 +133,6 @@ class WidgetsTest : public QObject {
     QCOMPARE(clicks.count(), 1);
   }
 
-  void imageButtonAutoSizesToPic() {
-    TImgBtn b;
-    b.SetAutoSize(true);
-    b.SetPic(Bitmap(38, 30));
-    QCOMPARE(b.size(), QSize(38, 30));
-  }
-
   void flatFrameOnePixelShowsBottomColour() {
     TFlatPanel panel;
     panel.resize(1, 1);
