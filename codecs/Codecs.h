@@ -41,8 +41,9 @@ PictureFormat FormatFromExtension(const std::string &path);
 Bytes ReadFileBytes(const std::string &path);
 void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data);
 
-// Opens a picture by its content; a file that is neither BMP nor JPEG gives
-// "Unknown picture file extension (.%s)" with the file's extension.
+// Opens a picture by its content. Content that is neither BMP nor JPEG goes
+// to the codec its extension names, which says what is wrong with it; any
+// other extension gives "Unknown picture file extension (.%s)".
 Bitmap ReadPicture(const std::string &path);
 // Writes BMP or JPEG (quality 90) chosen by the extension.
 void WritePicture(const std::string &path, const Bitmap &bitmap);

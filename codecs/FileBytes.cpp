@@ -119,7 +119,8 @@ Bytes ReadFileBytes(const std::string &path) {
 void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data) {
   struct stat existing;
   const bool exists = ::stat(path.c_str(), &existing) == 0;
-  if (exists && S_ISDIR(existing.st_mode)) CannotOpen(path);
+  // A read-only file is not replaced behind its owner's back.
+  if (exists && (S_ISDIR(existing.st_mode) || ::access(path.c_str(), W_OK) != 0)) CannotOpen(path);
   // Devices and pipes cannot be replaced, only written to.
   if (exists && !S_ISREG(existing.st_mode)) return WriteThrough(path, data);
 

@@ -103,9 +103,12 @@ TEST(PictureFile, FailedSavesLeaveExistingFilesAndNoLitter) {
               }).rfind("Cannot write file " + folder.Path("full.bmp"), 0),
               0u);
   }
-  if (::geteuid() != 0) {  // root writes into read-only folders anyway
+  if (::geteuid() != 0) {  // root may write anywhere
     ::chmod(folder.Path("sub.bmp").c_str(), 0555);
     EXPECT_THROW(WritePicture(folder.Path("sub.bmp/x.bmp"), one), Error);
+    ::chmod(keep.c_str(), 0444);
+    EXPECT_EQ(MessageOf([&] { WritePicture(keep, one); }), "Cannot open file " + keep);
+    EXPECT_EQ(ReadFileBytes(keep), (Bytes{'o', 'l', 'd'}));
   }
   std::vector<std::string> expected = {"keep.jpg", "sub.bmp"};
   if (::access("/dev/full", W_OK) == 0) expected.insert(expected.begin(), "full.bmp");
