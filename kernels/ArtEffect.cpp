@@ -1,13 +1,22 @@
 #include "kernels/ArtEffect.h"
 
 #include "gfx/Error.h"
+#include "kernels/ArtKernels.h"
 
 namespace qv {
 
-// The art kernels are not part of the engine yet; until they are, this is
-// the only place that needs to change to connect them.
-void RenderArtEffect(int effect, const Bitmap &, Bitmap &, const KernelEnv &) {
-  throw MakeError("Art effect %d is not available yet", effect);
+void RenderArtEffect(int effect, const Bitmap &source, Bitmap &dest, const KernelEnv &env) {
+  if (effect >= 1 && effect <= 7) return ArtBlend(source, dest, effect);
+  switch (effect) {
+    case 8:
+      return ContrastCurve(source, dest);
+    case 9:
+      return MosaicRelief(source, dest);
+    case 10:
+      return PencilSketch(source, dest, env);
+    default:
+      throw MakeError("There is no art effect %d", effect);
+  }
 }
 
 }  // namespace qv

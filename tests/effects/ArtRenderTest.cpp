@@ -21,14 +21,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Run {
+struct FxRun {
   int status = -1;
   std::string output;
 };
 
-Run Fx(const std::string &arguments) {
+FxRun Fx(const std::string &arguments) {
   const std::string command = std::string("'") + QV_FX_PATH + "' " + arguments + " 2>&1";
-  Run run;
+  FxRun run;
   FILE *pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;
   char chunk[512];
@@ -61,7 +61,7 @@ class ArtRender : public ::testing::Test {
     fs::remove_all(dir, ignored);
   }
 
-  Run Render(const std::string &category, int n, const std::string &options = "") const {
+  FxRun Render(const std::string &category, int n, const std::string &options = "") const {
     return Fx("render " + category + " " + std::to_string(n) + " '" + in + "' '" + out + "' " +
               "--assets '" + dir + "' " + options);
   }
@@ -73,7 +73,7 @@ class ArtRender : public ::testing::Test {
 TEST_F(ArtRender, EveryArtEffectMatchesTheKernels) {
   for (int n = 1; n <= kThumbnailCount; ++n) {
     SCOPED_TRACE(n);
-    const Run run = Render("art", n);
+    const FxRun run = Render("art", n);
     ASSERT_EQ(run.status, 0) << run.output;
     Bitmap expected;
     RenderArtEffect(n, picture, expected, KernelEnv{});
@@ -97,7 +97,7 @@ TEST_F(ArtRender, PencilSketchTakesThePickedColour) {
 
 TEST_F(ArtRender, PresetFiveBlendsThenLightsWithAmazingTen) {
   // Without its light map the preset fails and writes nothing.
-  const Run missing = Render("preset", 5);
+  const FxRun missing = Render("preset", 5);
   EXPECT_NE(missing.status, 0);
   EXPECT_NE(missing.output.find("Cannot open file"), std::string::npos) << missing.output;
   EXPECT_FALSE(fs::exists(out));
@@ -105,7 +105,7 @@ TEST_F(ArtRender, PresetFiveBlendsThenLightsWithAmazingTen) {
   fs::create_directories(dir + "pic/amazing");
   const Bytes light = EncodeJpeg(Varied(30, 20, 77));
   WriteFileBytes(dir + "pic/amazing/10.ssl", light);
-  const Run run = Render("preset", 5);
+  const FxRun run = Render("preset", 5);
   ASSERT_EQ(run.status, 0) << run.output;
   Bitmap expected;
   RenderRecipe(FindCategory("preset")->Id, 5, picture, expected, KernelEnv{dir, nullptr},
