@@ -55,7 +55,7 @@ void AddLeak(Canvas &canvas, float cx, float cy, float radiusX, float radiusY, R
     if (d2 > 9.f) return;
     const float n = Fbm(float(x) * 0.006f, float(y) * 0.006f, seed, 4);
     const float k = std::exp(-d2 * (1.2f + 1.6f * (1.f - n)));
-    p += Mix(outer, inner, Smoothstep(0.15f, 0.9f, k)) * (k * (0.55f + 0.9f * n));
+    p += Mix(outer, inner, Smoothstep(0.15f, 0.9f, k)) * (k * (0.75f + 1.1f * n));
   });
 }
 

@@ -54,7 +54,7 @@ void AddSparkle(Canvas &canvas, float cx, float cy, float length, int rays, floa
                 Rgb color) {
   AddGlow(canvas, cx, cy, length * 0.08f + 0.6f, color);
   AddGlow(canvas, cx, cy, length * 0.25f, color * 0.25f);
-  const float width = std::max(0.6f, length * 0.015f);
+  const float width = std::max(1.f, length * 0.02f);
   for (int r = 0; r < rays; ++r) {
     const float a = angle + kPi * float(r) / float(rays);
     // Each spike runs through the centre both ways, bright at the core and

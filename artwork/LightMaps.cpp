@@ -125,7 +125,7 @@ Canvas DrawLightC(int n) {
     case 2:  // rainbow arc
       for (int i = 0; i < 24; ++i) {
         const float t = float(i) / 23.f;
-        AddRing(c, W * 0.5f, H * 1.25f, H * (0.8f + 0.22f * t), 5.f, Hue(0.8f * t) * 0.1f);
+        AddRing(c, W * 0.5f, H * 1.25f, H * (0.8f + 0.22f * t), 6.f, Hue(0.8f * t) * 0.24f);
       }
       break;
     case 3:  // teal and magenta leaks
@@ -138,9 +138,12 @@ Canvas DrawLightC(int n) {
         AddRing(c, W * 0.78f, H * 0.2f, 150.f + float(i) * 6.f, 3.f, Hue(float(i) / 8) * 0.12f);
       break;
     case 5:  // iridescent streaks
-      for (int i = 0; i < 5; ++i)
-        AddEllipseGlow(c, W * (0.2f + 0.15f * float(i)), H * 0.5f, H * 0.8f, 10, kPi / 2 + 0.35f,
-                       Hue(float(i) / 5) * 0.5f);
+      for (int i = 0; i < 5; ++i) {
+        const float x = W * (0.2f + 0.15f * float(i));
+        AddEllipseGlow(c, x, H * 0.5f, H * 0.8f, 16, kPi / 2 + 0.35f, Hue(float(i) / 5) * 0.6f);
+        AddEllipseGlow(c, x, H * 0.5f, H * 0.7f, 3, kPi / 2 + 0.35f,
+                       Mix(Hue(float(i) / 5), Grey(1), 0.5f) * 0.7f);
+      }
       break;
     case 6:  // spectral glow from the bottom edge
       ForAll(c, [&](int x, int y, Rgb &p) {

@@ -59,13 +59,13 @@ Canvas DrawLinePattern(int n) {
         return std::min(Stripes(u, v, 1, 0, 4), Stripes(u, v, 0, 1, 4));
       });
     case 6:  // cross-hatching
-      return Pattern(20, [](float u, float v) {
-        return std::min(Stripes(u, v, 1, 1, 3), Stripes(u, v, 1, -1, 3));
+      return Pattern(16, [](float u, float v) {
+        return std::min(Stripes(u, v, 1, 1, 2), Stripes(u, v, 1, -1, 2));
       });
     case 7:  // dots
       return Pattern(0, [](float u, float v) {
-        const float du = ToWhole(u * 3) / 3, dv = ToWhole(v * 3) / 3;
-        return std::hypot(du, dv) - 0.09f;
+        const float du = ToWhole(u * 2) / 2, dv = ToWhole(v * 2) / 2;
+        return std::hypot(du, dv) - 0.14f;
       });
     case 8:  // waves
       return Pattern(26, [](float u, float v) {

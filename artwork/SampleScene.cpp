@@ -54,7 +54,7 @@ Rgb Sky(float x, float y) {
   Rgb sky = ramp(y / kHorizon);
   // The sun warms the sky around it.
   const float d = std::hypot(x - kSunX, (y - kSunY) * 1.4f) / W;
-  sky += Hex(0xFFB060) * (0.45f * std::exp(-d * 7.f));
+  sky += Hex(0xFFB060) * (0.35f * std::exp(-d * 8.f));
   const float sun = 1.f - Smoothstep(30, 33, std::hypot(x - kSunX, y - kSunY));
   sky = Mix(sky, Hex(0xFFF8E8), sun);
   // Clouds: drifting banks, lit from the sun's side, shadowed beneath.
@@ -266,8 +266,8 @@ Canvas DrawSampleScene() {
     Rgb *row = c.Row(y);
     for (int x = 0; x < kWidth; ++x) row[x] = Backdrop(float(x), float(y));
   }
-  AddGlow(c, kSunX, kSunY, 60, Hex(0xFFE0B0) * 0.5f);
-  AddGlow(c, kSunX, kSunY, 160, Hex(0xFFB060) * 0.25f);
+  AddGlow(c, kSunX, kSunY, 45, Hex(0xFFE0B0) * 0.35f);
+  AddGlow(c, kSunX, kSunY, 150, Hex(0xFFB060) * 0.15f);
   // Birds far away.
   Random rnd(2012);
   for (int i = 0; i < 9; ++i) {

@@ -23,7 +23,9 @@ void AddStarField(Canvas &c, int count, float brightness, Random &rnd) {
     const float x = rnd.Uniform(0, W), y = rnd.Uniform(0, H);
     const float m = std::pow(rnd.Unit(), 3.f);  // most stars are faint
     const Rgb tint = kStarTints[rnd.Below(4)];
-    AddGlow(c, x, y, 0.6f + 1.2f * m, tint * (brightness * (0.25f + 1.2f * m)));
+    AddGlow(c, x, y, 0.8f + 1.6f * m, tint * (brightness * (0.3f + 1.2f * m)));
+    // A faint halo keeps the brighter stars visible when the map is shrunk.
+    if (m > 0.2f) AddGlow(c, x, y, 4 + 6 * m, tint * (brightness * 0.25f * m));
     if (m > 0.7f) AddSparkle(c, x, y, 10 + 30 * m, 2, kPi / 4, tint * (0.5f * brightness));
   }
 }
@@ -34,8 +36,9 @@ void AddGlints(Canvas &c, int count, float cx, float cy, float spreadX, float sp
   for (int i = 0; i < count; ++i) {
     const float x = cx + rnd.Normal() * spreadX, y = cy + rnd.Normal() * spreadY;
     const float s = size * rnd.Uniform(0.25f, 1.f);
-    AddSparkle(c, x, y, s, rays, rays == 2 ? 0.f : rnd.Uniform(0, kPi),
-               tints[rnd.Below(tintCount)] * rnd.Uniform(0.6f, 1.f));
+    const Rgb tint = tints[rnd.Below(tintCount)] * rnd.Uniform(0.6f, 1.f);
+    AddSparkle(c, x, y, s, rays, rays == 2 ? 0.f : rnd.Uniform(0, kPi), tint);
+    AddGlow(c, x, y, s * 0.22f, tint * 0.3f);
   }
 }
 
@@ -55,7 +58,7 @@ Canvas DrawStar(int n) {
   const Rgb ice[] = {Hex(0xFFFFFF), Hex(0xBFE0FF), Hex(0xE0D0FF)};
   switch (n) {
     case 1:  // scattered sparkles
-      AddGlints(c, 28, W / 2, H / 2, W * 0.3f, H * 0.3f, 60, 2, ice, 3, rnd);
+      AddGlints(c, 40, W / 2, H / 2, W * 0.3f, H * 0.3f, 80, 2, ice, 3, rnd);
       break;
     case 2:  // one great star burst
       AddGlow(c, W * 0.62f, H * 0.3f, 120, Hex(0xFFD890) * 0.3f);
@@ -71,8 +74,9 @@ Canvas DrawStar(int n) {
         const float t = float(i) / 59.f;
         const float x = W * (0.1f + 0.8f * t) + rnd.Normal() * 12;
         const float y = H * (0.85f - 0.55f * std::sin(t * kPi * 0.9f)) + rnd.Normal() * 12;
-        AddSparkle(c, x, y, 8 + 40 * t * rnd.Unit(), 2, 0, gold[rnd.Below(3)] * (0.4f + 0.6f * t));
-        AddGlow(c, x, y, 14, Hex(0xFFB040) * (0.06f * t));
+        AddSparkle(c, x, y, 12 + 45 * t * rnd.Unit(), 2, 0, gold[rnd.Below(3)] * (0.5f + 0.5f * t));
+        AddGlow(c, x, y, 5 + 6 * t, gold[0] * (0.3f + 0.3f * t));
+        AddGlow(c, x, y, 22, Hex(0xFFB040) * (0.08f + 0.08f * t));
       }
       break;
     case 5:  // the night sky with the band of the milky way
@@ -117,9 +121,12 @@ Canvas DrawStar(int n) {
       const Point pts[] = {{120, 420}, {230, 330}, {350, 360}, {470, 250},
                            {600, 290}, {690, 150}, {520, 120}};
       for (int i = 0; i + 1 < 7; ++i)
-        AddLine(c, pts[i], pts[i + 1], 1.2f, 1.5f, Hex(0x9FC4FF) * 0.35f);
-      for (const Point &p : pts)
-        AddSparkle(c, p.x, p.y, rnd.Uniform(25, 60), 2, 0, ice[rnd.Below(3)]);
+        AddLine(c, pts[i], pts[i + 1], 3.f, 3.f, Hex(0x9FC4FF) * 0.45f);
+      for (const Point &p : pts) {
+        const Rgb tint = ice[rnd.Below(3)];
+        AddSparkle(c, p.x, p.y, rnd.Uniform(40, 80), 2, 0, tint);
+        AddGlow(c, p.x, p.y, 16, tint * 0.4f);
+      }
       break;
     }
   }

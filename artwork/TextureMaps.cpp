@@ -109,7 +109,7 @@ Canvas DrawTexture(int n) {
                0.06f * Grain(x, y, 1074);
       });
     case 8:  // wood: growth rings bent by the grain
-      return GreyTexture(Hex(0x8A7C6C), [](float fx, float fy, int x, int y) {
+      return GreyTexture(Hex(0x867E74), [](float fx, float fy, int x, int y) {
         const float bend = 6.f * Fbm(fx * 0.0015f, fy * 0.004f, 1081, 4);
         const float ring = std::sin((fy * 0.035f + bend) * 2 * kPi * 0.35f);
         const float fibre = Fbm(fx * 0.003f, fy * 0.25f, 1082, 3);

@@ -42,7 +42,7 @@ void AddFog(Canvas &c, float level, float density, Rgb tint, float stretch, std:
   ForAll(c, [&](int x, int y, Rgb &p) {
     const float n = Fbm(float(x) * 0.004f / stretch, float(y) * 0.008f, seed, 5);
     const float low = Smoothstep(H * (level - 0.45f), H * (level + 0.2f), float(y));
-    p += tint * (density * Smoothstep(0.3f, 0.75f, n) * (0.35f + 0.65f * low));
+    p += tint * (density * Smoothstep(0.3f, 0.7f, n) * (0.15f + 0.85f * low));
   });
 }
 
@@ -64,7 +64,7 @@ Canvas DrawWeather(int n) {
   Random rnd(600 + n);
   switch (n) {
     case 1:  // rain
-      AddRain(c, 700, 0.18f, 20, 45, 0.55f, rnd);
+      AddRain(c, 700, 0.18f, 20, 45, 0.85f, rnd);
       break;
     case 2:  // downpour with mist rising from the ground
       AddFog(c, 0.9f, 0.35f, Hex(0xB8C8D8), 1.f, 602);
@@ -82,13 +82,13 @@ Canvas DrawWeather(int n) {
       }
       break;
     case 5:  // fog
-      AddFog(c, 0.7f, 0.55f, Hex(0xE0E6EC), 1.6f, 605);
+      AddFog(c, 0.7f, 0.8f, Hex(0xE0E6EC), 1.6f, 605);
       break;
     case 6:  // warm haze rising from the horizon
       ForAll(c, [&](int x, int y, Rgb &p) {
         const float k = Smoothstep(H * 0.1f, H * 0.95f, float(y));
         p += Hex(0xF0C890) *
-             (0.45f * k * (0.8f + 0.4f * Fbm(float(x) * 0.005f, float(y) * 0.01f, 606, 4)));
+             (0.72f * k * k * (0.8f + 0.4f * Fbm(float(x) * 0.005f, float(y) * 0.01f, 606, 4)));
       });
       break;
     case 7:  // sunbeams through the corner
@@ -99,8 +99,8 @@ Canvas DrawWeather(int n) {
       AddGlow(c, W * 0.55f, -H * 0.05f, 120, Hex(0xFFE0A0) * 0.5f);
       break;
     case 9:  // layers of valley mist
-      AddFog(c, 0.45f, 0.3f, Hex(0xD8E0F0), 3.f, 609);
-      AddFog(c, 0.95f, 0.4f, Hex(0xF0F0F0), 4.f, 619);
+      AddFog(c, 0.45f, 0.45f, Hex(0xD8E0F0), 3.f, 609);
+      AddFog(c, 0.95f, 0.7f, Hex(0xF0F0F0), 4.f, 619);
       break;
     default:  // a rainy night: drizzle and the blurred lights of a street
       for (int i = 0; i < 40; ++i) {
