@@ -119,9 +119,8 @@ Rgb Backdrop(float x, float y) {
 
 Rgb Meadow(float x, float y, float shore) {
   const float depth = Clamp01((y - shore) / (H - shore));
-  const float scale = 1.f / (0.3f + depth);
-  const float blades = 0.6f * Fbm(x * 0.12f * scale, y * 0.03f * scale, 2008, 3) +
-                       0.4f * Fbm(x * 0.02f, y * 0.05f, 2016, 3);
+  const float blades =
+      0.5f * Fbm(x * 0.03f, y * 0.06f, 2008, 4) + 0.5f * Fbm(x * 0.008f, y * 0.02f, 2016, 3);
   const float patches = Fbm(x * 0.004f, y * 0.008f, 2009, 4);
   Rgb g = Mix(Hex(0x9DB04A), Hex(0x3C6A22), depth * 0.8f);
   g = Mix(g, Hex(0xD8C060), Smoothstep(0.55f, 0.8f, patches) * 0.5f);  // sunlit dry grass
@@ -238,6 +237,34 @@ void PaintRock(Canvas &c, float cx, float cy, float rx, float ry, std::uint32_t 
   });
 }
 
+// Blades of grass, longer and bolder towards the viewer, leaning in the wind.
+void PaintGrass(Canvas &c, Random &rnd) {
+  for (int i = 0; i < 26000; ++i) {
+    const float t = std::pow(rnd.Unit(), 0.7f);
+    const float y = 880 + (H - 870) * t;
+    const float x = rnd.Uniform(-10, W + 10);
+    if (y < Shore(x) + 4) continue;
+    const float len = 4 + 26 * t * rnd.Uniform(0.5f, 1.f);
+    const float lean = rnd.Uniform(-0.25f, 0.45f) * len;
+    const Rgb shade = rnd.Below(3) ? Mix(Hex(0x2E5A1A), Hex(0x4A7A26), rnd.Unit())
+                                   : Mix(Hex(0x9AB848), Hex(0xD8D070), rnd.Unit());
+    PaintLine(c, {x, y}, {x + lean, y - len}, 0.8f + 1.6f * t, shade, 0.55f);
+  }
+}
+
+struct Rock {
+  float x, y, rx, ry;
+  std::uint32_t seed;
+};
+constexpr Rock kRocks[] = {{160, 1110, 150, 80, 2020}, {360, 1150, 90, 50, 2021}};
+
+bool OnRock(float x, float y) {
+  for (const Rock &r : kRocks) {
+    if (std::hypot((x - r.x) / (r.rx * 1.1f), (y - r.y) / (r.ry * 1.1f)) < 1.f) return true;
+  }
+  return false;
+}
+
 void PaintFlowers(Canvas &c, Random &rnd) {
   const Rgb colors[] = {Hex(0xE8302A), Hex(0xFFD23A), Hex(0xF4F0F8),
                         Hex(0x9A58D0), Hex(0xFF8AB0), Hex(0xFF8A20)};
@@ -246,6 +273,7 @@ void PaintFlowers(Canvas &c, Random &rnd) {
     const float y = 890 + (H - 890) * t;
     const float x = rnd.Uniform(0, W);
     if (Fbm(x * 0.006f, y * 0.01f, 2011, 3) < 0.45f) continue;  // flowers grow in drifts
+    if (OnRock(x, y)) continue;
     const float r = 1.2f + 6.f * t * rnd.Uniform(0.5f, 1.f);
     const Rgb col = colors[rnd.Below(6)];
     PaintLine(c, {x, y}, {x + rnd.Uniform(-2, 2), y + r * 3}, std::max(1.f, r * 0.3f),
@@ -292,14 +320,14 @@ Canvas DrawSampleScene() {
       Rgb water = c.Row(int(my))[int(mx)] * 0.78f + Hex(0x1A3050) * 0.22f;
       const float glitter = Smoothstep(0.62f, 0.8f, Fbm(fx * 0.05f, fy * 0.4f, 2014, 2)) *
                             std::exp(-std::pow((fx - kSunX) / (60 + 140 * depth), 2.f));
-      water += Hex(0xFFE0A0) * (glitter * 1.2f);
+      water += Hex(0xFFE0A0) * (glitter * 0.8f);
       water = Mix(water, Hex(0x6A5A3A), Smoothstep(shore - 6, shore, fy) * 0.6f);  // wet sand
       row[x] = water;
     }
   }
+  PaintGrass(c, rnd);
   PaintCabin(c, 250, 878);
-  PaintRock(c, 160, 1110, 150, 80, 2020);
-  PaintRock(c, 360, 1150, 90, 50, 2021);
+  for (const Rock &r : kRocks) PaintRock(c, r.x, r.y, r.rx, r.ry, r.seed);
   PaintFlowers(c, rnd);
   const float pines[][2] = {{1280, 470}, {1355, 560}, {1430, 420}, {1500, 610},
                             {1575, 520}, {1230, 330}, {1470, 360}};
