@@ -1,3 +1,5 @@
+// quorvane-fx convert, run as the real executable.
+
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -5,103 +7,60 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "codecs/Codecs.h"
 
 namespace qv {
 namespace {
 
-struct Outcome {
-  int status = -1;
-  std::string output;  // standard output and error together
-};
-
-Outcome RunFx(const std::string &arguments) {
-  const std::string command = std::string("'") + QV_FX_PATH + "' " + arguments + " 2>&1";
-  Outcome result;
-  FILE *pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return result;
+// Exit status and everything printed, standard error included.
+std::pair<int, std::string> RunFx(const std::string &arguments) {
+  FILE *pipe = ::popen((std::string(QV_FX_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+  std::string output;
   char chunk[512];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) result.output.append(chunk, n);
-  const int raw = ::pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
+  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) output.append(chunk, n);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
-class ConvertCommand : public ::testing::Test {
- protected:
-  void SetUp() override {
-    std::string pattern = ::testing::TempDir() + "qv-cli-XXXXXX";
-    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-    folder_ = pattern;
+TEST(ConvertCommand, ConvertsByTheOutputsExtensionAndReportsFailuresInOneLine) {
+  std::string dir = ::testing::TempDir() + "qv-cli-XXXXXX";
+  ASSERT_TRUE(::mkdtemp(dir.data()));
+  Bitmap source(21, 13);
+  source.SetBrushColor(0x336699);
+  source.Fill();
+  WriteFileBytes(dir + "/in.bmp", EncodeBmp(source));
+  WriteFileBytes(dir + "/bad.bmp", Bytes{'B', 'M', 1});
+  WriteFileBytes(dir + "/keep.jpg", Bytes{'o', 'l', 'd'});
+
+  for (const char *step : {"in.bmp out.jpg", "out.jpg back.BMP", "in.bmp copy.bmp"}) {
+    const std::string in = step, out = in.substr(in.find(' ') + 1);
+    EXPECT_EQ(RunFx("convert " + dir + "/" + in.substr(0, in.find(' ')) + " " + dir + "/" + out),
+              std::make_pair(0, std::string()));
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-  std::string Path(const std::string &name) const { return folder_ + "/" + name; }
-  void Write(const std::string &name, const Bytes &bytes) const {
-    std::ofstream(Path(name), std::ios::binary)
-        .write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
-  }
+  EXPECT_EQ(SniffFormat(ReadFileBytes(dir + "/out.jpg")), PictureFormat::Jpeg);
+  const TColor back = ReadPicture(dir + "/back.BMP").Pixel(3, 3);
+  EXPECT_NEAR(RedOf(back), 0x99, 3);
+  EXPECT_NEAR(BlueOf(back), 0x33, 3);
+  EXPECT_EQ(ReadFileBytes(dir + "/copy.bmp"), ReadFileBytes(dir + "/in.bmp"));
 
-  std::string folder_;
-};
-
-Bitmap Picture() {
-  Bitmap b(21, 13);
-  for (int y = 0; y < b.Height(); ++y)
-    for (int x = 0; x < b.Width(); ++x)
-      b.SetPixel(x, y, RGBColor(std::uint8_t(x * 12), std::uint8_t(y * 19), 90));
-  return b;
-}
-
-TEST_F(ConvertCommand, ConvertsByTheOutputsExtension) {
-  const Bitmap source = Picture();
-  Write("in.bmp", EncodeBmp(source));
-
-  Outcome run = RunFx("convert " + Path("in.bmp") + " " + Path("out.jpg"));
-  EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_EQ(run.output, "");
-  EXPECT_EQ(SniffFormat(ReadFileBytes(Path("out.jpg"))), PictureFormat::Jpeg);
-
-  run = RunFx("convert " + Path("out.jpg") + " " + Path("back.BMP"));
-  EXPECT_EQ(run.status, 0) << run.output;
-  const Bitmap back = ReadPicture(Path("back.BMP"));
-  ASSERT_EQ(back.Width(), source.Width());
-  ASSERT_EQ(back.Height(), source.Height());
-  EXPECT_NEAR(RedOf(back.Pixel(10, 6)), RedOf(source.Pixel(10, 6)), 12);
-
-  run = RunFx("convert " + Path("in.bmp") + " " + Path("copy.bmp"));
-  EXPECT_EQ(run.status, 0) << run.output;
-  EXPECT_EQ(ReadFileBytes(Path("copy.bmp")), ReadFileBytes(Path("in.bmp")));
-}
-
-TEST_F(ConvertCommand, FailuresPrintOneLineLeaveTheOutputAloneAndExitNonZero) {
-  Write("good.bmp", EncodeBmp(Picture()));
-  Write("bad.bmp", {'B', 'M', 1, 2, 3});
-  Write("png.jpg", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'});
-  Write("keep.jpg", {'o', 'l', 'd'});
-  struct Case {
-    std::string in, out, line;
+  const std::pair<std::string, std::string> failures[] = {
+      {"missing.bmp keep.jpg", "Cannot open file " + dir + "/missing.bmp"},
+      {"bad.bmp keep.jpg", "Bitmap image is not valid"},
+      {"keep.jpg x.bmp", "JPEG error #"},
+      {"in.bmp keep.png", "Unknown picture file extension (.png)"},
+      {"in.bmp no/such.bmp", "Cannot open file " + dir + "/no/such.bmp"},
   };
-  const Case cases[] = {
-      {Path("missing.bmp"), Path("keep.jpg"), "Cannot open file " + Path("missing.bmp")},
-      {Path("bad.bmp"), Path("keep.jpg"), "Bitmap image is not valid"},
-      {Path("png.jpg"), Path("keep.jpg"), "JPEG error #"},
-      {Path("good.bmp"), Path("keep.png"), "Unknown picture file extension (.png)"},
-      {Path("good.bmp"), Path("no/such.bmp"), "Cannot open file " + Path("no/such.bmp")},
-  };
-  for (const Case &c : cases) {
-    const Outcome run = RunFx("convert " + c.in + " " + c.out);
-    EXPECT_EQ(run.status, 1) << c.line;
-    EXPECT_EQ(run.output.rfind("quorvane-fx: " + c.line, 0), 0u) << run.output;
-    EXPECT_EQ(run.output.find('\n'), run.output.size() - 1) << run.output;
+  for (const auto &[files, line] : failures) {
+    const std::string in = files.substr(0, files.find(' ')), out = files.substr(in.size() + 1);
+    const auto [status, output] = RunFx("convert " + dir + "/" + in + " " + dir + "/" + out);
+    EXPECT_EQ(status, 1) << files;
+    EXPECT_EQ(output.rfind("quorvane-fx: " + line, 0), 0u) << output;
+    EXPECT_EQ(output.find('\n'), output.size() - 1) << output;  // one line
   }
-  EXPECT_EQ(ReadFileBytes(Path("keep.jpg")), (Bytes{'o', 'l', 'd'}));
-  EXPECT_FALSE(std::filesystem::exists(Path("keep.png")));
-
-  const Outcome usage = RunFx("convert " + Path("good.bmp"));
-  EXPECT_EQ(usage.status, 2);
-  EXPECT_NE(usage.output.find("usage: quorvane-fx convert IN OUT"), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(dir + "/keep.jpg"), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(RunFx("convert " + dir + "/in.bmp").first, 2);  // usage
+  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
