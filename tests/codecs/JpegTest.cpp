@@ -141,7 +141,7 @@ TEST(JpegCodec, TinyFilesCannotCostMoreThanTheirDeclaredPictureNorRunForever) {
   const Bytes scan(small.begin() + std::ptrdiff_t(sos), small.begin() + std::ptrdiff_t(end));
   auto repeated = [&](int times) {
     Bytes out(small.begin(), small.end() - 2);
-    for (int i = 0; i < times; ++i) out = out + scan;
+    for (int i = 0; i < times; ++i) out.insert(out.end(), scan.begin(), scan.end());
     return out + Bytes{0xFF, 0xD9};
   };
   EXPECT_EQ(MessageOf(repeated(300)), "no error");
