@@ -6,7 +6,10 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include <gtest/gtest.h>
+
 #include "gfx/Bitmap.h"
+#include "gfx/Error.h"
 
 namespace qv::test {
 
@@ -29,8 +32,8 @@ inline Bitmap Uniform(int w, int h, Px v) {
   return bmp;
 }
 
-// Every pixel different from its neighbours, and the channels unlike each
-// other, so that moved, mixed or swapped pixels show.
+// Every pixel unlike its neighbours and its channels unlike each other, so
+// that moved, mixed or swapped pixels show.
 inline Bitmap Pattern(int w, int h) {
   Bitmap bmp(w, h);
   for (int y = 0; y < h; ++y)
@@ -43,8 +46,7 @@ inline Bitmap Pattern(int w, int h) {
 
 // A grey picture from rows of values.
 inline Bitmap Grey(std::initializer_list<std::initializer_list<int>> rows) {
-  const int h = int(rows.size()), w = int(rows.begin()->size());
-  Bitmap bmp(w, h);
+  Bitmap bmp(int(rows.begin()->size()), int(rows.size()));
   int y = 0;
   for (const auto &row : rows) {
     int x = 0;
@@ -52,6 +54,19 @@ inline Bitmap Grey(std::initializer_list<std::initializer_list<int>> rows) {
     ++y;
   }
   return bmp;
+}
+
+// run() must throw qv::Error with the message and leave bmp as it was.
+template <class F>
+void ExpectFailsUntouched(const char *message, Bitmap &bmp, F run) {
+  const Bitmap before = bmp;
+  try {
+    run();
+    ADD_FAILURE() << "expected: " << message;
+  } catch (const Error &e) {
+    EXPECT_STREQ(e.what(), message);
+  }
+  EXPECT_TRUE(bmp.SamePixels(before));
 }
 
 inline int GreyAt(const Bitmap &bmp, int x, int y) {
