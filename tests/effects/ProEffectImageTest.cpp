@@ -1,6 +1,4 @@
-#include <QMetaMethod>
 #include <QMetaObject>
-#include <QPaintEvent>
 #include <QRegularExpression>
 #include <QtTest>
 #include <string>
@@ -23,7 +21,6 @@ Bitmap Varied(int width, int height) {
   return bmp;
 }
 
-// Counts its repaints.
 class CountingImage : public TProEffectImage {
  public:
   int paints = 0;
@@ -35,15 +32,14 @@ class CountingImage : public TProEffectImage {
   }
 };
 
-// Calls f, which must throw qv::Error with the given message.
 template <class F>
-bool ThrowsError(F f, const std::string &message) {
+std::string ErrorOf(F f) {
   try {
     f();
   } catch (const qv::Error &e) {
-    return e.what() == message;
+    return e.what();
   }
-  return false;
+  return "no error";
 }
 
 }  // namespace
@@ -52,112 +48,69 @@ class ProEffectImageTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The effects match their kernels, whichever envelope carries them, and
-  // each starts from the picture the previous one left.
-  void EffectsRunTheirKernelsOnThePicture() {
+  // Each envelope hands the kernel the picture and keeps what it made; each
+  // effect starts from the picture the previous one left.
+  void EnvelopesCarryTheKernels() {
     const Bitmap picture = Varied(21, 17);
     TProEffectImage image;
     image.Picture().Assign(picture);
-
-    image.Effect_Invert();
     Bitmap expected(picture);
     qv::ApplyInvert(expected);
+    image.Effect_Invert();  // in place
     QVERIFY(image.Picture().Bitmap().SamePixels(expected));
-    image.Effect_Invert();
+    image.Effect_Solorize(-1);  // two copies, S read, D written
     QVERIFY(image.Picture().Bitmap().SamePixels(picture));
-
-    image.Effect_GaussianBlur(1);
+    image.Effect_GaussianBlur(1);  // one copy
     expected = picture;
     qv::ApplyGaussianBlur(expected, 1);
     QVERIFY(image.Picture().Bitmap().SamePixels(expected));
 
-    // Two copies, D processed alone: the emboss reads what it has written
-    // only where the result equals working from a copy.
-    image.Picture().Assign(picture);
-    image.Effect_Emboss();
-    expected = picture;
-    qv::ApplyEmboss(expected);
-    QVERIFY(image.Picture().Bitmap().SamePixels(expected));
-
-    // Two copies, S read and D written.
-    image.Picture().Assign(picture);
-    image.Effect_Solorize(-1);
-    QVERIFY(image.Picture().Bitmap().SamePixels([&] {
-      Bitmap inverted(picture);
-      qv::ApplyInvert(inverted);
-      return inverted;
-    }()));
-
-    image.Picture().Assign(picture);
+    image.Picture().Assign(picture);  // two copies, D alone
     image.Effect_SpotLight(0, qv::Rect{0, 0, 21, 17});
     QCOMPARE(image.Picture().Bitmap().Pixel(0, 0), qv::clBlack);
     QCOMPARE(image.Picture().Bitmap().Pixel(10, 8), picture.Pixel(10, 8));
-    QCOMPARE(image.Picture().Bitmap().Width(), 21);
-    QCOMPARE(image.Picture().Bitmap().Height(), 17);
   }
 
-  // A kernel that throws leaves the picture as it was.
   void FailingKernelLeavesThePicture() {
     const Bitmap picture = Varied(12, 3);
     TProEffectImage image;
     image.Picture().Assign(picture);
     const std::string division = "Floating point division by zero";
-    const std::string scanLine = "Scan line index out of range";
-    QVERIFY(ThrowsError([&] { image.Effect_Posterize(0); }, division));
-    QVERIFY(ThrowsError([&] { image.Effect_FishEye(0); }, division));
-    QVERIFY(ThrowsError([&] { image.Effect_Twist(0); }, division));
-    QVERIFY(ThrowsError([&] { image.Effect_GaussianBlur(0); }, scanLine));
+    QCOMPARE(ErrorOf([&] { image.Effect_Posterize(0); }), division);
+    QCOMPARE(ErrorOf([&] { image.Effect_FishEye(0); }), division);
+    QCOMPARE(ErrorOf([&] { image.Effect_Twist(0); }), division);
+    QCOMPARE(ErrorOf([&] { image.Effect_GaussianBlur(0); }),
+             std::string("Scan line index out of range"));
     QVERIFY(image.Picture().Bitmap().SamePixels(picture));
   }
 
-  // A picture holding another kind of graphic gives way to an empty bitmap
-  // at the first effect; the mosaic then fails on the empty picture.
+  // Another kind of graphic gives way to an empty bitmap at the first
+  // effect; the mosaic then fails on the empty picture.
   void OtherGraphicBecomesAnEmptyBitmap() {
     QImage jpeg(8, 8, QImage::Format_RGB32);
     jpeg.fill(Qt::red);
     TProEffectImage image;
     image.Picture().SetGraphic(jpeg, "JPEG");
     QCOMPARE(image.Picture().Content(), TPicture::Holds::OtherGraphic);
-    QCOMPARE(image.Picture().GraphicKind(), QString("JPEG"));
-
     image.Effect_Contrast(100);
     QCOMPARE(image.Picture().Content(), TPicture::Holds::Bitmap);
     QVERIFY(image.Picture().Graphic().isNull());
     QVERIFY(image.Picture().Bitmap().Empty());
 
     image.Picture().SetGraphic(jpeg, "Icon");
-    image.Effect_Invert();
-    QVERIFY(image.Picture().Bitmap().Empty());
-
-    image.Picture().SetGraphic(jpeg, "JPEG");
-    QVERIFY(ThrowsError([&] { image.Effect_Mosaic(4); }, "Scan line index out of range"));
+    QCOMPARE(ErrorOf([&] { image.Effect_Mosaic(4); }), std::string("Scan line index out of range"));
     QCOMPARE(image.Picture().Content(), TPicture::Holds::Bitmap);
     QVERIFY(image.Picture().Bitmap().Empty());
   }
 
-  // The spare bitmaps exist from construction, are reachable by name, and
-  // no effect touches them.
-  void SpareBitmapsByName() {
+  // The spare bitmaps and the twenty-one methods are found by name, the
+  // methods in their declared order, and can be called that way.
+  void PublishedByName() {
     TProEffectImage image;
-    const QVariant bmp = image.property("BMP");
-    const QVariant mask = image.property("Mask");
-    QVERIFY(bmp.isValid() && mask.isValid());
-    QCOMPARE(bmp.value<qv::Bitmap *>(), image.BMP());
-    QCOMPARE(mask.value<qv::Bitmap *>(), image.Mask());
-    QVERIFY(image.BMP() != image.Mask());
-    QVERIFY(image.BMP()->Empty() && image.Mask()->Empty());
+    QCOMPARE(image.property("BMP").value<qv::Bitmap *>(), image.BMP());
+    QCOMPARE(image.property("Mask").value<qv::Bitmap *>(), image.Mask());
+    QVERIFY(image.BMP() && image.Mask() && image.BMP() != image.Mask());
 
-    *image.BMP() = Varied(4, 4);
-    image.Picture().Assign(Varied(9, 9));
-    image.Effect_Invert();
-    image.Effect_Tile(1);
-    QVERIFY(image.BMP()->SamePixels(Varied(4, 4)));
-    QVERIFY(image.Mask()->Empty());
-  }
-
-  // The twenty-one methods are found by name, in their declared order, and
-  // can be called through the meta-object system.
-  void EffectsFoundAndCalledByName() {
     const char *const signatures[] = {
         "Effect_Invert()",
         "Effect_AddColorNoise(int)",
@@ -181,33 +134,29 @@ class ProEffectImageTest : public QObject {
         "Effect_Solorize(int)",
         "Effect_Posterize(int)",
     };
-    const QMetaObject *meta = &TProEffectImage::staticMetaObject;
     int previous = -1;
     for (const char *signature : signatures) {
-      const int index = meta->indexOfMethod(QMetaObject::normalizedSignature(signature));
+      const int index = TProEffectImage::staticMetaObject.indexOfMethod(signature);
       QVERIFY2(index > previous, signature);
-      QCOMPARE(meta->method(index).methodType(), QMetaMethod::Method);
       previous = index;
     }
 
-    Bitmap picture(3, 1);
+    Bitmap picture(2, 1);
     picture.SetPixel(0, 0, qv::RGBColor(32, 96, 160));
     picture.SetPixel(1, 0, qv::RGBColor(223, 224, 255));
-    TProEffectImage image;
     image.Picture().Assign(picture);
     QVERIFY(QMetaObject::invokeMethod(&image, "Effect_Posterize", Q_ARG(int, 64)));
     QCOMPARE(image.Picture().Bitmap().Pixel(0, 0), qv::RGBColor(0, 128, 128));
     QCOMPARE(image.Picture().Bitmap().Pixel(1, 0), qv::RGBColor(192, 255, 255));
-
-    image.Picture().Assign(picture);
     QVERIFY(QMetaObject::invokeMethod(&image, "Effect_SpotLight", Q_ARG(int, 255),
-                                      Q_ARG(qv::Rect, (qv::Rect{0, 0, 3, 1}))));
+                                      Q_ARG(qv::Rect, (qv::Rect{0, 0, 2, 1}))));
     QCOMPARE(image.Picture().Bitmap().Pixel(1, 0), qv::clBlack);
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("No such method"));
     QVERIFY(!QMetaObject::invokeMethod(&image, "Effect_Sharpen"));
+    QVERIFY(image.BMP()->Empty() && image.Mask()->Empty());
   }
 
-  // In place effects repaint by invalidating; copy effects through the
+  // In-place effects repaint by invalidating, copy effects through the
   // picture's change notification.
   void EffectsRepaintTheControl() {
     CountingImage image;
