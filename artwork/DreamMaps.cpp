@@ -8,6 +8,7 @@
 #include "artwork/Noise.h"
 #include "artwork/Random.h"
 #include "artwork/Shade.h"
+#include "artwork/Shapes.h"
 
 namespace qv::art {
 
@@ -36,7 +37,7 @@ void AddPastelMist(Canvas &c, Rgb a, Rgb b, float strength, std::uint32_t seed) 
   ForAll(c, [&](int x, int y, Rgb &p) {
     const float n = Fbm(float(x) * 0.003f, float(y) * 0.003f, seed, 4);
     const float m = Fbm(float(x) * 0.002f + 5, float(y) * 0.002f, seed + 1, 3);
-    p += Mix(a, b, Smoothstep(0.3f, 0.7f, m)) * (strength * Smoothstep(0.35f, 0.8f, n));
+    p += Mix(a, b, Smoothstep(0.3f, 0.7f, m)) * (strength * Smoothstep(0.42f, 0.85f, n));
   });
 }
 
@@ -95,7 +96,7 @@ Canvas DrawDream(int n, const DreamPalette &pal, int blades, std::uint32_t seed)
       AddGlow(c, W * 0.3f, H * 0.35f, 120, cs[0] * 0.5f);
       AddBokeh(c, 120, 4, 16, cs, 4, 0.5f, seed + 9);
       break;
-    default:  // a drift of bokeh along a diagonal
+    case 10:  // a drift of bokeh along a diagonal
       for (int i = 0; i < 40; ++i) {
         const float t = rnd.Unit();
         const float r = rnd.Uniform(12, 55);
@@ -103,6 +104,55 @@ Canvas DrawDream(int n, const DreamPalette &pal, int blades, std::uint32_t seed)
                     cs[rnd.Below(4)] * rnd.Uniform(0.12f, 0.35f), 0.6f);
       }
       AddEllipseGlow(c, W / 2, H / 2, W * 0.6f, 80, -0.64f, cs[2] * 0.25f);
+      break;
+    case 11:  // heart-shaped bokeh
+      for (int i = 0; i < 26; ++i) {
+        const float x = rnd.Uniform(0, W), y = rnd.Uniform(0, H), size = rnd.Uniform(25, 70);
+        const Rgb col = cs[rnd.Below(4)] * rnd.Uniform(0.2f, 0.45f);
+        ForBox(c, int(x - size), int(y - size), int(x + size) + 1, int(y + size) + 1,
+               [&](int px, int py, Rgb &p) {
+                 const float d = HeartDistance(float(px), float(py), x, y, size);
+                 p += col * (Inside(d, 2.f) * (0.8f + 0.4f * Smoothstep(-size * 0.3f, 0.f, d)));
+               });
+      }
+      break;
+    case 12:  // golden motes drifting in a warm haze
+      AddGlow(c, W * 0.75f, H * 0.2f, 220, cs[2] * 0.35f);
+      for (int i = 0; i < 260; ++i) {
+        const float x = rnd.Uniform(0, W), y = rnd.Uniform(0, H);
+        const float near = std::pow(rnd.Unit(), 3.f);
+        AddGlow(c, x, y, 1.5f + 7 * near, Mix(cs[2], Grey(1), 0.4f) * (0.25f + 0.5f * (1 - near)));
+      }
+      break;
+    case 13:  // soft curtains of pastel light
+      ForAll(c, [&](int x, int y, Rgb &p) {
+        const float u = float(x) / W;
+        const float folds =
+            0.5f + 0.5f * std::sin(u * 19.f + 3 * Fbm(u * 2, float(y) / H, seed, 3));
+        const float fall = Smoothstep(0.f, 0.9f, 1.f - float(y) / H);
+        p += Mix(cs[0], cs[1], u) * (0.7f * folds * folds * fall);
+      });
+      break;
+    case 14:  // a double halo round a light high on the left
+      AddGlow(c, W * 0.28f, H * 0.3f, 40, Grey(0.7f));
+      AddRing(c, W * 0.28f, H * 0.3f, 110, 12, cs[0] * 0.45f);
+      AddRing(c, W * 0.28f, H * 0.3f, 210, 24, cs[3] * 0.3f);
+      AddGlow(c, W * 0.28f, H * 0.3f, 260, cs[1] * 0.15f);
+      break;
+    case 15:  // bokeh sweeping in an arc
+      for (int i = 0; i < 46; ++i) {
+        const float t = rnd.Unit();
+        const float a = kPi * (0.9f + 0.9f * t);
+        const float r = rnd.Uniform(10, 48);
+        AddPolygonBokeh(c, W * 0.55f + std::cos(a) * W * 0.45f + rnd.Normal() * 20,
+                        H * 1.05f + std::sin(a) * H * 0.8f + rnd.Normal() * 20, r, blades, 0.2f,
+                        cs[rnd.Below(4)] * rnd.Uniform(0.15f, 0.4f));
+      }
+      break;
+    default:  // a field of shaped bokeh
+      for (int i = 0; i < 40; ++i)
+        AddPolygonBokeh(c, rnd.Uniform(0, W), rnd.Uniform(0, H), rnd.Uniform(18, 60), blades, 0.2f,
+                        cs[rnd.Below(4)] * rnd.Uniform(0.15f, 0.35f));
       break;
   }
   return c;
@@ -117,7 +167,11 @@ Canvas DrawDreamA(int n) {
 
 Canvas DrawDreamB(int n) {
   // Powder blue, lilac, gold and pink.
-  return DrawDream(n, {{Hex(0xA8D8FF), Hex(0xE0B8FF), Hex(0xFFE6A0), Hex(0xFFC0E0)}}, 8, 800 + n);
+  // Its own layouts where Dream A's would repeat the same picture in
+  // other colours.
+  static constexpr int kLayouts[] = {16, 11, 14, 12, 13, 6, 15, 8, 4, 7};
+  return DrawDream(kLayouts[n - 1], {{Hex(0xA8D8FF), Hex(0xE0B8FF), Hex(0xFFE6A0), Hex(0xFFC0E0)}},
+                   8, 800 + n);
 }
 
 }  // namespace qv::art
