@@ -17,6 +17,7 @@ void SmoothArea(Bitmap &bmp, int x1, int y1, int x2, int y2) {
   y1 = std::max(1, y1);
   x2 = std::min(width - 2, x2);
   y2 = std::min(height - 2, y2);
+  if (x1 > x2 || y1 > y2) return;
   // Sequential: the pixel above and the one to the left already hold their
   // new values when they are read.
   for (int y = y1; y <= y2; ++y) {
