@@ -1,6 +1,7 @@
 // JPEG decoding through libjpeg, with the limits that keep a hostile file
 // from costing more than the picture it declares.
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -12,9 +13,14 @@ namespace qv {
 
 namespace {
 
-// Real progressive pictures use about ten scans; thousands of tiny scans
-// only serve to keep the decoder busy for minutes.
+// Real progressive pictures use about ten scans, a few passes over the
+// picture's blocks in all. Up to 1000 scans are allowed, and up to 64
+// passes' worth of blocks (at least 4M blocks, a blink for any picture);
+// beyond either, a file of a few kilobytes could keep the decoder busy for
+// minutes.
 constexpr int kMaxScans = 1000;
+constexpr long long kMaxPasses = 64;
+constexpr long long kMinBlockBudget = 1LL << 22;
 
 // libjpeg's whole-image buffers may hold the declared picture's DCT
 // coefficients (128 bytes per 8x8 block of each component) plus this much
@@ -24,15 +30,21 @@ constexpr long kJpegWorkingMemory = 64L << 20;
 
 constexpr int kRowsPerRead = 16;
 
+struct ScanBudget {
+  jpeg_progress_mgr pub;  // first: libjpeg's pointer is the budget's
+  int countedScan = 0;
+  long long blocksLeft = 0;
+};
+
 struct Decompressor {
   jpeg_decompress_struct cinfo;
   JpegErrorManager errors;
-  jpeg_progress_mgr progress;
+  ScanBudget budget;
   bool created = false;
 
   Decompressor() {
     std::memset(&cinfo, 0, sizeof cinfo);
-    std::memset(&progress, 0, sizeof progress);
+    std::memset(&budget.pub, 0, sizeof budget.pub);
     cinfo.err = InstallJpegErrorManager(errors);
   }
   ~Decompressor() {
@@ -42,10 +54,21 @@ struct Decompressor {
   Decompressor &operator=(const Decompressor &) = delete;
 };
 
-void LimitScans(j_common_ptr common) {
+long long BlocksOf(const jpeg_component_info &comp) {
+  return static_cast<long long>(comp.width_in_blocks) * comp.height_in_blocks;
+}
+
+// libjpeg calls this before each step of reading the input; each new scan
+// is charged once, before its data is decoded.
+void ChargeScan(j_common_ptr common) {
   auto *cinfo = reinterpret_cast<j_decompress_ptr>(common);
-  if (cinfo->input_scan_number > kMaxScans)
-    AbortJpeg(common, "JPEG picture has too many scans (more than 1000)");
+  auto *budget = reinterpret_cast<ScanBudget *>(cinfo->progress);
+  if (cinfo->input_scan_number == budget->countedScan) return;
+  budget->countedScan = cinfo->input_scan_number;
+  for (int i = 0; i < cinfo->comps_in_scan; ++i)
+    budget->blocksLeft -= BlocksOf(*cinfo->cur_comp_info[i]);
+  if (cinfo->input_scan_number > kMaxScans || budget->blocksLeft < 0)
+    AbortJpeg(common, "JPEG picture has too many scans");
 }
 
 long CoefficientBytes(const jpeg_decompress_struct &cinfo) {
@@ -93,8 +116,11 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
   const bool inverted = cinfo->saw_Adobe_marker;
   cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
   cinfo->mem->max_memory_to_use = CoefficientBytes(*cinfo) + kJpegWorkingMemory;
-  d.progress.progress_monitor = LimitScans;
-  cinfo->progress = &d.progress;
+  long long blocks = 0;
+  for (int c = 0; c < cinfo->num_components; ++c) blocks += BlocksOf(cinfo->comp_info[c]);
+  d.budget.blocksLeft = std::max(kMaxPasses * blocks, kMinBlockBudget);
+  d.budget.pub.progress_monitor = ChargeScan;
+  cinfo->progress = &d.budget.pub;
 
   RunJpeg(d.errors, [&] { jpeg_start_decompress(cinfo); });
   const int width = int(cinfo->output_width), height = int(cinfo->output_height);
