@@ -58,20 +58,33 @@ void AddBolt(Canvas &c, Point a, Point b, float spread, int depth, float strengt
   }
 }
 
-// Curtains of aurora: a wavy lower hem from which light streams upwards.
+// Curtains of aurora: each hangs from a wavy hem, brightest just above it,
+// and streams upwards in rays; gaps open where the curtain thins out.
 void AddAurora(Canvas &c, std::uint32_t seed) {
-  ForAll(c, [&](int x, int y, Rgb &p) {
-    const float fx = float(x) / W;
-    const float hem = H * (0.45f + 0.25f * (Fbm(fx * 2.5f, 0.5f, seed, 3) - 0.5f) * 2 +
-                           0.08f * std::sin(fx * 9.f));
-    const float above = (hem - float(y)) / (H * 0.45f);
-    if (above < -0.05f) return;
-    const float streak = 0.5f + 0.8f * Fbm(fx * 40.f, float(y) * 0.002f, seed + 9, 3);
-    const float k = above < 0 ? std::exp(-above * above * 300)
-                              : std::exp(-above * 2.6f) * (0.6f + 0.4f * std::exp(-above * 14.f));
-    const Rgb col = Mix(Hex(0x30FF90), Hex(0xB040FF), Smoothstep(0.15f, 0.9f, above));
-    p += col * (0.8f * k * streak * (0.5f + Fbm(fx * 3.f, 7.f, seed + 3, 2)));
-  });
+  struct Curtain {
+    float base, swing, height, strength;
+  };
+  const Curtain curtains[] = {
+      {0.62f, 0.16f, 0.45f, 0.9f}, {0.42f, 0.12f, 0.35f, 0.55f}, {0.3f, 0.1f, 0.25f, 0.35f}};
+  std::uint32_t k = 0;
+  for (const Curtain &ct : curtains) {
+    const std::uint32_t s = seed + 17 * k++;
+    ForAll(c, [&](int x, int y, Rgb &p) {
+      const float fx = float(x) / W;
+      const float hem = H * (ct.base + ct.swing * (2 * Fbm(fx * 2.2f, 0.5f, s, 3) - 1) +
+                             0.05f * std::sin(fx * 11.f + float(k)));
+      const float rise = (hem - float(y)) / (H * ct.height);  // 0 at the hem, 1 at the top
+      if (rise < -0.2f || rise > 2.5f) return;
+      const float glow = rise < 0
+                             ? std::exp(-rise * rise * 120.f)
+                             : std::exp(-rise * 1.8f) * (0.55f + 0.45f * std::exp(-rise * 10.f));
+      const float rays = 0.35f + 0.9f * Fbm(fx * 60.f, float(y) * 0.0015f, s + 9, 3);
+      const float gaps = Smoothstep(0.3f, 0.6f, Fbm(fx * 3.f, 7.f, s + 3, 3));
+      const Rgb col = Mix(Mix(Hex(0x40FFA0), Hex(0x20E070), Clamp01(rise * 3)), Hex(0xC050FF),
+                          Smoothstep(0.25f, 0.9f, rise));
+      p += col * (ct.strength * glow * rays * gaps);
+    });
+  }
 }
 
 }  // namespace
