@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 
 #include <jpeglib.h>
 
@@ -72,11 +71,6 @@ TempFolder::TempFolder() {
   std::string pattern = ::testing::TempDir() + "qv-codecs-XXXXXX";
   path = ::mkdtemp(pattern.data()) ? pattern : "";
   EXPECT_FALSE(path.empty());
-}
-
-void WriteRaw(const std::string &path, const Bytes &bytes) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char *>(bytes.data()), std::streamsize(bytes.size()));
 }
 
 }  // namespace qv::test

@@ -48,6 +48,5 @@ struct TempFolder {
   std::string operator/(const std::string &name) const { return path + "/" + name; }
   std::string path;
 };
-void WriteRaw(const std::string &path, const Bytes &bytes);
 
 }  // namespace qv::test

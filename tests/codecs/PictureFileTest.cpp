@@ -10,24 +10,15 @@ namespace {
 using test::MessageOf;
 using test::TempFolder;
 
-TEST(PictureFile, FormatsAreKnownByContentAndByExtension) {
-  EXPECT_EQ(SniffFormat(Bytes{'B', 'M', 0}), PictureFormat::Bmp);
-  EXPECT_EQ(SniffFormat(Bytes{0xFF, 0xD8, 0xFF}), PictureFormat::Jpeg);
-  EXPECT_EQ(SniffFormat(Bytes{'B'}), PictureFormat::Unknown);
-  EXPECT_EQ(FormatFromExtension("a/b.BMP"), PictureFormat::Bmp);
-  EXPECT_EQ(FormatFromExtension("x.bmp.jpg"), PictureFormat::Jpeg);
-  EXPECT_EQ(FormatFromExtension("photo.JPEG"), PictureFormat::Jpeg);
-  EXPECT_EQ(FormatFromExtension("photo.jpe"), PictureFormat::Unknown);
-  EXPECT_EQ(FormatFromExtension("folder.jpg/photo"), PictureFormat::Unknown);
-}
-
 TEST(PictureFile, ContentChoosesTheCodecAndTheNameExplainsTheRest) {
   TempFolder dir;
   const Bitmap source = test::Gradient(9, 5);
-  test::WriteRaw(dir / "bmp.jpg", EncodeBmp(source));
-  test::WriteRaw(dir / "jpeg.bmp", EncodeJpeg(source));
+  WriteFileBytes(dir / "bmp.jpg", EncodeBmp(source));
+  WriteFileBytes(dir / "jpeg.bmp", EncodeJpeg(source));
   EXPECT_TRUE(ReadPicture(dir / "bmp.jpg").SamePixels(source));
   EXPECT_EQ(ReadPicture(dir / "jpeg.bmp").Width(), 9);
+  EXPECT_EQ(FormatFromExtension("x.bmp.jpg"), PictureFormat::Jpeg);
+  EXPECT_EQ(FormatFromExtension("folder.jpg/photo"), PictureFormat::Unknown);
 
   const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   const std::pair<std::string, Bytes> files[] = {{"png.jpg", png},
@@ -35,7 +26,7 @@ TEST(PictureFile, ContentChoosesTheCodecAndTheNameExplainsTheRest) {
                                                  {"empty.JPEG", {}},
                                                  {"p.PNG", png},
                                                  {"none", png}};
-  for (const auto &[name, bytes] : files) test::WriteRaw(dir / name, bytes);
+  for (const auto &[name, bytes] : files) WriteFileBytes(dir / name, bytes);
   auto message = [&](const std::string &name) {
     return MessageOf([&] { ReadPicture(dir / name); });
   };
@@ -57,7 +48,7 @@ TEST(PictureFile, SavesChooseTheCodecByExtensionAndFailWithoutHarm) {
   EXPECT_EQ(SniffFormat(ReadFileBytes(dir / "b.Jpeg")), PictureFormat::Jpeg);
 
   const Bytes old = {'o', 'l', 'd'};
-  test::WriteRaw(dir / "keep.jpg", old);
+  WriteFileBytes(dir / "keep.jpg", old);
   ::mkdir((dir / "sub.bmp").c_str(), 0755);
   ::symlink("/dev/full", (dir / "full.bmp").c_str());
   auto save = [&](const std::string &name, const Bitmap &b) {
@@ -79,7 +70,7 @@ TEST(PictureFile, SavesChooseTheCodecByExtensionAndFailWithoutHarm) {
 
 TEST(PictureFile, SavesReplaceTheFileBehindALinkAndKeepItsMode) {
   TempFolder dir;
-  test::WriteRaw(dir / "real.bmp", {'o', 'l', 'd'});
+  WriteFileBytes(dir / "real.bmp", Bytes{'o', 'l', 'd'});
   ::chmod((dir / "real.bmp").c_str(), 0640);
   ::symlink("real.bmp", (dir / "link.bmp").c_str());
   const Bitmap source = test::Gradient(3, 3);
