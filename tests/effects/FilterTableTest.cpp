@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Pictures.h"
 #include "effects/FilterTable.h"
+#include "effects/Random.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -24,6 +26,32 @@ TEST(FilterTable, EveryFilterChangesAPicture) {
     EXPECT_FALSE(picture.SamePixels(original)) << f.name;
   }
   EXPECT_EQ(FindFilter("blur"), nullptr);
+}
+
+std::uint64_t Hash(const Bitmap &bmp) {  // FNV-1a
+  std::uint64_t h = 14695981039346656037ULL;
+  for (std::size_t i = 0; i < bmp.ByteCount(); ++i) h = (h ^ bmp.Bits()[i]) * 1099511628211ULL;
+  return h;
+}
+
+// The bytes each filter gives on one standard picture, recorded once: any
+// change to a kernel's arithmetic or order shows here.
+TEST(FilterTable, GoldenResults) {
+  const std::uint64_t expected[] = {
+      0x367de6fd292f287eULL, 0xe87b0b1e50d5757eULL, 0x2d0fd44b1f46bcfULL,  0x3116a0e37925b241ULL,
+      0x41540b1859a40740ULL, 0x1140bd15ffe9d8fcULL, 0x37dd42cad5920918ULL, 0x526d9c9cf6a35b5cULL,
+      0x457f92a03586758dULL, 0x38bb986e4981f762ULL, 0x335ccce0f0b93ba1ULL, 0xe284592d3ac7fe5fULL,
+      0xaf7337f16b296505ULL, 0xf4f6def82790c47cULL, 0x9d9a9297a4ff8b9eULL, 0x93a6c229381ecabaULL,
+      0x444cb0c9b542f815ULL, 0x265fe2909649c620ULL, 0x8298a0bf79246ec9ULL, 0xee0ee81931b3ac5eULL,
+      0xbc8cb3f04eb88d61ULL};
+  const Bitmap original = test::Pattern(101, 77);
+  for (std::size_t i = 0; i < Filters().size(); ++i) {
+    Bitmap picture = original;
+    RandomSeed(2024);
+    Filters()[i].apply(picture, Filters()[i].example);
+    EXPECT_EQ(Hash(picture), expected[i])
+        << Filters()[i].name << " 0x" << std::hex << Hash(picture);
+  }
 }
 
 // Every filter, at the ends of its ranges and far beyond, on pictures down
