@@ -56,7 +56,7 @@ Canvas DrawTexture(int n) {
             over ? std::sin(kPi * (u - std::floor(u))) : std::sin(kPi * (v - std::floor(v)));
         const float across =
             over ? std::sin(kPi * (v - std::floor(v))) : std::sin(kPi * (u - std::floor(u)));
-        return 0.5f + 0.22f * (along * 0.6f + across * 0.4f - 0.5f) + 0.04f * Grain(x, y, 1021);
+        return 0.5f + 0.16f * (along * 0.6f + across * 0.4f - 0.5f) + 0.04f * Grain(x, y, 1021);
       });
     case 3: {  // old film: grain, vertical scratches and dust
       Canvas c = GreyTexture(neutral, [](float fx, float fy, int x, int y) {
@@ -85,7 +85,7 @@ Canvas DrawTexture(int n) {
         const float crack = 1.f - Smoothstep(0.0f, 0.06f, d.f2 - d.f1);
         const float fine =
             Cells(fx / 18.f, fy / 18.f, 1043).f2 - Cells(fx / 18.f, fy / 18.f, 1043).f1;
-        return 0.55f - 0.5f * crack - 0.15f * (1.f - Smoothstep(0.f, 0.05f, fine)) +
+        return 0.55f - 0.32f * crack - 0.12f * (1.f - Smoothstep(0.f, 0.05f, fine)) +
                0.06f * (Fbm(fx * 0.03f, fy * 0.03f, 1044, 3) - 0.5f);
       });
     case 5:  // brushed metal: long horizontal streaks
