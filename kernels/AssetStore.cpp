@@ -34,6 +34,13 @@ std::string MatchEntry(const fs::path &dir, std::string_view part) {
   return best.empty() ? std::string(part) : best;
 }
 
+// Takes the bytes by value so that a file just read is not copied again.
+Bitmap DecodeAssetBytes(Bytes data) {
+  if (data.size() < kAssetHead.size()) data.resize(kAssetHead.size());
+  std::copy(kAssetHead.begin(), kAssetHead.end(), data.begin());
+  return DecodeJpeg(data);
+}
+
 }  // namespace
 
 std::string FindCaseBlind(const std::string &base, std::initializer_list<std::string_view> parts) {
@@ -47,11 +54,12 @@ std::string AssetPath(const KernelEnv &env, std::string_view folder, std::string
   return FindCaseBlind(env.AppDir, {"pic", folder, file});
 }
 
+Bitmap DecodeAsset(std::span<const std::uint8_t> file) {
+  return DecodeAssetBytes(Bytes(file.begin(), file.end()));
+}
+
 void LoadAsset(const std::string &fileName, Bitmap &bitmap) {
-  Bytes data = ReadFileBytes(fileName);
-  if (data.size() < kAssetHead.size()) data.resize(kAssetHead.size());
-  std::copy(kAssetHead.begin(), kAssetHead.end(), data.begin());
-  bitmap = DecodeJpeg(data);
+  bitmap = DecodeAssetBytes(ReadFileBytes(fileName));
 }
 
 Bitmap LoadAsset(const KernelEnv &env, std::string_view folder, std::string_view name) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,11 @@ std::string FindCaseBlind(const std::string &base, std::initializer_list<std::st
 
 // The file of asset folder/name under env.AppDir.
 std::string AssetPath(const KernelEnv &env, std::string_view folder, std::string_view name);
+
+// Decodes the bytes of an asset file: the fixed head goes over the first 16
+// bytes (shorter data grows to 16) and the rest is decoded as JPEG at the
+// picture's own size. Throws "JPEG error #%d" or the size refusal.
+Bitmap DecodeAsset(std::span<const std::uint8_t> file);
 
 // Reads the whole file, puts the fixed head over its first 16 bytes (a
 // shorter file grows to 16) and decodes it into bitmap at the picture's own
