@@ -22,7 +22,8 @@ inline float EllipseDistance(float x, float y, float cx, float cy, float rx, flo
   return (std::sqrt(u * u + v * v) - 1.f) * std::min(rx, ry);
 }
 
-// Regular polygon of `sides` with circumradius r, one corner pointing at `turn`.
+// Regular polygon of `sides` with circumradius r; the middle of one side
+// faces the direction `turn` (radians), corners lie half a sector away.
 inline float PolygonDistance(float x, float y, float cx, float cy, float r, int sides, float turn) {
   const float sector = 2.f * 3.14159265f / float(sides);
   const float a = std::atan2(y - cy, x - cx) - turn + sector / 2;

@@ -52,6 +52,22 @@ TEST_P(Thumbnails, EachDiffersClearlyFromThePictureAndFromTheOtherNine) {
   }
 }
 
+// The full-size render spells some folders in another letter case and
+// works on the picture's own shape; each effect still reaches its artwork.
+TEST_P(Thumbnails, FullSizeRendersChangeThePicture) {
+  const int id = GetParam();
+  const KernelEnv env{kArtworkDir, nullptr};
+  Bitmap picture(400, 300);
+  picture.StretchDraw({0, 0, 400, 300}, ReadPicture(kArtworkDir + "pic/sample.jpg"));
+  for (int n = 1; n <= kThumbnailCount; ++n) {
+    Bitmap result;
+    RenderRecipe(id, n, picture, result, env, RenderSize::FullSize);
+    ASSERT_EQ(result.Width(), 400);
+    ASSERT_EQ(result.Height(), 300);
+    EXPECT_GT(MeanDifference(result, picture), 3.0) << "effect " << n;
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryCategory, Thumbnails, testing::Range(1, kCategoryCount + 1),
                          [](const testing::TestParamInfo<int> &info) {
                            std::string name = FindCategory(info.param)->Caption;
