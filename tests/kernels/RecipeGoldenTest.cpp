@@ -1,0 +1,128 @@
+// The bytes of every recipe, recorded once on one synthetic picture with one
+// synthetic asset set. Any change in a kernel's arithmetic, order of work or
+// sharing among threads that alters a single byte shows here. The full-size
+// picture is large enough for the passes that split rows among the cores.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "AssetFixture.h"
+#include "effects/Random.h"
+#include "kernels/AssetStore.h"
+#include "kernels/Categories.h"
+#include "kernels/Recipes.h"
+#include "kernels/ScriptedColorPrompt.h"
+
+namespace qv {
+namespace {
+
+std::uint64_t Hash(const Bitmap &bmp) {  // FNV-1a over size and bytes
+  std::uint64_t h = 14695981039346656037ULL;
+  auto mix = [&h](std::uint8_t byte) { h = (h ^ byte) * 1099511628211ULL; };
+  for (int v : {bmp.Width(), bmp.Height()})
+    for (int shift = 0; shift < 32; shift += 8) mix(std::uint8_t(v >> shift));
+  for (std::size_t i = 0; i < bmp.ByteCount(); ++i) mix(bmp.Bits()[i]);
+  return h;
+}
+
+// Smooth colour ramps with a little noise and a few hard edges: flat areas,
+// gradients and detail for the blurs, mattes and edge kernels alike.
+Bitmap StandardPicture(int width, int height) {
+  Bitmap picture(width, height);
+  std::uint32_t s = 0x9E3779B9u;
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t *row = picture.ScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      s ^= s << 13, s ^= s >> 17, s ^= s << 5;
+      const int noise = int(s >> 28) - 8;
+      const bool block = (x / 37 + y / 29) % 5 == 0;
+      const int base[3] = {x * 255 / width, y * 255 / height, (x + y) * 255 / (width + height)};
+      for (int c = 0; c < 3; ++c) {
+        const int v = block ? 255 - base[c] : base[c] + noise;
+        row[3 * x + c] = std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
+      }
+    }
+  }
+  return picture;
+}
+
+// Assets of several sizes (some larger than the thumbnail, some smaller than
+// the full picture, odd sides that leave partial JPEG blocks), each its own
+// pattern.
+void WriteAssets(test::AssetRoot &root) {
+  int seed = 0;
+  for (const AssetFolder &folder : kAssetFolders)
+    for (int n = 1; n <= folder.Files; ++n) {
+      seed += 37;
+      const Bitmap art = StandardPicture(19 + 23 * n + seed % 41, 13 + 17 * n + seed % 29);
+      Bitmap mixed = test::Varied(art.Width(), art.Height(), seed);
+      for (int y = 0; y < art.Height(); ++y)
+        for (std::size_t i = 0; i < art.RowBytes(); ++i)
+          mixed.ScanLine(y)[i] = std::uint8_t((mixed.ScanLine(y)[i] + art.ScanLine(y)[i]) / 2);
+      root.Write(folder.Name, std::to_string(n), mixed);
+    }
+}
+
+class RecipeGolden : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    root = new test::AssetRoot;
+    WriteAssets(*root);
+  }
+  static void TearDownTestSuite() { delete root; }
+
+  // Hashes of all 160 recipes in category, number order; prints the table
+  // when it differs from expected, so a deliberate change can be recorded.
+  static void Check(const Bitmap &picture, RenderSize size, bool withColor,
+                    const std::uint64_t (&expected)[kCategoryCount * kThumbnailCount]) {
+    int failures = 0;
+    std::string table;
+    for (int id = 1; id <= kCategoryCount; ++id)
+      for (int n = 1; n <= kThumbnailCount; ++n) {
+        ScriptedColorPrompt prompt({RGBColor(200, 60, 30), RGBColor(20, 90, 250)});
+        const KernelEnv env = root->Env(withColor ? &prompt : nullptr);
+        RandomSeed(7);
+        Bitmap result;
+        RenderRecipe(id, n, picture, result, env, size);
+        const std::uint64_t h = Hash(result);
+        const std::size_t i = std::size_t((id - 1) * kThumbnailCount + n - 1);
+        if (h != expected[i]) {
+          ++failures;
+          ADD_FAILURE() << "category " << id << " effect " << n << " changed";
+        }
+        char cell[32];
+        std::snprintf(cell, sizeof cell, "0x%016llxULL,%s", static_cast<unsigned long long>(h),
+                      n % 2 == 0 ? "\n" : " ");
+        table += cell;
+      }
+    if (failures) std::printf("%s", table.c_str());
+  }
+
+  static test::AssetRoot *root;
+};
+test::AssetRoot *RecipeGolden::root = nullptr;
+
+#include "RecipeGoldenHashes.inc"
+
+TEST_F(RecipeGolden, Thumbnails) {
+  const Bitmap picture = StandardPicture(317, 211);
+  Bitmap thumb;
+  thumb.Recreate(kThumbnailSide, kThumbnailSide);
+  thumb.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, picture);
+  Check(thumb, RenderSize::Thumbnail, false, kThumbnailHashes);
+}
+
+TEST_F(RecipeGolden, FullSize) {
+  Check(StandardPicture(601, 403), RenderSize::FullSize, false, kFullSizeHashes);
+}
+
+// Under a colour prompt the kernels run their extra passes over the map.
+TEST_F(RecipeGolden, FullSizeWithPickedColors) {
+  Check(StandardPicture(523, 389), RenderSize::FullSize, true, kPickedColorHashes);
+}
+
+}  // namespace
+}  // namespace qv
