@@ -1,0 +1,54 @@
+#pragma once
+
+// Well-formed pictures of every kind the readers accept, built in code: the
+// seeds of the fuzzers and the starting points of the bad-file tests.
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "codecs/Codecs.h"
+
+namespace qv::samples {
+
+// A smooth, deterministic picture.
+Bitmap Gradient(int width, int height);
+
+// JPEG streams made with libjpeg's compressor, in the codings and colour
+// spaces a camera or an editor may write.
+enum class JpegCoding { Baseline, Progressive, Arithmetic, ArithmeticProgressive };
+enum class JpegColors { Rgb, Grey, Cmyk };
+struct JpegRecipe {
+  int Width = 16, Height = 16;
+  JpegCoding Coding = JpegCoding::Baseline;
+  JpegColors Colors = JpegColors::Rgb;
+  int RestartRows = 0;  // restart markers every this many MCU rows
+};
+Bytes MakeJpeg(const JpegRecipe &recipe);
+
+// A Windows bitmap with every header field given, so that any field can be
+// set out of range. The file header's offsets and sizes are filled in.
+struct BmpRecipe {
+  std::uint32_t HeaderBytes = 40;  // 12: OS/2 1.x
+  std::int32_t Width = 2, Height = 2;
+  std::uint16_t Planes = 1, Bits = 24;
+  std::uint32_t Compression = 0;
+  std::uint32_t ColorsUsed = 0;
+  std::vector<std::uint32_t> Masks;  // red, green, blue (, alpha) after the header
+  Bytes Palette;                     // 4 bytes an entry (3 for OS/2)
+  Bytes Pixels;
+};
+Bytes MakeBmp(const BmpRecipe &recipe);
+
+// Named seeds of each reader. Assets are JPEG streams whose first 16 bytes
+// the reader replaces; some seeds keep a JFIF head there, some hold zeros.
+using NamedFiles = std::vector<std::pair<std::string, Bytes>>;
+NamedFiles JpegSeeds();
+NamedFiles BmpSeeds();
+NamedFiles AssetSeeds();
+
+// Offset of the first marker FF <type> in data, or data.size().
+std::size_t FindMarker(const Bytes &data, std::uint8_t type);
+
+}  // namespace qv::samples
