@@ -1,7 +1,15 @@
 // render, thumbs and list: the effects of the editor, without the editor.
 
+#include <omp.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
+#include <exception>
 #include <filesystem>
+#include <map>
+#include <new>
 #include <optional>
 #include <string>
 
@@ -28,8 +36,11 @@ constexpr const char *kOptionsHelp =
 
 constexpr const char *kRenderHelp =
     "usage: quorvane-fx render CATEGORY N IN OUT [options]\n"
+    "       quorvane-fx render CATEGORY N IN... --out DIR [options]\n"
     "Renders effect N of CATEGORY on the picture IN at full size and writes OUT,\n"
-    "as BMP or JPEG by its extension.\n";
+    "as BMP or JPEG by its extension. With --out, renders every IN into DIR under\n"
+    "its own file name, several at once; a picture that fails is reported and the\n"
+    "others go on (the exit status is then 1).\n";
 
 constexpr const char *kThumbsHelp =
     "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
@@ -42,6 +53,7 @@ struct Options {
   bool prompted = false;  // a colour answer was given
   bool bmp = false;
   bool help = false;
+  std::string out;  // render: the folder of a batch
   Args positional;
 };
 
@@ -84,6 +96,8 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
       options.prompted = true;
     } else if (arg == "--bmp" && allowBmp) {
       options.bmp = true;
+    } else if (arg == "--out" && hasValue && !allowBmp) {
+      options.out = args[++i];
     } else if (arg.size() > 1 && arg[0] == '-') {
       std::fprintf(stderr, "quorvane-fx: unknown or incomplete option '%s'\n", arg.c_str());
       return std::nullopt;
@@ -130,16 +144,94 @@ int Usage(const char *help, bool asked) {
   return asked ? 0 : 2;
 }
 
+// The message of the exception being handled, for a per-file report.
+std::string CurrentErrorText() {
+  try {
+    throw;
+  } catch (const std::bad_alloc &) {
+    return "out of memory";
+  } catch (const std::exception &e) {
+    return e.what();
+  } catch (...) {
+    return "unknown failure";
+  }
+}
+
+// Renders every input into folder, one picture per core at a time (a single
+// picture keeps both cores for its own passes). Each picture gets its own
+// copy of the colour answers, so every one is rendered alike. Failures are
+// reported per file as they happen; the others go on.
+int RenderBatch(int categoryId, int n, const Args &inputs, const Options &options) {
+  const std::filesystem::path folder(options.out);
+  std::error_code made;
+  std::filesystem::create_directories(folder, made);
+  if (made) {
+    std::fprintf(stderr, "quorvane-fx: cannot make the folder %s: %s\n", options.out.c_str(),
+                 made.message().c_str());
+    return 1;
+  }
+  // Two inputs of one name would overwrite each other's result.
+  std::map<std::string, std::size_t> firstWith;
+  std::vector<std::string> outputs(inputs.size()), clash(inputs.size());
+  for (std::size_t i = 0; i < inputs.size(); ++i) {
+    const std::string name = std::filesystem::path(inputs[i]).filename().string();
+    outputs[i] = (folder / name).string();
+    const auto [first, added] = firstWith.emplace(name, i);
+    if (!added)
+      clash[i] = "its result " + outputs[i] + " is already " + inputs[first->second] + "'s";
+  }
+
+  const bool terminal = ::isatty(STDERR_FILENO) != 0;
+  const int total = int(inputs.size());
+  std::atomic<int> done = 0, failed = 0;
+  const int workers = std::min(total, omp_get_num_procs());
+  omp_set_max_active_levels(1);  // the kernels' own loops stay on their worker
+#pragma omp parallel for schedule(dynamic, 1) num_threads(workers) if (workers > 1)
+  for (int i = 0; i < total; ++i) {
+    std::string error = clash[std::size_t(i)];
+    if (error.empty()) {
+      try {
+        Options mine = options;
+        const KernelEnv env = EnvFor(mine);
+        const Bitmap picture = ReadPicture(inputs[std::size_t(i)]);
+        Bitmap result;
+        RenderRecipe(categoryId, n, picture, result, env, RenderSize::FullSize);
+        WritePicture(outputs[std::size_t(i)], result);
+      } catch (...) {
+        error = CurrentErrorText();
+      }
+    }
+    const int finished = ++done;
+    if (!error.empty()) ++failed;
+#pragma omp critical(render_report)
+    {
+      if (terminal) std::fputs("\r\033[K", stderr);
+      if (!error.empty())
+        std::fprintf(stderr, "quorvane-fx: %s: %s\n", inputs[std::size_t(i)].c_str(),
+                     error.c_str());
+      if (terminal) std::fprintf(stderr, "rendered %d of %d", finished, total);
+      std::fflush(stderr);
+    }
+  }
+  if (terminal) std::fputs("\n", stderr);
+  if (failed > 0)
+    std::fprintf(stderr, "quorvane-fx: %d of %d pictures failed\n", failed.load(), total);
+  return failed > 0 ? 1 : 0;
+}
+
 }  // namespace
 
 int RenderCommand(const Args &args) {
   auto options = ParseOptions(args, false);
   if (!options) return 2;
-  if (options->help || options->positional.size() != 4) return Usage(kRenderHelp, options->help);
   const Args &p = options->positional;
+  const bool batch = !options->out.empty();
+  if (options->help || (batch ? p.size() < 3 : p.size() != 4))
+    return Usage(kRenderHelp, options->help);
   const Category *category = CategoryArg(p[0]);
   const auto n = NumberArg(p[1]);
   if (!category || !n) return 2;
+  if (batch) return RenderBatch(category->Id, *n, Args(p.begin() + 2, p.end()), *options);
 
   const Bitmap picture = ReadPicture(p[2]);
   Bitmap result;

@@ -125,8 +125,40 @@ TEST_F(RenderCommand, MissingAssetIsOneLineAndAFailure) {
   EXPECT_FALSE(fs::exists(work + "t/1.jpg"));
 }
 
+// A batch renders every picture alike, each with the same colour answers;
+// a bad picture or a clash of names is reported and the others still come.
+TEST_F(RenderCommand, BatchRendersEveryPictureAndReportsEachFailure) {
+  const Bitmap other = test::Varied(41, 29, 9);
+  WritePicture(work + "b.bmp", other);
+  fs::create_directories(work + "sub");
+  WritePicture(work + "sub/in.bmp", other);
+  WriteFileBytes(work + "bad.bmp", Bytes{'B', 'M', 1, 2});
+  const Outcome run =
+      Fx("render edge-a 2 " + work + "in.bmp " + work + "bad.bmp " + work + "missing.bmp " + work +
+         "b.bmp " + work + "sub/in.bmp --out " + work + "batch --color 00ff00");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.output.find(work + "bad.bmp: Bitmap image is not valid\n"), std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find(work + "missing.bmp: Cannot open file"), std::string::npos);
+  EXPECT_NE(run.output.find(work + "sub/in.bmp: its result"), std::string::npos);
+  EXPECT_NE(run.output.find("3 of 5 pictures failed"), std::string::npos);
+
+  for (const auto &[name, source] : {std::pair{"in.bmp", &picture}, {"b.bmp", &other}}) {
+    ScriptedColorPrompt prompt({0x00FF00});
+    Bitmap expected;
+    RenderRecipe(10, 2, *source, expected, assets.Env(&prompt), RenderSize::FullSize);
+    EXPECT_TRUE(ReadPicture(work + "batch/" + name).SamePixels(expected)) << name;
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(work + "batch"), fs::directory_iterator()), 2);
+
+  const Outcome good = Fx("render 1 1 " + work + "in.bmp " + work + "b.bmp --out " + work + "ok");
+  EXPECT_EQ(good.status, 0) << good.output;
+  EXPECT_EQ(good.output, "");  // no progress line when the output is no terminal
+}
+
 TEST_F(RenderCommand, BadCommandLinesAreUsageErrors) {
   const std::string files = " " + work + "in.bmp " + work + "out.bmp";
+  EXPECT_EQ(Fx("render star 1 --out " + work + "o").status, 2);  // no picture
   for (const char *args : {"render sepia 1", "render 17 1", "render star 0", "render star 11",
                            "render star 1x", "render star 1 --color 12345"})
     EXPECT_EQ(Fx(args + files).status, 2) << args;
