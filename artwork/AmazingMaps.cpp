@@ -30,12 +30,12 @@ void AddFirework(Canvas &c, float cx, float cy, float radius, Rgb color, Random 
     for (int s = 1; s <= steps; ++s) {
       const float t = float(s) / steps;
       const Point p{cx + std::cos(a) * r * t, cy + std::sin(a) * r * t + 0.25f * r * t * t};
-      AddLine(c, prev, p, 1.6f, 1.5f, color * (0.15f + 0.6f * t * t));
+      AddLine(c, prev, p, 2.6f, 2.f, color * (0.2f + 0.7f * t * t));
       prev = p;
     }
-    AddGlow(c, prev.x, prev.y, 2.5f, Mix(color, Grey(1), 0.5f));
+    AddGlow(c, prev.x, prev.y, 3.5f, Mix(color, Grey(1), 0.5f));
   }
-  AddGlow(c, cx, cy, radius * 0.45f, color * 0.15f);
+  AddGlow(c, cx, cy, radius * 0.5f, color * 0.25f);
 }
 
 // A jagged bolt by recursive midpoint displacement, with forks.
@@ -65,7 +65,7 @@ void AddAurora(Canvas &c, std::uint32_t seed) {
     float base, swing, height, strength;
   };
   const Curtain curtains[] = {
-      {0.62f, 0.16f, 0.45f, 0.9f}, {0.42f, 0.12f, 0.35f, 0.55f}, {0.3f, 0.1f, 0.25f, 0.35f}};
+      {0.62f, 0.16f, 0.45f, 1.2f}, {0.42f, 0.12f, 0.35f, 0.75f}, {0.3f, 0.1f, 0.25f, 0.5f}};
   std::uint32_t k = 0;
   for (const Curtain &ct : curtains) {
     const std::uint32_t s = seed + 17 * k++;
@@ -156,16 +156,16 @@ Canvas DrawAmazing(int n) {
       break;
     case 9: {  // a comet
       const Point head{W * 0.75f, H * 0.3f};
-      AddEllipseGlow(c, head.x - 190, head.y + 92, 230, 26, -0.45f, Hex(0x90C8FF) * 0.35f);
-      AddEllipseGlow(c, head.x - 220, head.y + 130, 260, 45, -0.55f, Hex(0xFFD8A0) * 0.2f);
+      AddEllipseGlow(c, head.x - 190, head.y + 92, 250, 34, -0.45f, Hex(0x90C8FF) * 0.6f);
+      AddEllipseGlow(c, head.x - 220, head.y + 130, 280, 60, -0.55f, Hex(0xFFD8A0) * 0.35f);
       for (int i = 0; i < 160; ++i) {
         const float t = rnd.Unit();
         AddGlow(c, head.x - 420 * t * std::cos(0.45f) + rnd.Normal() * 14 * t,
                 head.y + 420 * t * std::sin(0.45f) + rnd.Normal() * 14 * t, 1.3f,
-                Grey(0.8f * (1 - t)));
+                Grey(1.f - 0.8f * t));
       }
       AddGlow(c, head.x, head.y, 10, Grey(1.2f));
-      AddGlow(c, head.x, head.y, 45, Hex(0xB0E0FF) * 0.6f);
+      AddGlow(c, head.x, head.y, 70, Hex(0xB0E0FF) * 0.8f);
       break;
     }
     default:  // a nova: hot core, shock ring and flying debris

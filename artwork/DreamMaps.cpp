@@ -86,7 +86,7 @@ Canvas DrawDream(int n, const DreamPalette &pal, int blades, std::uint32_t seed)
     case 7:  // pastel rainbow veil
       ForAll(c, [&](int x, int y, Rgb &p) {
         const float t = (float(x) + float(y)) / (W + H);
-        p += Mix(Hue(t * 0.8f + 0.5f), Grey(1), 0.6f) * (0.75f * Smoothstep(0.1f, 0.9f, t));
+        p += Mix(Hue(t * 0.8f + 0.5f), Grey(1), 0.6f) * (0.85f * Smoothstep(0.2f, 0.95f, t));
       });
       break;
     case 8:  // glowing rim
@@ -107,8 +107,8 @@ Canvas DrawDream(int n, const DreamPalette &pal, int blades, std::uint32_t seed)
       break;
     case 11:  // heart-shaped bokeh
       for (int i = 0; i < 26; ++i) {
-        const float x = rnd.Uniform(0, W), y = rnd.Uniform(0, H), size = rnd.Uniform(25, 70);
-        const Rgb col = cs[rnd.Below(4)] * rnd.Uniform(0.2f, 0.45f);
+        const float x = rnd.Uniform(0, W), y = rnd.Uniform(0, H), size = rnd.Uniform(35, 90);
+        const Rgb col = cs[rnd.Below(4)] * rnd.Uniform(0.3f, 0.6f);
         ForBox(c, int(x - size), int(y - size), int(x + size) + 1, int(y + size) + 1,
                [&](int px, int py, Rgb &p) {
                  const float d = HeartDistance(float(px), float(py), x, y, size);

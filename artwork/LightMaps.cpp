@@ -35,8 +35,8 @@ void AddBeam(Canvas &c, float x, float tilt, float width, Rgb color) {
 
 // A thin horizontal lens streak with a hot centre.
 void AddStreak(Canvas &c, float x, float y, float angle, Rgb color) {
-  AddEllipseGlow(c, x, y, W * 0.45f, 3.f, angle, color);
-  AddEllipseGlow(c, x, y, W * 0.25f, 14.f, angle, color * 0.35f);
+  AddEllipseGlow(c, x, y, W * 0.45f, 6.f, angle, color);
+  AddEllipseGlow(c, x, y, W * 0.3f, 24.f, angle, color * 0.45f);
   AddGlow(c, x, y, 18, Grey(0.9f));
   AddGlow(c, x, y, 70, color * 0.35f);
 }
@@ -93,7 +93,7 @@ Canvas DrawLightFamily(int n, const Palette &pal, std::uint32_t seed, bool mirro
       break;
     default:  // anamorphic streak
       AddStreak(c, X(W * 0.62f), H * 0.35f, 0.f, pal.b);
-      AddGlow(c, X(W * 0.62f), H * 0.35f, 200, pal.a * 0.25f);
+      AddGlow(c, X(W * 0.62f), H * 0.35f, 200, pal.a * 0.4f);
       break;
   }
   return c;
