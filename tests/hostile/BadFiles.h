@@ -1,0 +1,40 @@
+#pragma once
+
+// The bad-file catalogue: damaged, hostile and mislabelled pictures and
+// asset files, built in code at test time, each with what the program must
+// answer. The renderer and the editor are both held to it.
+
+#include <string>
+#include <vector>
+
+#include "codecs/Codecs.h"
+
+namespace qv::hostile {
+
+enum class Verdict {
+  Refused,  // one message that starts with Message; nothing changes
+  Decoded,  // read without complaint (damage the decoder works around)
+};
+
+struct BadFile {
+  std::string FileName;  // also the case's name
+  Bytes Content;
+  Verdict Expect;
+  std::string Message;  // the start of the message when refused
+};
+
+// Pictures to open: JPEG and BMP files, and files that are neither.
+std::vector<BadFile> BadPictures();
+// Contents of an asset file (its first 16 bytes are replaced on reading).
+std::vector<BadFile> BadAssets();
+
+// A few-kilobyte progressive JPEG whose frame header declares width x
+// height; the scans cover a small picture, so the rest is filled in.
+Bytes ProgressiveDeclaring(int width, int height);
+// A 24-bit BMP header declaring width x height, followed by no pixels.
+Bytes BmpHeaderDeclaring(int width, int height);
+
+inline const char kJpegError[] = "JPEG error #";
+inline const char kNotBmp[] = "Bitmap image is not valid";
+
+}  // namespace qv::hostile

@@ -1,0 +1,26 @@
+#pragma once
+
+// Runs a program as a child process with a time limit, capturing what it
+// prints and how much memory it took at its peak.
+
+#include <string>
+#include <vector>
+
+namespace qv::hostile {
+
+struct ChildLimits {
+  double Seconds = 120;      // killed after this long
+  long long FileBytes = -1;  // RLIMIT_FSIZE for the child; -1: none
+};
+
+struct ChildResult {
+  bool TimedOut = false;
+  int Signal = 0;     // the signal that ended it, or 0
+  int ExitCode = -1;  // when it exited by itself
+  std::string Out, Err;
+  long long PeakRssBytes = 0;
+};
+
+ChildResult RunChild(const std::vector<std::string> &argv, const ChildLimits &limits = {});
+
+}  // namespace qv::hostile
