@@ -3,6 +3,7 @@
 // lake mirroring it all, so every effect has light, shadow, colour and
 // texture to work on.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -157,6 +158,31 @@ void PaintPine(Canvas &c, float x, float base, float height, Random &rnd) {
   });
 }
 
+// The far forest: rows of small firs climbing the hills, lower rows larger
+// and darker, the upper ones fading into the haze.
+void PaintFarForest(Canvas &c, Random &rnd) {
+  struct Fir {
+    float x, y;
+  };
+  std::vector<Fir> firs;
+  for (int i = 0; i < 1400; ++i) {
+    const float x = rnd.Uniform(-20, W + 20);
+    const float top = HillTop(x);
+    firs.push_back({x, top + 6 + (kHorizon - top) * std::pow(rnd.Unit(), 0.8f)});
+  }
+  std::sort(firs.begin(), firs.end(), [](const Fir &a, const Fir &b) { return a.y < b.y; });
+  for (const Fir &f : firs) {
+    const float top = HillTop(f.x);
+    const float depth = Clamp01((f.y - top) / (kHorizon - top));
+    const float h = (16 + 26 * depth) * rnd.Uniform(0.7f, 1.2f), w = h * 0.42f;
+    const Rgb haze = Hex(0x7A8CA8);
+    const Rgb dark = Mix(Hex(0x163020), haze, 0.45f * (1 - depth));
+    const Rgb lit = Mix(Hex(0x5C8A3C), haze, 0.4f * (1 - depth));
+    FillPolygon(c, {{f.x, f.y - h}, {f.x + w * 0.5f, f.y}, {f.x - w * 0.5f, f.y}},
+                [&](float px, float) { return Mix(dark, lit, Clamp01((px - f.x) / w + 0.35f)); });
+  }
+}
+
 void PaintCabin(Canvas &c, float x, float base) {
   const float w = 150, h = 90;
   const Rgb front = Hex(0x7A2418), side = Hex(0xB8422A);
@@ -296,8 +322,9 @@ Canvas DrawSampleScene() {
   }
   AddGlow(c, kSunX, kSunY, 45, Hex(0xFFE0B0) * 0.35f);
   AddGlow(c, kSunX, kSunY, 150, Hex(0xFFB060) * 0.15f);
-  // Birds far away.
   Random rnd(2012);
+  PaintFarForest(c, rnd);
+  // Birds far away.
   for (int i = 0; i < 9; ++i) {
     const float bx = rnd.Uniform(300, 950), by = rnd.Uniform(180, 380), s = rnd.Uniform(5, 11);
     PaintLine(c, {bx - s, by - s * 0.4f}, {bx, by}, 1.6f, Hex(0x2A2A3A));
