@@ -5,7 +5,6 @@
 // shifts of 7 and 8 and the factor 256 are part of the program's look and
 // are kept exactly: BlendScreen(0, 0) is 1, BlendDodge(255, 0) clamps 256.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -45,25 +44,20 @@ constexpr int BlendOverlay(int a, int b) {
 
 // Blends as template arguments, so a pass is compiled once per blend with
 // the blend inlined into its inner loop. Lane() is the same function written
-// in narrow types the vectoriser can use (16-bit products) or as a table;
-// a test checks it against Apply() for all 65536 pairs.
-// Dodge and burn divide, which no vector unit does well on bytes: they read
-// a 64 KB table of all pairs instead, built at compile time.
-template <int (*F)(int, int)>
-struct PairTable {
-  static constexpr auto Build() {
-    std::array<std::uint8_t, 65536> table{};
-    for (int a = 0; a < 256; ++a)
-      for (int b = 0; b < 256; ++b) table[std::size_t(a * 256 + b)] = std::uint8_t(F(a, b));
-    return table;
-  }
-  static constexpr std::array<std::uint8_t, 65536> kTable = Build();
-};
-
+// in forms the vectoriser can use (16-bit products, float division); a test
+// checks it against Apply() for all 65536 pairs.
+// Dodge and burn divide an integer below 2^16 by one of 1..255. The single
+// precision quotient truncates to the integer quotient wherever that is
+// below 256 (a quotient just under an integer n < 256 sits at least
+// 1 / (255 n) below it, far more than float's rounding), and above 255 it
+// only needs to stay above 255; the pair test proves both for every input.
 struct Dodge {
   static constexpr int Apply(int a, int b) { return BlendDodge(a, b); }
   static std::uint8_t Lane(std::uint8_t a, std::uint8_t b) {
-    return PairTable<BlendDodge>::kTable[std::size_t(a) << 8 | b];
+    const int d = b == 255 ? 1 : 255 - b;
+    const int q = int(float(a * 256) / float(d));
+    const int clamped = q < 255 ? q : 255;
+    return std::uint8_t(b == 255 ? 255 : clamped);
   }
 };
 struct Screen {
@@ -95,7 +89,10 @@ struct HardLight {
 struct Burn {
   static constexpr int Apply(int a, int b) { return BlendBurn(a, b); }
   static std::uint8_t Lane(std::uint8_t a, std::uint8_t b) {
-    return PairTable<BlendBurn>::kTable[std::size_t(a) << 8 | b];
+    const int d = b == 0 ? 1 : b;
+    const int q = 255 - int(float((255 - a) * 256) / float(d));
+    const int clamped = q > 0 ? q : 0;
+    return std::uint8_t(b == 0 ? 0 : clamped);
   }
 };
 

@@ -1,0 +1,28 @@
+#pragma once
+
+// The row loops that matter most are compiled twice, for AVX2 and for the
+// baseline instruction set, and pick one per call. Both give the same bytes;
+// the tests switch the route off to check the baseline form as well.
+
+namespace qv {
+
+// True where the processor has AVX2, until someone sets it false.
+bool &Avx2Route();
+
+}  // namespace qv
+
+// Defines NAME(PARAMS) calling BODY_FN(ARGS) compiled for AVX2 or for the
+// baseline, as Avx2Route() says.
+#define QV_TWO_ROUTES(NAME, PARAMS, ARGS, BODY_FN)                \
+  __attribute__((target("avx2"))) static void NAME##Avx2 PARAMS { \
+    BODY_FN ARGS;                                                 \
+  }                                                               \
+  static void NAME##Baseline PARAMS {                             \
+    BODY_FN ARGS;                                                 \
+  }                                                               \
+  void NAME PARAMS {                                              \
+    if (::qv::Avx2Route())                                        \
+      NAME##Avx2 ARGS;                                            \
+    else                                                          \
+      NAME##Baseline ARGS;                                        \
+  }
