@@ -152,9 +152,14 @@ void PaintPine(Canvas &c, float x, float base, float height, Random &rnd) {
   // Its shadow falls towards the viewer and to the left.
   AddEllipseGlow(c, x - width * 0.6f, base + 10, width * 0.8f, 12, 0.15f, Grey(-0.18f));
   FillPolygon(c, PineOutline(x, base, height, width), [&](float px, float py) {
-    const float side = Clamp01((px - x) / (width * 0.45f));
-    const float needles = Fbm(px * 0.08f, py * 0.08f, 2010, 3);
-    return Mix(Hex(0x10261A), Hex(0x4E7A36), side * 0.8f * needles + 0.1f);
+    const float side = Clamp01((px - x) / (width * 0.45f) + 0.3f);
+    const float needles = Fbm(px * 0.15f, py * 0.1f, 2010, 3);
+    // Each tier of branches catches light along its lower rim and shades the
+    // one below it.
+    const float tier = (py - (base - height)) / (height * 0.92f / 7.f);
+    const float rim = tier - std::floor(tier);
+    const float light = side * (0.35f + 0.65f * rim) * (0.5f + needles);
+    return Mix(Hex(0x0C2014), Hex(0x4E7A36), Clamp01(light));
   });
 }
 
