@@ -1,0 +1,181 @@
+// The bad-file catalogue through the editor window, offscreen with scripted
+// dialogs: a refused picture or save shows one message and changes nothing,
+// neither the pictures in the window nor any file on disk.
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "BadFiles.h"
+#include "ScriptedDialogs.h"
+#include "app/Unit1.h"
+#include "fuzz/SampleFiles.h"
+#include "widgets/Image.h"
+#include "widgets/ImgBtn.h"
+
+using namespace qv;
+using hostile::BadFile;
+using hostile::Verdict;
+
+Q_DECLARE_METATYPE(BadFile)
+
+namespace {
+
+QString Native(const std::string &path) {
+  return QFile::decodeName(path.c_str());
+}
+
+QByteArray ReadAll(const QString &path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString &path, const QByteArray &data) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+}  // namespace
+
+class HostileEditorTest : public QObject {
+  Q_OBJECT
+  QTemporaryDir appDir_, work_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TFormMain> form_;
+
+  QString Work(const QString &name) const { return work_.filePath(name); }
+
+  // A window after one Apply, with its strip shown: every piece of state a
+  // failed command could disturb is set.
+  TFormMain &Start() {
+    WriteFileBytes(appDir_.filePath("pic/sample.jpg").toStdString(),
+                   EncodeJpeg(samples::Gradient(120, 90)));
+    form_ = std::make_unique<TFormMain>(dialogs_, appDir_.path() + "/", QSize(1280, 1024));
+    TFormMain &f = *form_;
+    f.show();
+    f.ResultBitmap = samples::Gradient(30, 20);
+    f.UndoBitmap = f.WorkBitmap;
+    f.WorkBitmap = f.ResultBitmap;
+    f.ImgEffect->SetPicture(f.ResultBitmap);
+    f.BtnUndo->setEnabled(true);
+    return f;
+  }
+
+  struct Snapshot {
+    Bitmap Work, Undo, Display;
+    QRect Bounds;
+    bool UndoEnabled;
+  };
+  static Snapshot Take(TFormMain &f) {
+    return {f.WorkBitmap, f.UndoBitmap, f.ImgEffect->Picture(), f.ImgEffect->geometry(),
+            f.BtnUndo->isEnabled()};
+  }
+  static bool Unchanged(TFormMain &f, const Snapshot &s) {
+    return f.WorkBitmap.SamePixels(s.Work) && f.UndoBitmap.SamePixels(s.Undo) &&
+           f.ImgEffect->Picture().SamePixels(s.Display) && f.ImgEffect->geometry() == s.Bounds &&
+           f.BtnUndo->isEnabled() == s.UndoEnabled;
+  }
+
+  // Exactly one message, of one line, starting with start.
+  bool OneMessage(const QString &start) const {
+    return dialogs_.Messages.size() == 1 && dialogs_.Messages[0].startsWith(start) &&
+           !dialogs_.Messages[0].contains('\n');
+  }
+  QString Messages() const { return dialogs_.Messages.join(" | "); }
+
+ private slots:
+  void init() {
+    QVERIFY(QDir(appDir_.path()).mkpath("pic"));
+    dialogs_ = ScriptedDialogs();
+  }
+  void cleanup() {
+    form_.reset();
+    for (const QTemporaryDir *dir : {&appDir_, &work_}) {
+      QDir(dir->path()).removeRecursively();
+      QDir().mkpath(dir->path());
+    }
+  }
+
+  void badPicturesAreRefusedWithoutChangingTheWindow_data() {
+    QTest::addColumn<BadFile>("bad");
+    for (const BadFile &bad : hostile::BadPictures()) QTest::newRow(bad.FileName.c_str()) << bad;
+  }
+  void badPicturesAreRefusedWithoutChangingTheWindow() {
+    QFETCH(BadFile, bad);
+    const QString path = Work(Native(bad.FileName));
+    WriteFileBytes(path.toStdString(), bad.Content);
+    TFormMain &f = Start();
+    const Snapshot before = Take(f);
+    dialogs_.OpenAnswers.push_back(path);
+    QTest::mouseClick(f.BtnOpen, Qt::LeftButton);
+    if (bad.Expect == Verdict::Refused) {
+      QVERIFY2(OneMessage(Native(bad.Message)), qPrintable(Messages()));
+      QVERIFY(Unchanged(f, before));
+    } else {
+      QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
+      QVERIFY(f.UndoBitmap.SamePixels(ReadPicture(path.toStdString())));
+    }
+  }
+
+  void unwritableSaveTargetsKeepEverything_data() {
+    QTest::addColumn<QString>("target");  // relative to the work folder, or absolute
+    QTest::addColumn<int>("filter");
+    QTest::newRow("read-only folder") << "locked/out.bmp" << 2;
+    QTest::newRow("missing folder") << "missing/out.jpg" << 1;
+    QTest::newRow("name of a folder") << "folder.bmp" << 2;
+    QTest::newRow("parent is a file") << "plain/out.bmp" << 2;
+    QTest::newRow("full device behind a link") << "full.bmp" << 2;
+  }
+  void unwritableSaveTargetsKeepEverything() {
+    QFETCH(QString, target);
+    QFETCH(int, filter);
+    QVERIFY(QDir(work_.path()).mkpath("locked"));
+    QVERIFY(QDir(work_.path()).mkpath("folder.bmp"));
+    QVERIFY(WriteAll(Work("plain"), "old"));
+    if (::geteuid() == 0) {
+      // Permission bits do not stop root; /proc takes no new files.
+      if (target.startsWith("locked/")) target = "/proc/qv-hostile-out.bmp";
+      // A full device of our own, so that nothing outside the test folder
+      // can be harmed if the save goes wrong.
+      if (::mknod(Work("fulldev").toLocal8Bit().constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        QSKIP("cannot make a device node here");
+    } else {
+      QVERIFY(QFile::link("/dev/full", Work("fulldev")));
+      QVERIFY(QFile::setPermissions(Work("locked"), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    QVERIFY(QFile::link(Work("fulldev"), Work("full.bmp")));
+    const QString path = QDir::isAbsolutePath(target) ? target : Work(target);
+    const QStringList filesBefore = QDir(work_.path()).entryList(QDir::AllEntries | QDir::Hidden);
+
+    TFormMain &f = Start();
+    const Snapshot before = Take(f);
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{path, filter});
+    dialogs_.ReplaceAnswers.push_back(true);
+    QTest::mouseClick(f.BtnSave, Qt::LeftButton);
+    QFile::setPermissions(Work("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    // The editor's Save goes through QSaveFile, which follows the link and
+    // renames its temporary over the device, reporting success. It should
+    // write through to a device, as the codecs' WriteFileBytes does.
+    QEXPECT_FAIL("full device behind a link",
+                 "Save replaces a device behind a link by a regular file", Abort);
+    QVERIFY2(dialogs_.Messages.size() == 1 && dialogs_.Messages[0].contains(path) &&
+                 !dialogs_.Messages[0].contains('\n'),
+             qPrintable(Messages()));
+    QVERIFY(Unchanged(f, before));
+    QCOMPARE(QDir(work_.path()).entryList(QDir::AllEntries | QDir::Hidden), filesBefore);
+    QCOMPARE(ReadAll(Work("plain")), QByteArray("old"));
+    QVERIFY(QFileInfo(Work("folder.bmp")).isDir());
+    struct stat device {};
+    QCOMPARE(::stat(Work("fulldev").toLocal8Bit().constData(), &device), 0);
+    QVERIFY2(S_ISCHR(device.st_mode), "the device behind the link was replaced by a file");
+  }
+};
+
+QTEST_MAIN(HostileEditorTest)
+#include "EditorTest.moc"
