@@ -54,6 +54,25 @@ TEST_P(VectorRoute, BlendPassesEqualTheArithmeticForAllPairs) {
   EXPECT_EQ(PassMismatches<Burn>(), 0);
 }
 
+// With a white source over a black picture the result is the weight itself:
+// every colour of the cube as a mask gives its luminance, near halves and all.
+TEST_P(VectorRoute, LuminanceWeightsEqualTheReferenceForAllColours) {
+  Bitmap mask(4096, 4096), dest(4096, 4096), white(4096, 4096);
+  white.Fill();
+  for (int y = 0; y < 4096; ++y)
+    for (int x = 0; x < 4096; ++x) mask.SetPixel(x, y, TColor(y * 4096 + x));
+  BlendByLuminance(dest, white, mask);
+  int mismatches = 0;
+  for (int y = 0; y < 4096; ++y) {
+    const std::uint8_t *m = mask.ScanLine(y), *d = dest.ScanLine(y);
+    for (int x = 0; x < 4096; ++x, m += 3, d += 3) {
+      const int l = MaskLuminance(m[0], m[1], m[2]);
+      mismatches += d[0] != l || d[1] != l || d[2] != l;
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Routes, VectorRoute, ::testing::Values(false, true),
                          [](const auto &info) { return info.param ? "Avx2" : "Baseline"; });
 
