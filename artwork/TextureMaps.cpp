@@ -83,8 +83,8 @@ Canvas DrawTexture(int n) {
         const float warp = 0.4f * Fbm(fx * 0.01f, fy * 0.01f, 1041, 3);
         const CellDistances d = Cells(fx / 55.f + warp, fy / 55.f + warp, 1042);
         const float crack = 1.f - Smoothstep(0.0f, 0.06f, d.f2 - d.f1);
-        const float fine =
-            Cells(fx / 18.f, fy / 18.f, 1043).f2 - Cells(fx / 18.f, fy / 18.f, 1043).f1;
+        const CellDistances glaze = Cells(fx / 18.f, fy / 18.f, 1043);
+        const float fine = glaze.f2 - glaze.f1;
         return 0.55f - 0.32f * crack - 0.12f * (1.f - Smoothstep(0.f, 0.05f, fine)) +
                0.06f * (Fbm(fx * 0.03f, fy * 0.03f, 1044, 3) - 0.5f);
       });
@@ -129,8 +129,9 @@ Canvas DrawTexture(int n) {
         const CellDistances d = Cells(fx / 14.f, fy / 14.f, 1101);
         const float bump = 1.f - Smoothstep(0.f, 0.7f, d.f1);
         const float seam = 1.f - Smoothstep(0.f, 0.1f, d.f2 - d.f1);
-        const float crease = Smoothstep(0.48f, 0.5f, Fbm(fx * 0.006f, fy * 0.006f, 1102, 4)) *
-                             Smoothstep(0.52f, 0.5f, Fbm(fx * 0.006f, fy * 0.006f, 1102, 4));
+        // Creases follow one level line of a smooth field.
+        const float field = Fbm(fx * 0.006f, fy * 0.006f, 1102, 4);
+        const float crease = Smoothstep(0.48f, 0.5f, field) * Smoothstep(0.52f, 0.5f, field);
         return 0.5f + 0.2f * bump - 0.2f * seam - 0.25f * crease + 0.03f * Grain(x, y, 1103);
       });
   }
