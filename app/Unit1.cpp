@@ -11,8 +11,10 @@
 #include "app/Guard.h"
 #include "app/Skin.h"
 #include "app/WhitenIfUniform.h"
+#include "browser/EffectBrowser.h"
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
+#include "preview/EffectDispatch.h"
 #include "preview/UnitPreview.h"
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"
@@ -102,6 +104,13 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   CreateControls();
   FormCreate();
   FormPreview = new TFormPreview(this);
+  FormPreview->SetHost(this);
+
+  ThumbnailStrip strip{FlatPanel2, {}, {}};
+  for (int n = 1; n <= kThumbCount; ++n) strip.ImgView[n] = ImgView[n], strip.Label[n] = Label[n];
+  browser_ = std::make_unique<EffectBrowser>(
+      BrowserState{WorkBitmap, ThumbBitmap, ResultBitmap, CurrentCategory}, strip,
+      FormPreview->BtnColor, QFile::encodeName(AppDir).toStdString());
 }
 
 TFormMain::~TFormMain() = default;
@@ -331,13 +340,44 @@ void TFormMain::BringToFront() {
   }
 }
 
-// The strip of a category and the full-size dispatch are rendered by the
-// effect browser; the window records the choice.
 void TFormMain::CategoryClick(int id) {
-  CurrentCategory = id;
+  browser_->CategoryClick(id);
 }
+
 void TFormMain::ImgViewNClick(int n) {
   CurrentThumb = n;
+  ImgViewClick(n, CurrentCategory);
+}
+
+void TFormMain::ImgViewClick(int n, int category) {
+  DispatchEffect(*FormPreview, n, category, WorkBitmap, ResultBitmap, Env());
+}
+
+void TFormMain::RenderWithPickedColor() {
+  PickColorFlag = true;
+  struct ClearFlag {
+    bool &flag;
+    ~ClearFlag() { flag = false; }
+  } clear{PickColorFlag};
+  ImgViewClick(CurrentThumb, CurrentCategory);
+}
+
+void TFormMain::CommitPicture(const Bitmap &picture) {
+  UndoBitmap = WorkBitmap;
+  WorkBitmap = picture;
+  ImgEffect->SetPicture(picture);
+  update();
+  BtnUndo->setEnabled(true);
+  Invisible();
+}
+
+KernelEnv TFormMain::Env() {
+  return {QFile::encodeName(AppDir).toStdString(),
+          PickColorFlag ? static_cast<ColorPrompt *>(this) : nullptr};
+}
+
+std::optional<TColor> TFormMain::AskColor() {
+  return ColorDialog1Execute();
 }
 
 void TFormMain::closeEvent(QCloseEvent *event) {

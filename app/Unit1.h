@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include <QSize>
@@ -11,6 +12,8 @@
 #include "app/ScreenLayout.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Color.h"
+#include "kernels/KernelEnv.h"
+#include "preview/PreviewHost.h"
 
 class QLabel;
 class QPushButton;
@@ -18,6 +21,7 @@ class QPushButton;
 namespace qv {
 
 class Dialogs;
+class EffectBrowser;
 class TFlatPanel;
 class TFormPreview;
 class TImage;
@@ -26,7 +30,7 @@ class TImgBtn;
 // The editor's main window. It owns the working pictures for the whole run
 // and the controls of the category column, the tool buttons, the main
 // display and the thumbnail strip.
-class TFormMain : public QWidget {
+class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   Q_OBJECT
  public:
   // appDir: the folder holding pic/, the skin and the help page, with a
@@ -83,7 +87,18 @@ class TFormMain : public QWidget {
   void BringToFront();
 
   // Runs a handler through the guard that reports its failure.
-  void Guard(const std::function<void()> &handler);
+  void Guard(const std::function<void()> &handler) override;
+
+  // A category button: renders the category's ten thumbnails.
+  void CategoryClick(int id);
+  // Thumbnail n: remembered as CurrentThumb, then rendered at full size.
+  void ImgViewNClick(int n);
+  // Renders thumbnail n of the category at full size into the preview dialog.
+  void ImgViewClick(int n, int category);
+  // Apply in the preview dialog.
+  void CommitPicture(const Bitmap &picture) override;
+  // Change Color in the preview dialog: PickColorFlag is set while it runs.
+  void RenderWithPickedColor() override;
 
   static constexpr const char *kOpenFilter = "*.bmp *.jpg|*.bmp;*.jpg";
   static constexpr const char *kSaveFilter = "*.jpg|*.jpg|*.bmp|*.bmp";
@@ -100,11 +115,15 @@ class TFormMain : public QWidget {
   void ApplyLayout();
   void FormCreate();
   void FormClose();
-  void CategoryClick(int id);
-  void ImgViewNClick(int n);
+  // The kernels' surroundings; the colour prompt is there while
+  // PickColorFlag is set.
+  KernelEnv Env();
+  // ColorDialog1, as the kernels ask for a colour.
+  std::optional<TColor> AskColor() override;
 
   Dialogs &dialogs_;
   MainLayout layout_;
+  std::unique_ptr<EffectBrowser> browser_;
   bool closed_ = false;
 };
 

@@ -1,7 +1,11 @@
 #include "preview/UnitPreview.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+
+#include "gfx/Bitmap.h"
+#include "preview/PreviewHost.h"
 
 #include "widgets/BitmapImage.h"
 #include "widgets/ColorMap.h"
@@ -72,6 +76,60 @@ TFormPreview::TFormPreview(QWidget *parent)
   BtnCancel = Button(this, "BtnCancel", QStringLiteral("Cancel"), {272, 248, 75, 25});
   BtnColor = Button(this, "BtnColor", QStringLiteral("Change Color"), {80, 248, 83, 25});
   BtnColor->hide();
+  BtnApply->setEnabled(false);
+
+  connect(BtnApply, &QPushButton::clicked, this, [this] { BtnApplyClick(); });
+  connect(BtnCancel, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(BtnColor, &QPushButton::clicked, this, [this] { BtnColorClick(); });
+}
+
+void TFormPreview::BtnApplyClick() {
+  if (!hasRender_ || !host_) return;
+  host_->Guard([this] {
+    host_->CommitPicture(ImgPreview->Picture());
+    hide();
+  });
+}
+
+void TFormPreview::Button2Click() {
+  hide();
+}
+
+void TFormPreview::closeEvent(QCloseEvent *event) {
+  Button2Click();
+  event->accept();
+}
+
+void TFormPreview::BtnColorClick() {
+  if (!host_) return;
+  host_->Guard([this] { host_->RenderWithPickedColor(); });
+}
+
+void TFormPreview::SetNotice(bool on) {
+  Label2->setVisible(on);
+  Label1->setVisible(on);
+}
+
+void TFormPreview::BeginRender() {
+  hasRender_ = false;
+  BtnApply->setEnabled(false);
+  ImgPreview->hide();
+  SetNotice(true);
+}
+
+void TFormPreview::ShowRender(const Bitmap &result) {
+  ImgPreview->SetPicture(result);
+  SetNotice(false);
+  ImgPreview->show();
+  hasRender_ = true;
+  BtnApply->setEnabled(true);
+}
+
+void TFormPreview::RenderFailed() {
+  SetNotice(false);
+  ImgPreview->hide();
+  hasRender_ = false;
+  BtnApply->setEnabled(false);
 }
 
 }  // namespace qv

@@ -7,15 +7,44 @@ class QPushButton;
 
 namespace qv {
 
+class Bitmap;
+class PreviewHost;
 class TFlatPanel;
 class TImage;
 
 // The preview dialog: shows a full-size render and offers Apply, Cancel
 // and Change Color. Modeless; created hidden with the main window.
+//
+// The picture it shows is its own copy of the render, and that copy is what
+// Apply commits: the main window's result bitmap is shared scratch that a
+// category choice or a Save may overwrite while the dialog is open.
 class TFormPreview : public QWidget {
   Q_OBJECT
  public:
   explicit TFormPreview(QWidget *parent = nullptr);
+
+  // The window whose picture Apply changes and which renders again for
+  // Change Color. Without one the three buttons only close or do nothing.
+  void SetHost(PreviewHost *host) { host_ = host; }
+
+  // Apply: commits the shown render and hides the dialog. Does nothing
+  // while no render is shown.
+  void BtnApplyClick();
+  // Cancel (and the close box): hides the dialog, nothing else changes.
+  void Button2Click();
+  // Change Color: the same effect again, with colours picked by the user.
+  void BtnColorClick();
+
+  // A render has started: the notice replaces the picture, and nothing can
+  // be applied until a render has finished.
+  void BeginRender();
+  // A render has finished: the dialog shows a copy of `result`.
+  void ShowRender(const Bitmap &result);
+  // A render has failed: the notice goes, the picture stays hidden and
+  // Apply stays disabled.
+  void RenderFailed();
+  // Whether a finished render is shown (and so can be applied).
+  bool HasRender() const { return hasRender_; }
 
   TFlatPanel *Panel1;
   TImage *ImgPreview;
@@ -24,6 +53,15 @@ class TFormPreview : public QWidget {
   QPushButton *BtnApply;
   QPushButton *BtnCancel;
   QPushButton *BtnColor;
+
+ protected:
+  void closeEvent(QCloseEvent *event) override;
+
+ private:
+  void SetNotice(bool on);
+
+  PreviewHost *host_ = nullptr;
+  bool hasRender_ = false;
 };
 
 }  // namespace qv

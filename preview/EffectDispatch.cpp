@@ -1,0 +1,63 @@
+#include "preview/EffectDispatch.h"
+
+#include <optional>
+
+#include <QCoreApplication>
+#include <QPushButton>
+
+#include "kernels/Categories.h"
+#include "kernels/Recipes.h"
+#include "preview/UnitPreview.h"
+#include "widgets/Image.h"
+#include "widgets/TFlatPanelUnit.h"
+
+namespace qv {
+
+namespace {
+
+constexpr int kColorCategory = 8;
+constexpr int kArtCategory = 15;
+
+// Color and Art leave "Change Color" alone when chosen and decide it per
+// effect once one is rendered: Color's four-colour overlay (6) and the Art
+// effects other than the pencil sketch (10) take no colour.
+std::optional<bool> ChangeColorOffered(int category, int n) {
+  if (category == kColorCategory) return n != 6;
+  if (category == kArtCategory) return n == 10;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void ShowPreview(TFormPreview &dialog, const Bitmap &work) {
+  // Shown first: the outer width counts the window frame, which is known
+  // only once the dialog is on screen. Nothing paints before the layout.
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+  const int panelWidth = dialog.frameGeometry().width() - 23;
+  dialog.Panel1->resize(panelWidth, dialog.Panel1->height());
+  const int height = dialog.Panel1->height() - 3;
+  // A picture without rows cannot come from Open; keep the layout defined.
+  const int width = work.Height() > 0 ? work.Width() * height / work.Height() : 0;
+  dialog.ImgPreview->setGeometry((panelWidth - width) / 2, dialog.ImgPreview->y(), width, height);
+}
+
+void DispatchEffect(TFormPreview &dialog, int n, int category, const Bitmap &work, Bitmap &result,
+                    const KernelEnv &env) {
+  dialog.BeginRender();
+  ShowPreview(dialog, work);
+  // The render holds the thread; let the notice be painted first.
+  QCoreApplication::processEvents();
+  try {
+    if (HasFullSizeRender(category))
+      RenderRecipe(category, n, work, result, env, RenderSize::FullSize);
+  } catch (...) {
+    dialog.RenderFailed();
+    throw;
+  }
+  dialog.ShowRender(result);
+  if (const auto offered = ChangeColorOffered(category, n)) dialog.BtnColor->setVisible(*offered);
+}
+
+}  // namespace qv

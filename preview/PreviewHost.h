@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+namespace qv {
+
+class Bitmap;
+
+// What the preview dialog asks of the window that owns the working picture.
+class PreviewHost {
+ public:
+  virtual ~PreviewHost() = default;
+
+  // Apply: `picture` becomes the working picture, the one before it is kept
+  // for Undo, the main display shows it and the thumbnail strip is emptied.
+  virtual void CommitPicture(const Bitmap &picture) = 0;
+  // Change Color: renders the thumbnail clicked last, of the category chosen
+  // last, again at full size, asking for a colour wherever the effect has one.
+  virtual void RenderWithPickedColor() = 0;
+  // Runs a click handler; a failure is reported to the user, not thrown.
+  virtual void Guard(const std::function<void()> &handler) = 0;
+};
+
+}  // namespace qv

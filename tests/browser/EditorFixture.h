@@ -1,0 +1,91 @@
+#pragma once
+
+// A main window over a throw-away program folder: a sample picture and a
+// complete set of small synthetic assets, dialogs scripted.
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <QFile>
+#include <QPushButton>
+
+#include "AssetFixture.h"
+#include "ScriptedDialogs.h"
+#include "app/Unit1.h"
+#include "codecs/Codecs.h"
+#include "kernels/Categories.h"
+#include "kernels/Recipes.h"
+
+namespace qv::test {
+
+// One asset folder for the whole run: writing a hundred files per test
+// costs more than the tests themselves.
+inline AssetRoot &SharedAssets() {
+  static AssetRoot root;
+  static const bool written = (root.WriteCompleteSet(), true);
+  (void)written;
+  return root;
+}
+
+class Editor {
+ public:
+  // The sample is a varied picture of the given size.
+  explicit Editor(int width = 96, int height = 72) : assets(SharedAssets()) {
+    WriteFileBytes(assets.Dir() + "pic/sample.jpg", EncodeJpeg(Varied(width, height, 5), 90));
+    form = std::make_unique<TFormMain>(dialogs, QString::fromStdString(assets.Dir()),
+                                       QSize(1280, 1024));
+  }
+
+  // Puts back the assets a test removed.
+  ~Editor() {
+    form.reset();
+    for (const auto &[path, bytes] : removed_) {
+      QFile file(path);
+      if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    }
+  }
+  Editor(const Editor &) = delete;
+  Editor &operator=(const Editor &) = delete;
+
+  TFormMain &operator*() { return *form; }
+  TFormMain *operator->() { return form.get(); }
+
+  // Presses the category's own button (Line's is hidden but still clicks).
+  void Choose(int id) {
+    auto *button = form->findChild<QPushButton *>(QString::fromLatin1(FindCategory(id)->Button));
+    button->click();
+  }
+
+  void RemoveAsset(const char *folder, int n) {
+    const QString path =
+        QString::fromStdString(assets.Dir() + "pic/" + folder + "/" + std::to_string(n) + ".ssl");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return;
+    removed_.emplace_back(path, file.readAll());
+    file.close();
+    QFile::remove(path);
+  }
+
+  // What recipe (id, n) gives on the current working picture: a thumbnail
+  // from the picture squeezed to 105 x 105, or the full-size render.
+  Bitmap Expected(int id, int n, RenderSize size, ColorPrompt *prompt = nullptr) {
+    Bitmap source = form->WorkBitmap;
+    if (size == RenderSize::Thumbnail) {
+      source = Bitmap(kThumbnailSide, kThumbnailSide);
+      source.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, form->WorkBitmap);
+    }
+    Bitmap result;
+    RenderRecipe(id, n, source, result, assets.Env(prompt), size);
+    return result;
+  }
+
+  AssetRoot &assets;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<TFormMain> form;
+
+ private:
+  std::vector<std::pair<QString, QByteArray>> removed_;
+};
+
+}  // namespace qv::test
