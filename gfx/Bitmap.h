@@ -86,9 +86,13 @@ class Bitmap {
  private:
   void Allocate(int width, int height);
 
+  struct FreePixels {
+    void operator()(std::uint8_t *pixels) const;
+  };
+
   int width_ = 0;
   int height_ = 0;
-  std::unique_ptr<std::uint8_t[]> pixels_;
+  std::unique_ptr<std::uint8_t[], FreePixels> pixels_;
   TColor brush_ = clWhite;
 };
 
