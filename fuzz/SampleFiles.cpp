@@ -131,8 +131,8 @@ Bytes MakeBmp(const BmpRecipe &r) {
   return f;
 }
 
-std::size_t FindMarker(const Bytes &data, std::uint8_t type) {
-  for (std::size_t i = 0; i + 1 < data.size(); ++i)
+std::size_t FindMarker(const Bytes &data, std::uint8_t type, std::size_t from) {
+  for (std::size_t i = from; i + 1 < data.size(); ++i)
     if (data[i] == 0xFF && data[i + 1] == type) return i;
   return data.size();
 }

@@ -48,7 +48,8 @@ NamedFiles JpegSeeds();
 NamedFiles BmpSeeds();
 NamedFiles AssetSeeds();
 
-// Offset of the first marker FF <type> in data, or data.size().
-std::size_t FindMarker(const Bytes &data, std::uint8_t type);
+// Offset of the first marker FF <type> in data at or after from, or
+// data.size().
+std::size_t FindMarker(const Bytes &data, std::uint8_t type, std::size_t from = 0);
 
 }  // namespace qv::samples

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdio>  // jpeglib.h needs size_t and FILE first
+#include <cstdlib>
 #include <cstring>
 
 #include <jpeglib.h>
@@ -42,13 +43,18 @@ std::size_t SegmentEnd(const Bytes &jpeg, std::size_t at) {
   return at + 2 + (std::size_t(jpeg[at + 2]) << 8 | jpeg[at + 3]);
 }
 
-// Every scan of a progressive stream, as bytes from its SOS marker up to the
+// Where the entropy-coded data of the scan whose SOS is at sos ends: the
 // next marker that is neither a stuffed byte nor a restart.
-Bytes FirstScan(const Bytes &jpeg) {
-  const std::size_t sos = FindMarker(jpeg, 0xDA);
+std::size_t ScanEnd(const Bytes &jpeg, std::size_t sos) {
   std::size_t end = SegmentEnd(jpeg, sos);
   while (jpeg[end] != 0xFF || jpeg[end + 1] == 0 || (jpeg[end + 1] & 0xF8) == 0xD0) ++end;
-  return Bytes(jpeg.begin() + std::ptrdiff_t(sos), jpeg.begin() + std::ptrdiff_t(end));
+  return end;
+}
+
+Bytes FirstScan(const Bytes &jpeg) {
+  const std::size_t sos = FindMarker(jpeg, 0xDA);
+  return Bytes(jpeg.begin() + std::ptrdiff_t(sos),
+               jpeg.begin() + std::ptrdiff_t(ScanEnd(jpeg, sos)));
 }
 
 // The stream without its end-of-image marker, count copies of its first
@@ -211,6 +217,46 @@ Bytes ProgressiveDeclaring(int width, int height) {
   const std::size_t sof = FindMarker(b, 0xC2);
   PutBE16(b, sof + 5, unsigned(height)), PutBE16(b, sof + 7, unsigned(width));
   return b;
+}
+
+Bytes RefinementScansOnly(int width, int height, int scans) {
+  // A flat grey picture coded as: DC, AC first (Al 1), AC refinement.
+  jpeg_scan_info script[3] = {};
+  for (jpeg_scan_info &scan : script) scan.comps_in_scan = 1;
+  script[1].Ss = script[2].Ss = 1;
+  script[1].Se = script[2].Se = 63;
+  script[1].Al = script[2].Ah = 1;
+  jpeg_compress_struct cinfo;
+  jpeg_error_mgr errors;
+  cinfo.err = jpeg_std_error(&errors);
+  jpeg_create_compress(&cinfo);
+  unsigned char *buffer = nullptr;
+  unsigned long size = 0;
+  jpeg_mem_dest(&cinfo, &buffer, &size);
+  cinfo.image_width = JDIMENSION(width);
+  cinfo.image_height = JDIMENSION(height);
+  cinfo.input_components = 1;
+  cinfo.in_color_space = JCS_GRAYSCALE;
+  jpeg_set_defaults(&cinfo);
+  cinfo.scan_info = script;
+  cinfo.num_scans = 3;
+  jpeg_start_compress(&cinfo, TRUE);
+  Bytes row(std::size_t(width), 128);
+  JSAMPROW rows[1] = {row.data()};
+  while (cinfo.next_scanline < cinfo.image_height) jpeg_write_scanlines(&cinfo, rows, 1);
+  jpeg_finish_compress(&cinfo);
+  jpeg_destroy_compress(&cinfo);
+  const Bytes coded(buffer, buffer + size);
+  std::free(buffer);
+
+  // Headers up to the DC scan, then the refinement scan with the Huffman
+  // table before it, over and over; the first two scans are left out.
+  const std::size_t dc = FindMarker(coded, 0xDA);
+  const std::size_t refinement = ScanEnd(coded, FindMarker(coded, 0xDA, dc + 2));
+  Bytes out(coded.begin(), coded.begin() + std::ptrdiff_t(dc));
+  for (int i = 0; i < scans; ++i)
+    out.insert(out.end(), coded.begin() + std::ptrdiff_t(refinement), coded.end() - 2);
+  return Join(out, {0xFF, 0xD9});
 }
 
 Bytes BmpHeaderDeclaring(int width, int height) {

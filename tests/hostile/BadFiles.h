@@ -31,6 +31,11 @@ std::vector<BadFile> BadAssets();
 // A few-kilobyte progressive JPEG whose frame header declares width x
 // height; the scans cover a small picture, so the rest is filled in.
 Bytes ProgressiveDeclaring(int width, int height);
+// A grey progressive JPEG of width x height without its DC scan, its one AC
+// refinement scan repeated scans times: a few kilobytes (every scan is a
+// handful of end-of-band runs) that ask for scans full passes over the
+// declared picture's blocks.
+Bytes RefinementScansOnly(int width, int height, int scans);
 // A 24-bit BMP header declaring width x height, followed by no pixels.
 Bytes BmpHeaderDeclaring(int width, int height);
 

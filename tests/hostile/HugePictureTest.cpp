@@ -23,5 +23,17 @@ TEST(HugePicture, AtTheLimitRendersWithinAFewCopiesOfItself) {
   std::printf("peak memory of the render: %lld MB\n", run.PeakRssBytes >> 20);
 }
 
+// Each refinement scan of a flat picture is a few end-of-band runs, yet
+// makes the decoder visit every block of the declared picture. The scan
+// budget stops such a file after a bounded number of passes.
+TEST(HugePicture, RefinementScansOfAFewBytesEachAreStoppedByTheBudget) {
+  Workspace space;
+  const Bytes scans = RefinementScansOnly(12000, 10000, 200);
+  EXPECT_LT(scans.size(), 64u << 10);
+  space.Write("scans.jpg", scans);
+  const ChildResult run = Render(space, space / "scans.jpg", space / "out.jpg", {600, -1});
+  EXPECT_TRUE(RefusedInOneLine(run, "JPEG picture has too many scans"));
+}
+
 }  // namespace
 }  // namespace qv::hostile
