@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "gfx/Error.h"
 #include "kernels/ArtEffect.h"
@@ -143,6 +144,31 @@ void RunStep(const RecipeStep &step, const Bitmap &source, Bitmap &stage, Bitmap
   }
 }
 
+// Steps that read their input and write every pixel of the result.
+bool RewritesResult(const RecipeStep &step) {
+  switch (step.Kind) {
+    case LightMap:
+    case MatteWhite:
+    case MatteYellow:
+    case ColorWash:
+    case LinePattern:
+    case ArtEffect:
+    case CopySource:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Size and pixels change places; each bitmap keeps its brush, which a
+// cancelled colour prompt falls back on.
+void SwapPixels(Bitmap &a, Bitmap &b) {
+  const TColor brushA = a.BrushColor(), brushB = b.BrushColor();
+  std::swap(a, b);
+  a.SetBrushColor(brushA);
+  b.SetBrushColor(brushB);
+}
+
 }  // namespace
 
 const Recipe &RecipeFor(int categoryId, int n) {
@@ -167,7 +193,23 @@ void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, c
                   RenderSize size) {
   const Recipe &recipe = RecipeFor(categoryId, n);
   Bitmap stage;
-  for (const RecipeStep &step : recipe.Steps) RunStep(step, source, stage, result, env, size);
+  const std::vector<RecipeStep> &steps = recipe.Steps;
+  for (std::size_t i = 0; i < steps.size(); ++i) {
+    // Staging before a step that rewrites the whole result needs no copy:
+    // the two bitmaps trade pixels, and if that step fails they trade back,
+    // leaving the result as the steps before made it.
+    if (steps[i].Kind == StageResult && i + 1 < steps.size() && RewritesResult(steps[i + 1])) {
+      SwapPixels(stage, result);
+      try {
+        RunStep(steps[++i], source, stage, result, env, size);
+      } catch (...) {
+        SwapPixels(stage, result);
+        throw;
+      }
+      continue;
+    }
+    RunStep(steps[i], source, stage, result, env, size);
+  }
 }
 
 }  // namespace qv

@@ -11,8 +11,10 @@
 
 #include "AssetFixture.h"
 #include "effects/Random.h"
+#include "gfx/Error.h"
 #include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
+#include "kernels/LightMap.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 
@@ -122,6 +124,20 @@ TEST_F(RecipeGolden, FullSize) {
 // Under a colour prompt the kernels run their extra passes over the map.
 TEST_F(RecipeGolden, FullSizeWithPickedColors) {
   Check(StandardPicture(523, 389), RenderSize::FullSize, true, kPickedColorHashes);
+}
+
+// Preset 1 is light, stage, light, stage, matte; with the matte's asset
+// missing the error comes out and the result holds the second light map.
+TEST(RecipeChain, AFailingStepLeavesTheResultOfTheStepsBefore) {
+  test::AssetRoot partial;
+  partial.Write("lightA", "2", StandardPicture(40, 30));
+  partial.Write("amazing", "1", test::Varied(33, 21, 5));
+  const Bitmap picture = StandardPicture(700, 500);
+  Bitmap first, second, result;
+  ApplyLightMap(picture, first, "LightA", "2", partial.Env());
+  ApplyLightMap(first, second, "Amazing", "1", partial.Env());
+  EXPECT_THROW(RenderRecipe(16, 1, picture, result, partial.Env(), RenderSize::FullSize), Error);
+  EXPECT_TRUE(result.SamePixels(second));
 }
 
 }  // namespace
