@@ -1,5 +1,7 @@
 #include "preview/UnitPreview.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -75,6 +77,9 @@ TFormPreview::TFormPreview(QWidget *parent)
   BtnApply = Button(this, "BtnApply", QStringLiteral("Apply"), {184, 248, 75, 25});
   BtnCancel = Button(this, "BtnCancel", QStringLiteral("Cancel"), {272, 248, 75, 25});
   BtnColor = Button(this, "BtnColor", QStringLiteral("Change Color"), {80, 248, 83, 25});
+  // The caption is wider than 83 pixels in most desktop fonts; grow the
+  // button rightwards, short of Apply, rather than clip it.
+  BtnColor->resize(std::clamp(BtnColor->sizeHint().width(), 83, 100), 25);
   BtnColor->hide();
   BtnApply->setEnabled(false);
 
