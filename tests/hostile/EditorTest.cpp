@@ -122,6 +122,46 @@ class HostileEditorTest : public QObject {
     }
   }
 
+  void badAssetsAreReportedWithoutChangingThePicture_data() {
+    QTest::addColumn<BadFile>("bad");
+    for (const BadFile &bad : hostile::BadAssets()) QTest::newRow(bad.FileName.c_str()) << bad;
+    // Not files at all: no content is written, the path is shaped instead.
+    QTest::newRow("missing") << BadFile{"missing", {}, Verdict::Refused, "Cannot open file "};
+    QTest::newRow("a folder") << BadFile{"a folder", {}, Verdict::Refused, "Cannot open file "};
+    QTest::newRow("folder is a file")
+        << BadFile{"folder is a file", {}, Verdict::Refused, "Cannot open file "};
+  }
+  void badAssetsAreReportedWithoutChangingThePicture() {
+    QFETCH(BadFile, bad);
+    const QString folder = appDir_.filePath("pic/lightA");
+    QVERIFY(QDir().mkpath(folder));
+    for (int n = 1; n <= TFormMain::kThumbCount; ++n)
+      WriteFileBytes(QString("%1/%2.ssl").arg(folder).arg(n).toStdString(),
+                     EncodeJpeg(samples::Gradient(8 + n, 8)));
+    const QString asset = folder + "/1.ssl";
+    QFile::remove(asset);
+    if (bad.FileName == "a folder") {
+      QVERIFY(QDir().mkpath(asset));
+    } else if (bad.FileName == "folder is a file") {
+      QVERIFY(QDir(folder).removeRecursively());
+      QVERIFY(WriteAll(folder, "old"));
+    } else if (bad.FileName != "missing") {
+      WriteFileBytes(asset.toStdString(), bad.Content);
+    }
+
+    TFormMain &f = Start();
+    const Snapshot before = Take(f);
+    QTest::mouseClick(f.BtnLightA, Qt::LeftButton);
+    if (bad.Expect == Verdict::Refused) {
+      QVERIFY2(OneMessage(Native(bad.Message)), qPrintable(Messages()));
+      if (bad.Message.rfind("Cannot open", 0) == 0)
+        QVERIFY2(dialogs_.Messages[0].endsWith("pic/lightA/1.ssl"), qPrintable(Messages()));
+    } else {
+      QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
+    }
+    QVERIFY(Unchanged(f, before));
+  }
+
   void unwritableSaveTargetsKeepEverything_data() {
     QTest::addColumn<QString>("target");  // relative to the work folder, or absolute
     QTest::addColumn<int>("filter");
