@@ -3,19 +3,30 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "kernels/VectorRoute.h"
+
 namespace qv {
+
+namespace {
+
+// The weighted sum of a white pixel is 256 x 255, so it fits 16 bits.
+[[gnu::always_inline]] inline void GreyRowBody(std::uint8_t *p, std::size_t pixels) {
+  for (std::size_t x = 0; x < pixels; ++x) {
+    const auto sum = std::uint16_t(28 * p[3 * x] + 151 * p[3 * x + 1] + 77 * p[3 * x + 2]);
+    const auto y = std::uint8_t(sum >> 8);
+    p[3 * x] = p[3 * x + 1] = p[3 * x + 2] = y;
+  }
+}
+
+QV_TWO_ROUTES(GreyRow, (std::uint8_t * p, std::size_t pixels), (p, pixels), GreyRowBody)
+
+}  // namespace
 
 void Greyscale(Bitmap &bmp) {
   const int height = bmp.Height();
   const std::size_t width = std::size_t(bmp.Width());
 #pragma omp parallel for schedule(static) if (std::size_t(height) * width > (1u << 16))
-  for (int r = 0; r < height; ++r) {
-    std::uint8_t *p = bmp.ScanLine(r);
-    for (std::size_t x = 0; x < width; ++x, p += 3) {
-      const auto y = static_cast<std::uint8_t>((28 * p[0] + 151 * p[1] + 77 * p[2]) >> 8);
-      p[0] = p[1] = p[2] = y;
-    }
-  }
+  for (int r = 0; r < height; ++r) GreyRow(bmp.ScanLine(r), width);
 }
 
 }  // namespace qv

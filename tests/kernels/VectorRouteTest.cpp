@@ -73,6 +73,22 @@ TEST_P(VectorRoute, LuminanceWeightsEqualTheReferenceForAllColours) {
   EXPECT_EQ(mismatches, 0);
 }
 
+TEST_P(VectorRoute, GreyscaleOfAllColours) {
+  Bitmap picture(4096, 4096);
+  for (int y = 0; y < 4096; ++y)
+    for (int x = 0; x < 4096; ++x) picture.SetPixel(x, y, TColor(y * 4096 + x));
+  Greyscale(picture);
+  int mismatches = 0;
+  for (int y = 0; y < 4096; ++y)
+    for (int x = 0; x < 4096; ++x) {
+      const TColor c = TColor(y * 4096 + x);
+      const int b = int(c >> 16 & 255), g = int(c >> 8 & 255), r = int(c & 255);
+      const int grey = (28 * b + 151 * g + 77 * r) >> 8;
+      mismatches += picture.Pixel(x, y) != RGBColor(grey, grey, grey);
+    }
+  EXPECT_EQ(mismatches, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Routes, VectorRoute, ::testing::Values(false, true),
                          [](const auto &info) { return info.param ? "Avx2" : "Baseline"; });
 
