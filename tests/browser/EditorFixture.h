@@ -19,6 +19,12 @@
 
 namespace qv::test {
 
+inline Bitmap Squeezed(const Bitmap &picture) {
+  Bitmap thumb(kThumbnailSide, kThumbnailSide);
+  thumb.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, picture);
+  return thumb;
+}
+
 // One asset folder for the whole run: writing a hundred files per test
 // costs more than the tests themselves.
 inline AssetRoot &SharedAssets() {
@@ -70,11 +76,8 @@ class Editor {
   // What recipe (id, n) gives on the current working picture: a thumbnail
   // from the picture squeezed to 105 x 105, or the full-size render.
   Bitmap Expected(int id, int n, RenderSize size, ColorPrompt *prompt = nullptr) {
-    Bitmap source = form->WorkBitmap;
-    if (size == RenderSize::Thumbnail) {
-      source = Bitmap(kThumbnailSide, kThumbnailSide);
-      source.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, form->WorkBitmap);
-    }
+    const Bitmap source =
+        size == RenderSize::Thumbnail ? Squeezed(form->WorkBitmap) : form->WorkBitmap;
     Bitmap result;
     RenderRecipe(id, n, source, result, assets.Env(prompt), size);
     return result;
