@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "kernels/SleepingWorkers.h"
+
 namespace qv::bench {
 
 Bitmap NoisePicture(int width, int height, unsigned seed) {
@@ -76,6 +78,7 @@ class RatioReporter : public benchmark::ConsoleReporter {
 }  // namespace qv::bench
 
 int main(int argc, char **argv) {
+  qv::PreferSleepingWorkers();  // as the renderer runs
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   qv::bench::RatioReporter reporter;

@@ -19,6 +19,7 @@
 #include "kernels/KernelEnv.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
+#include "kernels/SleepingWorkers.h"
 
 namespace qv::cli {
 
@@ -222,6 +223,7 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
 }  // namespace
 
 int RenderCommand(const Args &args) {
+  PreferSleepingWorkers();
   auto options = ParseOptions(args, false);
   if (!options) return 2;
   const Args &p = options->positional;

@@ -68,7 +68,7 @@ void ChannelPass(Bitmap &target, const Bitmap &x, const Bitmap &y, const Bitmap 
   const int height = bounds.Height();
   const std::size_t bytes = bounds.RowBytes();
   if (bytes == 0) return;
-#pragma omp parallel for schedule(static) if (std::size_t(height) * bytes > (1u << 18))
+#pragma omp parallel for schedule(dynamic, 32) if (std::size_t(height) * bytes > (1u << 18))
   for (int r = 0; r < height; ++r)
     ChannelPassRow<F>(target.ScanLine(r), x.ScanLine(r), y.ScanLine(r), bytes);
 }

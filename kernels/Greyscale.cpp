@@ -25,7 +25,7 @@ QV_TWO_ROUTES(GreyRow, (std::uint8_t * p, std::size_t pixels), (p, pixels), Grey
 void Greyscale(Bitmap &bmp) {
   const int height = bmp.Height();
   const std::size_t width = std::size_t(bmp.Width());
-#pragma omp parallel for schedule(static) if (std::size_t(height) * width > (1u << 16))
+#pragma omp parallel for schedule(dynamic, 32) if (std::size_t(height) * width > (1u << 16))
   for (int r = 0; r < height; ++r) GreyRow(bmp.ScanLine(r), width);
 }
 

@@ -40,6 +40,7 @@ if [ -z "${QV_BUILD_DIR:-}" ]; then
 fi
 cmake --build "$build" --target quorvane-fx artwork >/dev/null
 fx=$build/bin/quorvane-fx
+# shellcheck disable=SC2046  # the flags are meant to split
 cc -O2 -o "$work/vips_pipeline" "$repo/bench/compare/vips_pipeline.c" $(pkg-config --cflags --libs vips)
 
 # The asset as a plain JPEG for the peers: the renderer puts the fixed JFIF
