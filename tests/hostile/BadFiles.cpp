@@ -47,7 +47,9 @@ std::size_t SegmentEnd(const Bytes &jpeg, std::size_t at) {
 // next marker that is neither a stuffed byte nor a restart.
 std::size_t ScanEnd(const Bytes &jpeg, std::size_t sos) {
   std::size_t end = SegmentEnd(jpeg, sos);
-  while (jpeg[end] != 0xFF || jpeg[end + 1] == 0 || (jpeg[end + 1] & 0xF8) == 0xD0) ++end;
+  while (end + 1 < jpeg.size() &&
+         (jpeg[end] != 0xFF || jpeg[end + 1] == 0 || (jpeg[end + 1] & 0xF8) == 0xD0))
+    ++end;
   return end;
 }
 
