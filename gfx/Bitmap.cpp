@@ -154,6 +154,21 @@ void Bitmap::StretchDraw(const Rect &rect, const Bitmap &source) {
     StretchDraw(rect, copy);
     return;
   }
+  const std::size_t rowBytes = std::size_t(right - left) * 3;
+  // Rows are independent, so bands of them are shared out among the cores.
+  constexpr int kBand = 64;
+  const int bands = (bottom - top + kBand - 1) / kBand;
+#pragma omp parallel for schedule(dynamic, 1) if (rowBytes * std::size_t(bottom - top) > (1u << 18))
+  for (int band = 0; band < bands; ++band)
+    StretchDrawRows(rect, source, top + band * kBand, std::min(top + (band + 1) * kBand, bottom));
+}
+
+void Bitmap::StretchDrawRows(const Rect &rect, const Bitmap &source, int first, int last) {
+  const int dw = rect.Width(), dh = rect.Height();
+  if (dw <= 0 || dh <= 0 || source.Empty()) return;
+  const int left = std::max(rect.Left, 0), right = std::min(rect.Right, width_);
+  const int top = std::max({rect.Top, 0, first}), bottom = std::min({rect.Bottom, height_, last});
+  if (left >= right || top >= bottom) return;
   // Target pixel i of the rectangle takes source pixel floor((i + 0.5) * sw / dw),
   // the centre-sampling rule; the column map is computed once per call.
   const std::int64_t sw = source.width_, sh = source.height_;
@@ -162,31 +177,25 @@ void Bitmap::StretchDraw(const Rect &rect, const Bitmap &source) {
     const std::int64_t i = x - rect.Left;
     columnOffset[std::size_t(x - left)] = std::uint32_t(((2 * i + 1) * sw / (2 * dw)) * 3);
   }
-  // Rows are independent, so they are shared out among the cores; each
-  // core remembers its own last row.
   const std::size_t rowBytes = std::size_t(right - left) * 3;
-#pragma omp parallel if (rowBytes * std::size_t(bottom - top) > (1u << 18))
-  {
-    const std::uint8_t *lastRow = nullptr;
-    std::uint8_t *lastOut = nullptr;
-#pragma omp for schedule(static)
-    for (int y = top; y < bottom; ++y) {
-      const std::int64_t j = y - rect.Top;
-      const std::uint8_t *in = source.ScanLine(int((2 * j + 1) * sh / (2 * dh)));
-      std::uint8_t *out = ScanLine(y) + 3 * left;
-      if (in == lastRow) {  // enlarging repeats rows: copy the finished one
-        std::memcpy(out, lastOut, rowBytes);
-        continue;
-      }
-      for (std::size_t k = 0; k < columnOffset.size(); ++k) {
-        const std::uint8_t *p = in + columnOffset[k];
-        out[3 * k] = p[0];
-        out[3 * k + 1] = p[1];
-        out[3 * k + 2] = p[2];
-      }
-      lastRow = in;
-      lastOut = out;
+  const std::uint8_t *lastRow = nullptr;
+  std::uint8_t *lastOut = nullptr;
+  for (int y = top; y < bottom; ++y) {
+    const std::int64_t j = y - rect.Top;
+    const std::uint8_t *in = source.ScanLine(int((2 * j + 1) * sh / (2 * dh)));
+    std::uint8_t *out = ScanLine(y) + 3 * left;
+    if (in == lastRow) {  // enlarging repeats rows: copy the finished one
+      std::memcpy(out, lastOut, rowBytes);
+      continue;
     }
+    for (std::size_t k = 0; k < columnOffset.size(); ++k) {
+      const std::uint8_t *p = in + columnOffset[k];
+      out[3 * k] = p[0];
+      out[3 * k + 1] = p[1];
+      out[3 * k + 2] = p[2];
+    }
+    lastRow = in;
+    lastOut = out;
   }
 }
 

@@ -78,6 +78,10 @@ class Bitmap {
   // are picked, never averaged), covering every pixel of rect that lies in
   // this bitmap.
   void StretchDraw(const Rect &rect, const Bitmap &source);
+  // The rows first to last - 1 of that same drawing and no others, for a
+  // pass that stretches and blends a band while it is in the cache. source
+  // must be another bitmap.
+  void StretchDrawRows(const Rect &rect, const Bitmap &source, int first, int last);
   // Copies source unchanged with its top-left corner at (x, y), clipped.
   void Draw(int x, int y, const Bitmap &source);
 

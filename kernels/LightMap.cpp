@@ -34,12 +34,29 @@ void ApplyLightMap(const Bitmap &source, Bitmap &dest, std::string_view folder,
   const Bitmap asset = LoadAsset(env, folder, name);
   const int width = source.Width(), height = source.Height();
   dest.Recreate(width, height);
-  dest.StretchDraw({0, 0, width, height}, asset);
-  if (env.PickColorFlag()) OverlayPickedColor(dest, env);
-  if (IsOverlayFolder(folder))
-    ChannelPass<Overlay>(dest, source, dest, dest);
-  else
-    ChannelPass<Screen>(dest, source, dest, dest);
+  const bool overlay = IsOverlayFolder(folder);
+  if (env.PickColorFlag()) {
+    dest.StretchDraw({0, 0, width, height}, asset);
+    OverlayPickedColor(dest, env);
+    if (overlay)
+      ChannelPass<Overlay>(dest, source, dest, dest);
+    else
+      ChannelPass<Screen>(dest, source, dest, dest);
+    return;
+  }
+  // The map is stretched a band at a time and blended while the band is
+  // still in the cache, instead of being written out whole and read back.
+  const ChannelRowFn blend = overlay ? RowOf<Overlay>::Run : RowOf<Screen>::Run;
+  const std::size_t bytes = dest.RowBytes();
+  constexpr int kBand = 16;
+  const int bands = (height + kBand - 1) / kBand;
+#pragma omp parallel for schedule(dynamic, 1) if (std::size_t(height) * bytes > (1u << 18))
+  for (int band = 0; band < bands; ++band) {
+    const int first = band * kBand, last = std::min(first + kBand, height);
+    dest.StretchDrawRows({0, 0, width, height}, asset, first, last);
+    for (int r = first; r < last; ++r)
+      blend(dest.ScanLine(r), source.ScanLine(r), dest.ScanLine(r), bytes);
+  }
 }
 
 }  // namespace qv
