@@ -107,9 +107,10 @@ void RoundNearHalves(const std::uint8_t *m, std::uint8_t *weight, const std::uin
     }
 }
 
-}  // namespace
-
-void BlendByLuminance(Bitmap &dest, const Bitmap &source, const Bitmap &mask) {
+// The pass of both forms below: with a colour row, each dest row is first
+// filled with it (the caller has sized dest), otherwise dest is mixed as it is.
+void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
+               const std::uint8_t *colorRow) {
   const int height = dest.Height();
   const int width = dest.Width();
   if (source.Width() < width || source.Height() < height || mask.Width() < width ||
@@ -122,14 +123,30 @@ void BlendByLuminance(Bitmap &dest, const Bitmap &source, const Bitmap &mask) {
     // Each row first gets its weights, one per byte, so that the mixing loop
     // is a plain byte loop the vectoriser can take whole.
     std::vector<std::uint8_t> weight(bytes), half(pixels);
-#pragma omp for schedule(static)
+#pragma omp for schedule(dynamic, 16)
     for (int r = 0; r < height; ++r) {
       const std::uint8_t *m = mask.ScanLine(r);
       LuminanceWeights(m, weight.data(), half.data(), pixels);
       RoundNearHalves(m, weight.data(), half.data(), pixels);
-      LuminanceMix(dest.ScanLine(r), source.ScanLine(r), weight.data(), bytes);
+      std::uint8_t *d = dest.ScanLine(r);
+      if (colorRow) std::memcpy(d, colorRow, bytes);
+      LuminanceMix(d, source.ScanLine(r), weight.data(), bytes);
     }
   }
+}
+
+}  // namespace
+
+void BlendByLuminance(Bitmap &dest, const Bitmap &source, const Bitmap &mask) {
+  BlendRows(dest, source, mask, nullptr);
+}
+
+void BlendByLuminanceOverColor(Bitmap &dest, TColor color, const Bitmap &source,
+                               const Bitmap &mask) {
+  Bitmap fill(dest.Width(), dest.Width() > 0 ? 1 : 0);
+  fill.SetBrushColor(color);
+  fill.Fill();
+  BlendRows(dest, source, mask, fill.ScanLine(0));
 }
 
 }  // namespace qv

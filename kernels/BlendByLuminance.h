@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Color.h"
 
 namespace qv {
 
@@ -36,5 +37,11 @@ inline std::uint8_t DivideBy255(std::uint16_t x) {
 // dest := (source L + dest (255 - L)) div 255, per channel. Bounds come from
 // dest; source and mask must be at least as large.
 void BlendByLuminance(Bitmap &dest, const Bitmap &source, const Bitmap &mask);
+
+// The same bytes as filling dest with color and then BlendByLuminance, in
+// one pass: each row is filled just before it is mixed. dest keeps its size
+// and its brush.
+void BlendByLuminanceOverColor(Bitmap &dest, TColor color, const Bitmap &source,
+                               const Bitmap &mask);
 
 }  // namespace qv

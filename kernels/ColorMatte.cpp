@@ -16,8 +16,7 @@ void ColorMatte(const Bitmap &source, Bitmap &dest, const Bitmap &map, TColor de
     dest.SetBrushColor(defaultColor);
   else if (const auto picked = env.AskColor())
     dest.SetBrushColor(*picked);
-  dest.Fill();
-  BlendByLuminance(dest, source, map);
+  BlendByLuminanceOverColor(dest, dest.BrushColor(), source, map);
 }
 
 }  // namespace qv
