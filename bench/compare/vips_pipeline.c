@@ -24,8 +24,7 @@ int main(int argc, char **argv) {
       /* the scale may miss the size by a pixel; take exactly the photo's */
       vips_embed(big, &exact, 0, 0, width, height, "extend", VIPS_EXTEND_COPY, NULL) ||
       vips_composite2(photo, exact, &mixed, VIPS_BLEND_MODE_SCREEN, NULL) ||
-      vips_extract_band(mixed, &rgb, 0, "n", 3, NULL) ||
-      vips_cast_uchar(rgb, &bytes, NULL) ||
+      vips_extract_band(mixed, &rgb, 0, "n", 3, NULL) || vips_cast_uchar(rgb, &bytes, NULL) ||
       vips_jpegsave(bytes, argv[3], "Q", 90, "subsample_mode", VIPS_FOREIGN_SUBSAMPLE_ON, NULL))
     vips_error_exit(NULL);
   g_object_unref(bytes);
