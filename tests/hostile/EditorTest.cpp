@@ -2,6 +2,7 @@
 // dialogs: a refused picture or save shows one message and changes nothing,
 // neither the pictures in the window nor any file on disk.
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -160,6 +161,25 @@ class HostileEditorTest : public QObject {
       QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
     }
     QVERIFY(Unchanged(f, before));
+  }
+
+  // The editor holds a handful of copies of the picture (working, undo,
+  // result, display); at the pixel limit that is still well within memory.
+  void aPictureAtTheLimitOpens() {
+    const QString path = Work("limit.jpg");
+    WriteFileBytes(path.toStdString(), hostile::ProgressiveDeclaring(12000, 10000));
+    TFormMain &f = Start();
+    dialogs_.OpenAnswers.push_back(path);
+    QTest::mouseClick(f.BtnOpen, Qt::LeftButton);
+    QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
+    QCOMPARE(f.WorkBitmap.Width(), 12000);
+    QCOMPARE(f.UndoBitmap.Height(), 10000);
+    QVERIFY(f.grab().width() > 0);  // the display paints
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const long long peak = static_cast<long long>(usage.ru_maxrss) * 1024;
+    qInfo("peak memory with the picture open: %lld MB", peak >> 20);
+    QVERIFY(peak < 8 * 12000LL * 10000 * 3);
   }
 
   void unwritableSaveTargetsKeepEverything_data() {
