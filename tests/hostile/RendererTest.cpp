@@ -78,6 +78,19 @@ TEST(HostileRenderer, AssetPathsThatAreNotFilesAreCannotOpen) {
   EXPECT_FALSE(fs::exists(space / "o.bmp"));
 }
 
+// Inputs that are no files: a pipe without a writer reads as empty; an
+// endless device is cut off at the largest size a picture file can have.
+TEST(HostileRenderer, PipesAndDevicesAsInputEndByThemselves) {
+  Workspace space;
+  ASSERT_EQ(::mkfifo((space / "pipe.jpg").c_str(), 0644), 0);
+  EXPECT_TRUE(
+      RefusedInOneLine(Render(space, space / "pipe.jpg", space / "o.bmp", kHangGuard), kJpegError));
+  fs::create_symlink("/dev/zero", space / "zeros.bmp");
+  EXPECT_TRUE(RefusedInOneLine(Render(space, space / "zeros.bmp", space / "o.bmp", kHangGuard),
+                               "File " + space / "zeros.bmp" + " is too large to be a picture"));
+  EXPECT_FALSE(fs::exists(space / "o.bmp"));
+}
+
 TEST(HostileRenderer, SaveTargetsThatCannotBeWrittenKeepWhatWasThere) {
   Workspace space;
   const std::string in = space / "in.bmp";
