@@ -3,6 +3,7 @@
 // target is one of the inputs (ivdep says so to the vectoriser).
 
 #include "kernels/ChannelPass.h"
+#include "kernels/QuotientRowsAvx2.h"
 #include "kernels/VectorRoute.h"
 
 namespace qv {
@@ -29,7 +30,23 @@ QV_CHANNEL_ROW(OverlayRow, Overlay)
 QV_CHANNEL_ROW(HardLightRow, HardLight)
 QV_CHANNEL_ROW(LightenRow, Lighten)
 QV_CHANNEL_ROW(DarkenRow, Darken)
-QV_CHANNEL_ROW(DodgeRow, Dodge)
-QV_CHANNEL_ROW(BurnRow, Burn)
+
+// Dodge and burn divide; the compiler's vector form of that is bound by the
+// divider, so the AVX2 route has rows of its own that need no division.
+void DodgeRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
+              std::size_t bytes) {
+  if (Avx2Route())
+    DodgeRowAvx2(target, x, y, bytes);
+  else
+    BlendRow<Dodge>(target, x, y, bytes);
+}
+
+void BurnRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
+             std::size_t bytes) {
+  if (Avx2Route())
+    BurnRowAvx2(target, x, y, bytes);
+  else
+    BlendRow<Burn>(target, x, y, bytes);
+}
 
 }  // namespace qv
