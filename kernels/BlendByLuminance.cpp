@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gfx/Error.h"
+#include "kernels/LuminanceRowsAvx2.h"
 #include "kernels/VectorRoute.h"
 
 namespace qv {
@@ -76,14 +77,6 @@ namespace {
   }
 }
 
-QV_TWO_ROUTES(LuminanceWeights,
-              (const std::uint8_t *m, std::uint8_t *weight, std::uint8_t *half, std::size_t pixels),
-              (m, weight, half, pixels), RowWeights)
-QV_TWO_ROUTES(LuminanceMix,
-              (std::uint8_t * d, const std::uint8_t *s, const std::uint8_t *weight,
-               std::size_t bytes),
-              (d, s, weight, bytes), RowMix)
-
 // The near-half pixels (about one in a hundred) round as the extended sum
 // says; eight marks are skipped at a time where there are none.
 void RoundNearHalves(const std::uint8_t *m, std::uint8_t *weight, const std::uint8_t *half,
@@ -118,6 +111,16 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
     throw Error("Bitmap image is not valid");
   const std::size_t bytes = dest.RowBytes(), pixels = std::size_t(width);
   if (bytes == 0 || height == 0) return;
+  if (Avx2Route()) {
+    // One fused pass per row; with a colour row the colour is the row mixed
+    // into, and dest is only written.
+#pragma omp parallel for schedule(dynamic, 16) if (std::size_t(height) * bytes > (1u << 18))
+    for (int r = 0; r < height; ++r) {
+      std::uint8_t *d = dest.ScanLine(r);
+      LuminanceRowAvx2(d, colorRow ? colorRow : d, source.ScanLine(r), mask.ScanLine(r), pixels);
+    }
+    return;
+  }
 #pragma omp parallel if (std::size_t(height) * bytes > (1u << 18))
   {
     // Each row first gets its weights, one per byte, so that the mixing loop
@@ -126,11 +129,11 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
 #pragma omp for schedule(dynamic, 16)
     for (int r = 0; r < height; ++r) {
       const std::uint8_t *m = mask.ScanLine(r);
-      LuminanceWeights(m, weight.data(), half.data(), pixels);
+      RowWeights(m, weight.data(), half.data(), pixels);
       RoundNearHalves(m, weight.data(), half.data(), pixels);
       std::uint8_t *d = dest.ScanLine(r);
       if (colorRow) std::memcpy(d, colorRow, bytes);
-      LuminanceMix(d, source.ScanLine(r), weight.data(), bytes);
+      RowMix(d, source.ScanLine(r), weight.data(), bytes);
     }
   }
 }
