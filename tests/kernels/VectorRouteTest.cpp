@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 
 #include "gfx/Bitmap.h"
 #include "kernels/BlendByLuminance.h"
@@ -71,6 +72,43 @@ TEST_P(VectorRoute, LuminanceWeightsEqualTheReferenceForAllColours) {
     }
   }
   EXPECT_EQ(mismatches, 0);
+}
+
+// Row r of the mask is grey r, so its weight is r; byte i of each row pairs
+// source i div 256 with dest i mod 256, so that every (source, dest, weight)
+// triple is mixed once. The odd width leaves pixels beyond the last block.
+TEST_P(VectorRoute, LuminanceMixOfAllSourceDestAndWeightTriples) {
+  Bitmap mask(21846, 256), source(21846, 256), dest(21846, 256);
+  for (int r = 0; r < 256; ++r) {
+    std::uint8_t *m = mask.ScanLine(r), *s = source.ScanLine(r), *d = dest.ScanLine(r);
+    for (std::size_t i = 0; i < mask.RowBytes(); ++i) {
+      m[i] = std::uint8_t(r);
+      s[i] = std::uint8_t(i >> 8);
+      d[i] = std::uint8_t(i);
+    }
+  }
+  auto mismatches = [&](const Bitmap &out, auto base) {
+    int count = 0;
+    for (int r = 0; r < 256; ++r) {
+      const std::uint8_t *o = out.ScanLine(r);
+      for (std::size_t i = 0; i < out.RowBytes(); ++i) {
+        const int s = int(i >> 8 & 255), b = base(i);
+        count += o[i] != (s * r + b * (255 - r)) / 255;
+      }
+    }
+    return count;
+  };
+  Bitmap over(21846, 256);
+  BlendByLuminanceOverColor(over, RGBColor(7, 200, 93), source, mask);
+  const int colour[3] = {93, 200, 7};  // blue, green, red
+  EXPECT_EQ(mismatches(over, [&](std::size_t i) { return colour[i % 3]; }), 0);
+  BlendByLuminance(dest, source, mask);
+  EXPECT_EQ(mismatches(dest, [](std::size_t i) { return int(i & 255); }), 0);
+  // The mask itself as dest: each pixel's weight is read before it is mixed.
+  Bitmap expected = mask, grey = mask;
+  BlendByLuminance(expected, source, mask);
+  BlendByLuminance(grey, source, grey);
+  EXPECT_EQ(std::memcmp(expected.Bits(), grey.Bits(), grey.ByteCount()), 0);
 }
 
 TEST_P(VectorRoute, GreyscaleOfAllColours) {
