@@ -3,7 +3,7 @@
 // target is one of the inputs (ivdep says so to the vectoriser).
 
 #include "kernels/ChannelPass.h"
-#include "kernels/QuotientRowsAvx2.h"
+#include "kernels/QuotientRows.h"
 #include "kernels/VectorRoute.h"
 
 namespace qv {
@@ -32,10 +32,13 @@ QV_CHANNEL_ROW(LightenRow, Lighten)
 QV_CHANNEL_ROW(DarkenRow, Darken)
 
 // Dodge and burn divide; the compiler's vector form of that is bound by the
-// divider, so the AVX2 route has rows of its own that need no division.
+// divider, so the AVX2 and AVX-512 routes have rows of their own that need
+// no division.
 void DodgeRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
               std::size_t bytes) {
-  if (Avx2Route())
+  if (Avx2Route() && Avx512Route())
+    DodgeRowAvx512(target, x, y, bytes);
+  else if (Avx2Route())
     DodgeRowAvx2(target, x, y, bytes);
   else
     BlendRow<Dodge>(target, x, y, bytes);
@@ -43,7 +46,9 @@ void DodgeRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y
 
 void BurnRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
              std::size_t bytes) {
-  if (Avx2Route())
+  if (Avx2Route() && Avx512Route())
+    BurnRowAvx512(target, x, y, bytes);
+  else if (Avx2Route())
     BurnRowAvx2(target, x, y, bytes);
   else
     BlendRow<Burn>(target, x, y, bytes);

@@ -8,7 +8,7 @@
 // estimate of a quotient below 256 is off by less than 0.1) and then made
 // exact by one correction step on the remainder n - q d in 16-bit lanes.
 
-#include "kernels/QuotientRowsAvx2.h"
+#include "kernels/QuotientRows.h"
 
 #include <immintrin.h>
 

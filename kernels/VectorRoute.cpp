@@ -7,4 +7,10 @@ bool &Avx2Route() {
   return on;
 }
 
+bool &Avx512Route() {
+  static bool on = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
+                   __builtin_cpu_supports("avx512vbmi");
+  return on;
+}
+
 }  // namespace qv

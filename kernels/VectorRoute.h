@@ -9,6 +9,12 @@ namespace qv {
 // True where the processor has AVX2, until someone sets it false.
 bool &Avx2Route();
 
+// True where the processor has AVX-512 with byte and word lanes (BW) and
+// byte permutes (VBMI), until someone sets it false. The few rows written
+// for it take it only where Avx2Route() is true as well, so switching AVX2
+// off gives the baseline everywhere.
+bool &Avx512Route();
+
 }  // namespace qv
 
 // Defines NAME(PARAMS) calling BODY_FN(ARGS) compiled for AVX2 or for the

@@ -1,10 +1,14 @@
 // The vectorised row loops against the plain arithmetic, on both routes
-// (AVX2 where the processor has it, and the baseline), for every input.
+// (AVX-512 and AVX2 where the processor has them, and the baseline), for
+// every input.
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
+#include <string>
+#include <tuple>
+#include <utility>
 
 #include "gfx/Bitmap.h"
 #include "kernels/BlendByLuminance.h"
@@ -15,15 +19,19 @@
 namespace qv {
 namespace {
 
-class VectorRoute : public ::testing::TestWithParam<bool> {
+enum class Route { kBaseline, kAvx2, kAvx512 };
+
+class VectorRoute : public ::testing::TestWithParam<Route> {
  protected:
   void SetUp() override {
-    saved = Avx2Route();
-    if (GetParam() && !saved) GTEST_SKIP() << "no AVX2 here";
-    Avx2Route() = GetParam();
+    saved = {Avx2Route(), Avx512Route()};
+    if (GetParam() != Route::kBaseline && !saved.first) GTEST_SKIP() << "no AVX2 here";
+    if (GetParam() == Route::kAvx512 && !saved.second) GTEST_SKIP() << "no AVX-512 here";
+    Avx2Route() = GetParam() != Route::kBaseline;
+    Avx512Route() = GetParam() == Route::kAvx512;
   }
-  void TearDown() override { Avx2Route() = saved; }
-  bool saved = false;
+  void TearDown() override { std::tie(Avx2Route(), Avx512Route()) = saved; }
+  std::pair<bool, bool> saved;
 };
 
 // Byte i of the two inputs holds the pair (i div 256, i mod 256); the odd
@@ -127,8 +135,20 @@ TEST_P(VectorRoute, GreyscaleOfAllColours) {
   EXPECT_EQ(mismatches, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Routes, VectorRoute, ::testing::Values(false, true),
-                         [](const auto &info) { return info.param ? "Avx2" : "Baseline"; });
+std::string RouteName(const ::testing::TestParamInfo<Route> &info) {
+  switch (info.param) {
+    case Route::kAvx2:
+      return "Avx2";
+    case Route::kAvx512:
+      return "Avx512";
+    default:
+      return "Baseline";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, VectorRoute,
+                         ::testing::Values(Route::kBaseline, Route::kAvx2, Route::kAvx512),
+                         RouteName);
 
 }  // namespace
 }  // namespace qv
