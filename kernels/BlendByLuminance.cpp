@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gfx/Error.h"
-#include "kernels/LuminanceRowsAvx2.h"
+#include "kernels/LuminanceRows.h"
 #include "kernels/VectorRoute.h"
 
 namespace qv {
@@ -117,7 +117,11 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
 #pragma omp parallel for schedule(dynamic, 16) if (std::size_t(height) * bytes > (1u << 18))
     for (int r = 0; r < height; ++r) {
       std::uint8_t *d = dest.ScanLine(r);
-      LuminanceRowAvx2(d, colorRow ? colorRow : d, source.ScanLine(r), mask.ScanLine(r), pixels);
+      const std::uint8_t *base = colorRow ? colorRow : d;
+      if (Avx512Route())
+        LuminanceRowAvx512(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
+      else
+        LuminanceRowAvx2(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
     }
     return;
   }

@@ -6,7 +6,7 @@
 //  2. the 32 weights spread to the three bytes of their pixels by shuffles;
 //  3. the mix (s L + d (255 - L)) div 255 in 16-bit lanes.
 
-#include "kernels/LuminanceRowsAvx2.h"
+#include "kernels/LuminanceRows.h"
 
 #include <immintrin.h>
 

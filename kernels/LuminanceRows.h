@@ -1,8 +1,9 @@
 #pragma once
 
-// One row of the luminance mix in AVX2 intrinsics. Call it only where the
-// processor has AVX2 (see VectorRoute.h); it gives the same bytes as the
-// plain arithmetic for every colour.
+// One row of the luminance mix in intrinsics, for AVX2 and for AVX-512 (BW
+// and VBMI). Call each only where the processor has its instructions (see
+// VectorRoute.h); they give the same bytes as the plain arithmetic for
+// every colour.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,5 +17,7 @@ namespace qv {
 // of pixels is read whole before it is written.
 void LuminanceRowAvx2(std::uint8_t *dest, const std::uint8_t *base, const std::uint8_t *source,
                       const std::uint8_t *mask, std::size_t pixels);
+void LuminanceRowAvx512(std::uint8_t *dest, const std::uint8_t *base, const std::uint8_t *source,
+                        const std::uint8_t *mask, std::size_t pixels);
 
 }  // namespace qv
