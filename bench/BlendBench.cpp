@@ -4,6 +4,7 @@
 #include "kernels/BlendByLuminance.h"
 #include "kernels/ChannelPass.h"
 #include "kernels/Greyscale.h"
+#include "kernels/VectorRoute.h"
 
 namespace qv::bench {
 namespace {
@@ -51,6 +52,49 @@ void BM_BlendByLuminance(benchmark::State &state) {
   state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(dest.ByteCount()));
 }
 BENCHMARK(BM_BlendByLuminance)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The passes with rows of their own per instruction set, on each route the
+// processor has: argument 0 is the baseline, 1 AVX2, 2 AVX-512.
+class RouteScope {
+ public:
+  explicit RouteScope(benchmark::State &state) : saved_{Avx2Route(), Avx512Route()} {
+    const int route = int(state.range(0));
+    if ((route >= 1 && !saved_[0]) || (route == 2 && !saved_[1]))
+      state.SkipWithError("route not available on this processor");
+    Avx2Route() = route >= 1 && saved_[0];
+    Avx512Route() = route == 2 && saved_[1];
+  }
+  ~RouteScope() {
+    Avx2Route() = saved_[0];
+    Avx512Route() = saved_[1];
+  }
+
+ private:
+  bool saved_[2];
+};
+
+template <class F>
+void BM_ChannelPassOnRoute(benchmark::State &state) {
+  RouteScope route(state);
+  BM_ChannelPass<F>(state);
+}
+BENCHMARK(BM_ChannelPassOnRoute<Dodge>)
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_ChannelPassOnRoute<Burn>)
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+void BM_BlendByLuminanceOnRoute(benchmark::State &state) {
+  RouteScope route(state);
+  BM_BlendByLuminance(state);
+}
+BENCHMARK(BM_BlendByLuminanceOnRoute)
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 }  // namespace qv::bench
