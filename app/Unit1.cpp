@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include "app/Dialogs.h"
 #include "app/Guard.h"
@@ -310,14 +309,10 @@ void TFormMain::BtnSaveClick() {
   const Bytes data =
       SaveDialog1FilterIndex == 2 ? EncodeBmp(ResultBitmap) : EncodeJpeg(ResultBitmap, 90);
   // Written beside the target and renamed over it only when complete, so a
-  // failed save leaves the old file as it was and no partial file behind.
-  QSaveFile file(name);
-  const std::string shown = QFile::encodeName(name).toStdString();
-  if (!file.open(QIODevice::WriteOnly)) throw MakeError("Cannot create file %s", shown.c_str());
-  if (file.write(reinterpret_cast<const char *>(data.data()), qint64(data.size())) !=
-          qint64(data.size()) ||
-      !file.commit())
-    throw MakeError("Cannot write file %s", shown.c_str());
+  // failed save leaves the old file as it was and no partial file behind; a
+  // link is followed to its file, and a device or pipe is written straight
+  // through rather than replaced by a regular file.
+  WriteFileBytes(QFile::encodeName(name).toStdString(), data);
 }
 
 void TFormMain::BtnHelpClick() {
