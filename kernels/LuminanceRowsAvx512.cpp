@@ -142,14 +142,25 @@ QV_AVX512 inline void Block(std::uint8_t *dest, const std::uint8_t *base,
   }
 }
 
+// Asks for the lines of a block a few blocks ahead. The rare near halves
+// cost a mispredicted branch, which would otherwise cut short the loads the
+// processor has started ahead of time.
+QV_AVX512 inline void Prefetch(const std::uint8_t *block) {
+  constexpr std::size_t kAhead = 1024;
+  for (std::size_t line = 0; line < 192; line += 64)
+    _mm_prefetch(reinterpret_cast<const char *>(block + kAhead + line), _MM_HINT_T0);
+}
+
 }  // namespace
 
 QV_AVX512 void LuminanceRowAvx512(std::uint8_t *dest, const std::uint8_t *base,
                                   const std::uint8_t *source, const std::uint8_t *mask,
                                   std::size_t pixels) {
   std::size_t p = 0;
-  for (; p + kBlockPixels <= pixels; p += kBlockPixels)
+  for (; p + kBlockPixels <= pixels; p += kBlockPixels) {
+    Prefetch(base + 3 * p), Prefetch(source + 3 * p), Prefetch(mask + 3 * p);
     Block(dest + 3 * p, base + 3 * p, source + 3 * p, mask + 3 * p, kWhole);
+  }
   if (p < pixels)
     Block(dest + 3 * p, base + 3 * p, source + 3 * p, mask + 3 * p, ExtentOf(3 * (pixels - p)));
 }
