@@ -115,6 +115,15 @@ QV_AVX2 inline __m256i BitsToBytes(unsigned bits) {
   return _mm256_cmpeq_epi8(_mm256_and_si256(spread, bit), bit);
 }
 
+// Asks for the lines of a block a kilobyte ahead. The rare near halves cost
+// a mispredicted branch, which would otherwise cut short the loads the
+// processor has started ahead of time.
+QV_AVX2 inline void Prefetch(const std::uint8_t *block) {
+  constexpr std::size_t kAhead = 1024;
+  for (std::size_t line = 0; line < 96; line += 64)
+    _mm_prefetch(reinterpret_cast<const char *>(block + kAhead + line), _MM_HINT_T0);
+}
+
 }  // namespace
 
 QV_AVX2 void LuminanceRowAvx2(std::uint8_t *dest, const std::uint8_t *base,
@@ -123,6 +132,7 @@ QV_AVX2 void LuminanceRowAvx2(std::uint8_t *dest, const std::uint8_t *base,
   std::size_t p = 0;
   for (; p + kBlockPixels <= pixels; p += kBlockPixels) {
     const std::uint8_t *m = mask + 3 * p;
+    Prefetch(m), Prefetch(source + 3 * p), Prefetch(base + 3 * p);
     // Pixels 0-7 and 16-23 in one register, 8-15 and 24-31 in the other, so
     // that packing the two gives the 32 weights in pixel order.
     const Weights16 a = WeightsOf(m, m + 48), b = WeightsOf(m + 24, m + 72);
