@@ -142,7 +142,7 @@ QV_AVX512 inline void Block(std::uint8_t *dest, const std::uint8_t *base,
   }
 }
 
-// Asks for the lines of a block a few blocks ahead. The rare near halves
+// Asks for the lines a kilobyte past a block. The rare near halves
 // cost a mispredicted branch, which would otherwise cut short the loads the
 // processor has started ahead of time.
 QV_AVX512 inline void Prefetch(const std::uint8_t *block) {
