@@ -17,4 +17,20 @@ inline constexpr int kHeight = 3000;
 // a branchy kernel).
 Bitmap NoisePicture(int width, int height, unsigned seed);
 
+// Times an in-place kernel on a fresh copy of the standard picture each
+// iteration; the copy itself is not timed.
+template <class Kernel>
+void TimeOnFreshCopy(benchmark::State &state, Kernel kernel) {
+  const Bitmap picture = NoisePicture(kWidth, kHeight, 1);
+  Bitmap work(kWidth, kHeight);
+  for (auto _ : state) {
+    state.PauseTiming();
+    work = picture;
+    state.ResumeTiming();
+    kernel(work);
+    benchmark::ClobberMemory();
+  }
+  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(work.ByteCount()));
+}
+
 }  // namespace qv::bench

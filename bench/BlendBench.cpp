@@ -28,16 +28,7 @@ BENCHMARK(BM_ChannelPass<Dodge>)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ChannelPass<Burn>)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Greyscale(benchmark::State &state) {
-  const Bitmap picture = NoisePicture(kWidth, kHeight, 1);
-  Bitmap work(kWidth, kHeight);
-  for (auto _ : state) {
-    state.PauseTiming();
-    work = picture;
-    state.ResumeTiming();
-    Greyscale(work);
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(work.ByteCount()));
+  TimeOnFreshCopy(state, [](Bitmap &work) { Greyscale(work); });
 }
 BENCHMARK(BM_Greyscale)->Unit(benchmark::kMillisecond)->UseRealTime();
 

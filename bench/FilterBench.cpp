@@ -7,19 +7,9 @@
 namespace qv::bench {
 namespace {
 
-// In-place filters run on a fresh copy each time; the copy is not timed.
 template <void (*Filter)(Bitmap &, int), int Amount>
 void BM_InPlace(benchmark::State &state) {
-  const Bitmap picture = NoisePicture(kWidth, kHeight, 1);
-  Bitmap work(kWidth, kHeight);
-  for (auto _ : state) {
-    state.PauseTiming();
-    work = picture;
-    state.ResumeTiming();
-    Filter(work, Amount);
-    benchmark::ClobberMemory();
-  }
-  state.SetBytesProcessed(std::int64_t(state.iterations()) * std::int64_t(work.ByteCount()));
+  TimeOnFreshCopy(state, [](Bitmap &work) { Filter(work, Amount); });
 }
 BENCHMARK(BM_InPlace<ApplyGaussianBlur, 0>)
     ->Name("BM_GaussianBlur/passes:1")
