@@ -12,6 +12,10 @@
 
 namespace qv::hostile {
 
+using test::ChildLimits;
+using test::ChildResult;
+using test::RunChild;
+
 // A fresh folder holding pic/lightA/1.ssl (a small good asset) and in.bmp,
 // removed with everything in it afterwards.
 class Workspace {

@@ -11,7 +11,7 @@
 #include <cstdlib>
 #include <thread>
 
-namespace qv::hostile {
+namespace qv::test {
 
 namespace {
 
@@ -83,4 +83,4 @@ ChildResult RunChild(const std::vector<std::string> &argv, const ChildLimits &li
   return result;
 }
 
-}  // namespace qv::hostile
+}  // namespace qv::test

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace qv::hostile {
+namespace qv::test {
 
 struct ChildLimits {
   double Seconds = 120;      // killed after this long
@@ -23,4 +23,4 @@ struct ChildResult {
 
 ChildResult RunChild(const std::vector<std::string> &argv, const ChildLimits &limits = {});
 
-}  // namespace qv::hostile
+}  // namespace qv::test
