@@ -10,6 +10,7 @@
 #include "app/Guard.h"
 #include "app/Skin.h"
 #include "app/WhitenIfUniform.h"
+#include "browser/CategoryButtons.h"
 #include "browser/EffectBrowser.h"
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
@@ -186,39 +187,16 @@ void TFormMain::CreateThumbnails() {
 }
 
 void TFormMain::CreateCategoryButtons() {
-  struct Category {
-    QPushButton *TFormMain::*Field;
-    const char *Name;
-    const char *Caption;
-    int Top;
-    int Id;
-  };
-  static constexpr Category kCategories[] = {
-      {&TFormMain::BtnPreset, "BtnPreset", "Preset", 28, 16},
-      {&TFormMain::BtnLightA, "BtnLightA", "Light A", 56, 1},
-      {&TFormMain::BtnLightB, "BtnLightB", "Light B", 84, 2},
-      {&TFormMain::btnLightC, "btnLightC", "Light C", 112, 3},
-      {&TFormMain::BtnStar, "BtnStar", "Star", 140, 4},
-      {&TFormMain::btnAmazing, "btnAmazing", "Amazing", 168, 5},
-      {&TFormMain::BtnDreamA, "BtnDreamA", "Dream A", 196, 12},
-      {&TFormMain::btnDreamB, "btnDreamB", "Dream B", 224, 13},
-      {&TFormMain::BtnWeather, "BtnWeather", "Weather", 252, 6},
-      {&TFormMain::BtnGradient, "BtnGradient", "Gradient", 280, 7},
-      {&TFormMain::BtnColor, "BtnColor", "Color", 308, 8},
-      {&TFormMain::BtnArt, "BtnArt", "Art", 336, 15},
-      {&TFormMain::BtnTexture, "BtnTexture", "Texture", 364, 9},
-      {&TFormMain::BtnEadge, "BtnEadge", "Edge A", 392, 10},
-      {&TFormMain::BtnEdge2, "BtnEdge2", "Edge B", 420, 11},
-      {&TFormMain::BtnLine, "BtnLine", "Line", 464, 14},
-  };
-  for (const Category &c : kCategories) {
-    QPushButton *button = Button(FlatPanel4, c.Name, QString::fromLatin1(c.Caption), 24, c.Top);
-    const int id = c.Id;
+  for (const CategoryButton &place : CategoryButtons()) {
+    const int id = place.Id;
+    QPushButton *button =
+        Button(FlatPanel4, place.Name, QString::fromLatin1(FindCategory(id)->Caption),
+               kCategoryButtonLeft, place.Top);
+    button->setVisible(place.Visible);
     connect(button, &QPushButton::clicked, this,
             [this, id] { Guard([this, id] { CategoryClick(id); }); });
-    this->*c.Field = button;
+    BtnCategory[id] = button;
   }
-  BtnLine->hide();  // nothing ever shows it
 }
 
 void TFormMain::ApplyLayout() {
@@ -285,7 +263,9 @@ void TFormMain::BtnOpenClick() {
   ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
   Invisible();
   BtnUndo->setEnabled(false);
-  WhitenIfUniform(WorkBitmap);
+  // The program's generator, seeded afresh for each picture opened.
+  Random.SeedFromClock();
+  WhitenIfUniform(WorkBitmap, Random);
 }
 
 void TFormMain::BtnUndoClick() {
@@ -367,8 +347,10 @@ void TFormMain::CommitPicture(const Bitmap &picture) {
 }
 
 KernelEnv TFormMain::Env() {
-  return {QFile::encodeName(AppDir).toStdString(),
-          PickColorFlag ? static_cast<ColorPrompt *>(this) : nullptr};
+  KernelEnv env{QFile::encodeName(AppDir).toStdString(),
+                PickColorFlag ? static_cast<ColorPrompt *>(this) : nullptr};
+  env.Random = &Random;
+  return env;
 }
 
 std::optional<TColor> TFormMain::AskColor() {

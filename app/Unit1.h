@@ -10,8 +10,10 @@
 #include <QWidget>
 
 #include "app/ScreenLayout.h"
+#include "effects/Random.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Color.h"
+#include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 #include "preview/PreviewHost.h"
 
@@ -52,6 +54,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   int CurrentCategory = 0;  // 1 to 16 once a category was chosen
   int CurrentThumb = 0;     // 1 to 10, the thumbnail clicked last
   bool PickColorFlag = false;
+  // The program's one random generator; the kernels get it in their
+  // environment.
+  RandomGenerator Random;
 
   // Controls. ImgView and Label are indexed 1 to 10, like their names.
   TFlatPanel *FlatPanel1, *FlatPanel2, *FlatPanel3, *FlatPanel4;
@@ -61,9 +66,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   TImage *ImgFuzhu;
   std::array<TImage *, kThumbCount + 1> ImgView{};
   std::array<QLabel *, kThumbCount + 1> Label{};
-  QPushButton *BtnPreset, *BtnLightA, *BtnLightB, *btnLightC, *BtnStar, *btnAmazing, *BtnDreamA,
-      *btnDreamB, *BtnWeather, *BtnGradient, *BtnColor, *BtnArt, *BtnTexture, *BtnEadge, *BtnEdge2,
-      *BtnLine;
+  // The category buttons by category id (1 to 16), built from the table of
+  // browser/CategoryButtons.h; each is named as its row there says.
+  std::array<QPushButton *, kCategoryCount + 1> BtnCategory{};
   TFormPreview *FormPreview;
 
   // The layout this window was given for its screen.

@@ -20,10 +20,8 @@ void WhitenIfUniform(Bitmap &bitmap, const RandomDraw &random) {
   bitmap.FillRect({0, 0, w1 + 1, h1 + 1});
 }
 
-void WhitenIfUniform(Bitmap &bitmap) {
-  // The program's one generator, shared with the noise filters.
-  RandomSeedFromClock();
-  WhitenIfUniform(bitmap, [](int bound) { return Random(bound); });
+void WhitenIfUniform(Bitmap &bitmap, RandomGenerator &random) {
+  WhitenIfUniform(bitmap, [&random](int bound) { return random.Draw(bound); });
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "effects/Random.h"
 #include "gfx/Bitmap.h"
 
 namespace qv {
@@ -14,7 +15,7 @@ using RandomDraw = std::function<int(int bound)>;
 // 4, row 8. A bitmap narrower than 5 or lower than 9 pixels has no such
 // pixel and is never whitened.
 void WhitenIfUniform(Bitmap &bitmap, const RandomDraw &random);
-// The same with the program's generator, freshly seeded from the clock.
-void WhitenIfUniform(Bitmap &bitmap);
+// The same with draws from `random`.
+void WhitenIfUniform(Bitmap &bitmap, RandomGenerator &random);
 
 }  // namespace qv

@@ -1,7 +1,10 @@
 #include "artwork/AssetTable.h"
 
+#include <iterator>
+
 #include "artwork/Families.h"
 #include "codecs/Codecs.h"
+#include "kernels/AssetFolders.h"
 
 namespace qv::art {
 
@@ -11,20 +14,12 @@ Canvas DrawSample(int) {
   return DrawSampleScene();
 }
 
-struct Family {
-  const char *Folder;
-  int Files;
-  Canvas (*Draw)(int);
+// The drawing of each folder of kAssetFolders, in its order.
+constexpr Canvas (*kDraw[])(int) = {
+    DrawLightA, DrawLightB,   DrawLightC,  DrawStar,  DrawAmazing, DrawWeather,  DrawDreamA,
+    DrawDreamB, DrawGradient, DrawTexture, DrawEdgeA, DrawEdgeB,   DrawColorMap, DrawLinePattern,
 };
-
-// The folder names are those the program looks up (letter case aside).
-constexpr Family kFamilies[] = {
-    {"lightA", 10, DrawLightA},   {"lightB", 10, DrawLightB},    {"lightC", 10, DrawLightC},
-    {"star", 10, DrawStar},       {"amazing", 10, DrawAmazing},  {"weather", 10, DrawWeather},
-    {"dreamA", 10, DrawDreamA},   {"dreamB", 10, DrawDreamB},    {"gradient", 10, DrawGradient},
-    {"texture", 10, DrawTexture}, {"EdgeA", 10, DrawEdgeA},      {"EdgeB", 10, DrawEdgeB},
-    {"color", 2, DrawColorMap},   {"line", 10, DrawLinePattern},
-};
+static_assert(std::size(kDraw) == std::size(kAssetFolders), "one drawing per asset folder");
 
 }  // namespace
 
@@ -32,11 +27,11 @@ std::vector<ArtworkJob> ArtworkJobs() {
   // The sample picture is the largest job; it goes first so that the two
   // workers finish together.
   std::vector<ArtworkJob> jobs{{"pic/sample.jpg", DrawSample, 0}};
-  for (const Family &f : kFamilies) {
-    for (int n = 1; n <= f.Files; ++n) {
+  for (std::size_t i = 0; i < std::size(kAssetFolders); ++i) {
+    const AssetFolder &f = kAssetFolders[i];
+    for (int n = 1; n <= f.Files; ++n)
       jobs.push_back(
-          {std::string("pic/") + f.Folder + "/" + std::to_string(n) + ".ssl", f.Draw, n});
-    }
+          {std::string("pic/") + f.Name + "/" + std::to_string(n) + ".ssl", kDraw[i], n});
   }
   return jobs;
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "kernels/SleepingWorkers.h"
+#include "cli/SleepingWorkers.h"
 
 namespace qv::bench {
 

@@ -17,9 +17,10 @@ EffectBrowser::EffectBrowser(BrowserState state, ThumbnailStrip strip, QWidget *
 
 void EffectBrowser::CategoryClick(int id) {
   const Category *category = FindCategory(id);
-  if (!category) return;
+  const CategoryButton *button = CategoryButtonOf(id);
+  if (!category || !button) return;
   state_.CurrentCategory = id;
-  ApplyChangeColorRule(category->ChangeColor, false);
+  ApplyChangeColorRule(button->ChangeColor, false);
   ShrinkToThumb();
   // No colour prompt: the strip always renders the effects' own colours.
   const KernelEnv env{appDir_, nullptr};
@@ -31,7 +32,7 @@ void EffectBrowser::CategoryClick(int id) {
     else
       ShowThumbnail(n);
   }
-  ApplyChangeColorRule(category->ChangeColor, true);
+  ApplyChangeColorRule(button->ChangeColor, true);
 }
 
 void EffectBrowser::ShrinkToThumb() {
@@ -50,21 +51,21 @@ void EffectBrowser::PutThumbnail(int n) {
   strip_.Label[n]->show();
 }
 
-void EffectBrowser::ApplyChangeColorRule(ChangeColorRule rule, bool afterStrip) {
+void EffectBrowser::ApplyChangeColorRule(ChangeColorOnChoice rule, bool afterStrip) {
   switch (rule) {
-    case ChangeColorRule::ShowBeforeStrip:
+    case ChangeColorOnChoice::ShowBeforeStrip:
       if (!afterStrip) changeColor_->show();
       return;
-    case ChangeColorRule::HideBeforeStrip:
+    case ChangeColorOnChoice::HideBeforeStrip:
       if (!afterStrip) changeColor_->hide();
       return;
-    case ChangeColorRule::ShowAfterStrip:
+    case ChangeColorOnChoice::ShowAfterStrip:
       if (afterStrip) changeColor_->show();
       return;
-    case ChangeColorRule::HideAfterStrip:
+    case ChangeColorOnChoice::HideAfterStrip:
       if (afterStrip) changeColor_->hide();
       return;
-    case ChangeColorRule::Keep:
+    case ChangeColorOnChoice::Keep:
       return;
   }
 }

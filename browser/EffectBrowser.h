@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "browser/CategoryButtons.h"
 #include "gfx/Bitmap.h"
 #include "kernels/Categories.h"
 
@@ -52,7 +53,7 @@ class EffectBrowser {
 
  private:
   void PutThumbnail(int n);
-  void ApplyChangeColorRule(ChangeColorRule rule, bool afterStrip);
+  void ApplyChangeColorRule(ChangeColorOnChoice rule, bool afterStrip);
 
   BrowserState state_;
   ThumbnailStrip strip_;

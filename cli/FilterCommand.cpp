@@ -3,7 +3,6 @@
 //   quorvane-fx filter --list
 
 #include <charconv>
-#include <climits>
 #include <cstdio>
 #include <string>
 #include <system_error>
@@ -33,9 +32,10 @@ void PrintList() {
   for (const FilterInfo &f : Filters()) {
     std::string ranges;
     for (const FilterParam &p : f.params) {
-      if (p.min == -INT_MAX && p.max == INT_MAX) continue;  // coordinates: any value
+      if (p.Unbounded()) continue;  // coordinates: any value
       ranges += ranges.empty() ? "  (" : ", ";
-      ranges += std::string(p.name) + " " + std::to_string(p.min) + ".." + std::to_string(p.max);
+      ranges += std::string(p.name) + " " + std::to_string(p.min) + ".." + std::to_string(p.max) +
+                ", default " + std::to_string(p.byDefault);
     }
     if (!ranges.empty()) ranges += ")";
     std::printf("%-40s %s%s\n", Usage(f).c_str(), f.description, ranges.c_str());
@@ -77,21 +77,36 @@ int FilterCommand(const Args &args) {
     return 2;
   }
   std::vector<int> values(filter->params.size());
-  for (std::size_t i = 0; i < values.size(); ++i)
-    if (!ParseInt(args[next + i], values[i])) {
-      std::fprintf(stderr, "quorvane-fx: %s must be a whole number, not '%s'\n",
-                   filter->params[i].name, args[next + i].c_str());
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const FilterParam &param = filter->params[i];
+    const std::string &text = args[next + i];
+    long long wide = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), wide);
+    if (text.empty() || end != text.data() + text.size() ||
+        (ec != std::errc() && ec != std::errc::result_out_of_range)) {
+      std::fprintf(stderr, "quorvane-fx: %s must be a whole number, not '%s'\n", param.name,
+                   text.c_str());
       return 2;
     }
+    if (ec != std::errc() || wide < param.min || wide > param.max) {
+      std::fprintf(stderr, "quorvane-fx: %s: %s must be %d to %d, not %s\n", filter->name,
+                   param.name, param.min, param.max, text.c_str());
+      return 2;
+    }
+    values[i] = int(wide);
+  }
+  // Values out of range were refused above, before the picture is read:
+  // there a filter may run for hours (a blur of two billion passes).
   const std::string &in = args[args.size() - 2], &out = args[args.size() - 1];
 
   Bitmap picture = ReadPicture(in);
   // Like the editor, which seeds the noise when a picture is opened.
+  RandomGenerator random;
   if (seeded)
-    RandomSeed(static_cast<std::uint32_t>(seed));
+    random.Seed(static_cast<std::uint32_t>(seed));
   else
-    RandomSeedFromClock();
-  filter->apply(picture, values);
+    random.SeedFromClock();
+  filter->run(picture, values, random);
   WritePicture(out, picture);
   return 0;
 }

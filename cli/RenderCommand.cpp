@@ -1,6 +1,5 @@
 // render, thumbs and list: the effects of the editor, without the editor.
 
-#include <omp.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -9,17 +8,18 @@
 #include <exception>
 #include <filesystem>
 #include <map>
+#include <mutex>
 #include <new>
 #include <optional>
 #include <string>
 
 #include "cli/Commands.h"
 #include "codecs/Codecs.h"
+#include "gfx/Bands.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
-#include "kernels/SleepingWorkers.h"
 
 namespace qv::cli {
 
@@ -185,10 +185,9 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
   const bool terminal = ::isatty(STDERR_FILENO) != 0;
   const int total = int(inputs.size());
   std::atomic<int> done = 0, failed = 0;
-  const int workers = std::min(total, omp_get_num_procs());
-  omp_set_max_active_levels(1);  // the kernels' own loops stay on their worker
-#pragma omp parallel for schedule(dynamic, 1) num_threads(workers) if (workers > 1)
-  for (int i = 0; i < total; ++i) {
+  std::mutex report;
+  // One picture per band: the kernels' own passes stay on the band's core.
+  ForEachBand(total, 1, total > 1, [&](int i, int) {
     std::string error = clash[std::size_t(i)];
     if (error.empty()) {
       try {
@@ -204,8 +203,8 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
     }
     const int finished = ++done;
     if (!error.empty()) ++failed;
-#pragma omp critical(render_report)
     {
+      const std::lock_guard<std::mutex> lock(report);
       if (terminal) std::fputs("\r\033[K", stderr);
       if (!error.empty())
         std::fprintf(stderr, "quorvane-fx: %s: %s\n", inputs[std::size_t(i)].c_str(),
@@ -213,7 +212,7 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
       if (terminal) std::fprintf(stderr, "rendered %d of %d", finished, total);
       std::fflush(stderr);
     }
-  }
+  });
   if (terminal) std::fputs("\n", stderr);
   if (failed > 0)
     std::fprintf(stderr, "quorvane-fx: %d of %d pictures failed\n", failed.load(), total);
@@ -223,7 +222,6 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
 }  // namespace
 
 int RenderCommand(const Args &args) {
-  PreferSleepingWorkers();
   auto options = ParseOptions(args, false);
   if (!options) return 2;
   const Args &p = options->positional;

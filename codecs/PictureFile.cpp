@@ -1,10 +1,8 @@
 // Pictures on disk: choosing the codec for a file and its extension.
 
-#include <algorithm>
-#include <cctype>
-
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
+#include "gfx/Text.h"
 
 namespace qv {
 
@@ -36,9 +34,7 @@ PictureFormat SniffFormat(std::span<const std::uint8_t> data) {
 }
 
 PictureFormat FormatFromExtension(const std::string &path) {
-  std::string ext = ExtensionOf(path);
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](unsigned char c) { return char(std::tolower(c)); });
+  const std::string ext = LowerAscii(ExtensionOf(path));
   if (ext == "bmp") return PictureFormat::Bmp;
   if (ext == "jpg" || ext == "jpeg") return PictureFormat::Jpeg;
   return PictureFormat::Unknown;

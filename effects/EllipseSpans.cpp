@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "gfx/Extended.h"
+
 namespace qv {
 
 Span EllipseRow(const Rect &box, std::int64_t y) {

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "effects/Filters.h"
+#include "gfx/Error.h"
 
 namespace qv {
 namespace {
@@ -11,26 +12,33 @@ namespace {
 // The three ways a filter reaches the picture.
 
 template <void (*Kernel)(Bitmap &)>
-void InPlace(Bitmap &picture, std::span<const int>) {
+void InPlace(Bitmap &picture, std::span<const int>, RandomGenerator &) {
   Kernel(picture);
 }
 
 template <void (*Kernel)(Bitmap &, int)>
-void OneCopy(Bitmap &picture, std::span<const int> args) {
+void OneCopy(Bitmap &picture, std::span<const int> args, RandomGenerator &) {
   Bitmap work(picture);
   Kernel(work, args[0]);
   picture = std::move(work);
 }
 
 template <void (*Kernel)(Bitmap &)>
-void OneCopy(Bitmap &picture, std::span<const int>) {
+void OneCopy(Bitmap &picture, std::span<const int>, RandomGenerator &) {
   Bitmap work(picture);
   Kernel(work);
   picture = std::move(work);
 }
 
+template <void (*Kernel)(Bitmap &, int, RandomGenerator &)>
+void NoiseCopy(Bitmap &picture, std::span<const int> args, RandomGenerator &random) {
+  Bitmap work(picture);
+  Kernel(work, args[0], random);
+  picture = std::move(work);
+}
+
 template <void (*Kernel)(const Bitmap &, Bitmap &, int)>
-void SourceToCopy(Bitmap &picture, std::span<const int> args) {
+void SourceToCopy(Bitmap &picture, std::span<const int> args, RandomGenerator &) {
   const Bitmap source(picture);
   Bitmap dest(source);
   Kernel(source, dest, args[0]);
@@ -44,112 +52,127 @@ void OnCopy(Bitmap &picture, F kernel) {
   picture = std::move(dest);
 }
 
-void Trace(Bitmap &picture, std::span<const int> args) {
+void Trace(Bitmap &picture, std::span<const int> args, RandomGenerator &) {
   OnCopy(picture, [&](Bitmap &d) { ApplyTrace(d, args[0]); });
 }
 
-void Emboss(Bitmap &picture, std::span<const int>) {
+void Emboss(Bitmap &picture, std::span<const int>, RandomGenerator &) {
   OnCopy(picture, ApplyEmboss);
 }
 
-void SpotLight(Bitmap &picture, std::span<const int> args) {
+void SpotLight(Bitmap &picture, std::span<const int> args, RandomGenerator &) {
   OnCopy(picture, [&](Bitmap &d) {
     ApplySpotLight(d, args[0], {args[1], args[2], args[3], args[4]});
   });
 }
 
-constexpr int kAny = INT_MAX;
+// The rectangle of the spot light may lie anywhere, also off the picture.
+constexpr FilterParam Coordinate(const char *name, int byDefault) {
+  return {name, INT_MIN, INT_MAX, byDefault};
+}
 
 const std::vector<FilterInfo> &Table() {
   static const std::vector<FilterInfo> table = {
-      {"invert", "complement every channel", {}, {}, InPlace<ApplyInvert>},
+      {"invert", "Effect_Invert", "complement every channel", {}, InPlace<ApplyInvert>},
       {"color-noise",
+       "Effect_AddColorNoise",
        "add a separate random value to each channel",
-       {{"AMOUNT", 0, 255}},
-       {60},
-       OneCopy<ApplyColorNoise>},
+       {{"AMOUNT", 0, 255, 60}},
+       NoiseCopy<ApplyColorNoise>},
       {"mono-noise",
+       "Effect_AddMonoNoise",
        "add one random value to all channels of a pixel",
-       {{"AMOUNT", 0, 255}},
-       {60},
-       OneCopy<ApplyMonoNoise>},
-      {"anti-alias", "average each inner pixel's four neighbours", {}, {}, InPlace<ApplyAntiAlias>},
+       {{"AMOUNT", 0, 255, 60}},
+       NoiseCopy<ApplyMonoNoise>},
+      {"anti-alias",
+       "Effect_AntiAlias",
+       "average each inner pixel's four neighbours",
+       {},
+       InPlace<ApplyAntiAlias>},
       {"contrast",
+       "Effect_Contrast",
        "push channels away from 127 (toward it when negative)",
-       {{"AMOUNT", -255, 255}},
-       {120},
+       {{"AMOUNT", -255, 255, 120}},
        OneCopy<ApplyContrast>},
       {"fish-eye",
+       "Effect_FishEye",
        "lens of radius AMOUNT x width, wrapping at the edges",
-       {{"AMOUNT", 1, 10}},
-       {1},
+       {{"AMOUNT", 1, 10, 1}},
        SourceToCopy<ApplyFishEye>},
-      {"grayscale", "grey from 0.3 R + 0.59 G + 0.11 B", {}, {}, OneCopy<ApplyGrayScale>},
+      {"grayscale",
+       "Effect_GrayScale",
+       "grey from 0.3 R + 0.59 G + 0.11 B",
+       {},
+       OneCopy<ApplyGrayScale>},
       {"lightness",
+       "Effect_Lightness",
        "move channels toward white",
-       {{"AMOUNT", 0, 255}},
-       {80},
+       {{"AMOUNT", 0, 255, 80}},
        OneCopy<ApplyLightness>},
       {"darkness",
+       "Effect_Darkness",
        "move channels toward black",
-       {{"AMOUNT", 0, 255}},
-       {80},
+       {{"AMOUNT", 0, 255, 80}},
        OneCopy<ApplyDarkness>},
       {"saturation",
+       "Effect_Saturation",
        "0 grey, 255 unchanged, above 255 stronger colour",
-       {{"AMOUNT", 0, 510}},
-       {400},
+       {{"AMOUNT", 0, 510, 400}},
        OneCopy<ApplySaturation>},
       {"split-blur",
+       "Effect_SplitBlur",
        "mean of four samples AMOUNT pixels away",
-       {{"AMOUNT", 0, 100}},
-       {4},
+       {{"AMOUNT", 0, 100, 4}},
        OneCopy<ApplySplitBlur>},
       {"gaussian-blur",
+       "Effect_GaussianBlur",
        "AMOUNT + 1 passes of the split blur at distance 3",
-       {{"AMOUNT", -1, 20}},
-       {3},
+       {{"AMOUNT", -1, 20, 3}},
        OneCopy<ApplyGaussianBlur>},
       {"mosaic",
+       "Effect_Mosaic",
        "blocks of SIZE pixels in their top-left pixel's colour",
-       {{"SIZE", 1, 1000}},
-       {12},
+       {{"SIZE", 1, 1000, 12}},
        OneCopy<ApplyMosaic>},
       {"twist",
+       "Effect_Twist",
        "turn by distance / AMOUNT radians about the centre",
-       {{"AMOUNT", 1, 1000}},
-       {60},
+       {{"AMOUNT", 1, 1000, 60}},
        SourceToCopy<ApplyTwist>},
       {"split-light",
+       "Effect_Splitlight",
        "AMOUNT passes of a sine curve that lifts the mid-tones",
-       {{"AMOUNT", 0, 10}},
-       {1},
+       {{"AMOUNT", 0, 10, 1}},
        OneCopy<ApplySplitlight>},
-      {"tile", "COUNT x COUNT shrunken copies", {{"COUNT", 1, 50}}, {3}, SourceToCopy<ApplyTile>},
+      {"tile",
+       "Effect_Tile",
+       "COUNT x COUNT shrunken copies",
+       {{"COUNT", 1, 50, 3}},
+       SourceToCopy<ApplyTile>},
       {"spot-light",
+       "Effect_SpotLight",
        "darken, and black out all but the ellipse in the rectangle",
-       {{"AMOUNT", 0, 255},
-        {"LEFT", -kAny, kAny},
-        {"TOP", -kAny, kAny},
-        {"RIGHT", -kAny, kAny},
-        {"BOTTOM", -kAny, kAny}},
-       {40, 10, 10, 90, 70},
+       {{"AMOUNT", 0, 255, 40},
+        Coordinate("LEFT", 10),
+        Coordinate("TOP", 10),
+        Coordinate("RIGHT", 90),
+        Coordinate("BOTTOM", 70)},
        SpotLight},
       {"trace",
+       "Effect_Trace",
        "blacken one side of every colour edge (AMOUNT passes, 2 is full)",
-       {{"AMOUNT", 0, 2}},
-       {2},
+       {{"AMOUNT", 0, 2, 2}},
        Trace},
-      {"emboss", "relief against the pixel one down and three right", {}, {}, Emboss},
+      {"emboss", "Effect_Emboss", "relief against the pixel one down and three right", {}, Emboss},
       {"solorize",
+       "Effect_Solorize",
        "invert pixels whose mean is above THRESHOLD",
-       {{"THRESHOLD", -1, 255}},
-       {128},
+       {{"THRESHOLD", -1, 255, 128}},
        SourceToCopy<ApplySolorize>},
       {"posterize",
+       "Effect_Posterize",
        "round channels to multiples of LEVEL",
-       {{"LEVEL", 1, 255}},
-       {64},
+       {{"LEVEL", 1, 255, 64}},
        SourceToCopy<ApplyPosterize>},
   };
   return table;
@@ -157,13 +180,40 @@ const std::vector<FilterInfo> &Table() {
 
 }  // namespace
 
+bool FilterParam::Unbounded() const {
+  return min == INT_MIN && max == INT_MAX;
+}
+
+std::vector<int> FilterInfo::Defaults() const {
+  std::vector<int> values;
+  for (const FilterParam &p : params) values.push_back(p.byDefault);
+  return values;
+}
+
+std::optional<std::string> FilterInfo::Refusal(std::span<const int> args) const {
+  if (args.size() != params.size())
+    return std::string(name) + " takes " + std::to_string(params.size()) + " values, not " +
+           std::to_string(args.size());
+  for (std::size_t i = 0; i < args.size(); ++i)
+    if (!params[i].Accepts(args[i]))
+      return std::string(name) + ": " + params[i].name + " must be " +
+             std::to_string(params[i].min) + " to " + std::to_string(params[i].max) + ", not " +
+             std::to_string(args[i]);
+  return std::nullopt;
+}
+
+void FilterInfo::Apply(Bitmap &picture, std::span<const int> args, RandomGenerator &random) const {
+  if (const auto why = Refusal(args)) throw Error(*why);
+  run(picture, args, random);
+}
+
 std::span<const FilterInfo> Filters() {
   return Table();
 }
 
 const FilterInfo *FindFilter(std::string_view name) {
   for (const FilterInfo &f : Table())
-    if (name == f.name) return &f;
+    if (name == f.name || name == f.method) return &f;
   return nullptr;
 }
 

@@ -15,6 +15,7 @@
 #include <cstdint>
 
 #include "effects/ClampToByte.h"
+#include "effects/Random.h"
 #include "gfx/Bitmap.h"
 
 namespace qv {
@@ -26,8 +27,9 @@ void ApplyLightness(Bitmap &bmp, int amount);
 void ApplyDarkness(Bitmap &bmp, int amount);
 void ApplyContrast(Bitmap &bmp, int amount);
 void ApplySaturation(Bitmap &bmp, int amount);
-void ApplyColorNoise(Bitmap &bmp, int amount);
-void ApplyMonoNoise(Bitmap &bmp, int amount);
+// The noise draws from `random` in pixel order, blue, green, red.
+void ApplyColorNoise(Bitmap &bmp, int amount, RandomGenerator &random);
+void ApplyMonoNoise(Bitmap &bmp, int amount, RandomGenerator &random);
 void ApplySolorize(const Bitmap &s, Bitmap &d, int threshold);
 void ApplyPosterize(const Bitmap &s, Bitmap &d, int level);
 

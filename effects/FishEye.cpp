@@ -8,6 +8,7 @@
 #include "effects/FilterErrors.h"
 #include "effects/Filters.h"
 #include "effects/PolarMath.h"
+#include "gfx/Bands.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -69,23 +70,26 @@ void ApplyFishEye(const Bitmap &s, Bitmap &d, int amount) {
   if (rad == 0 || PixelOnRadius(width, height, mx, my, rad)) throw Error(kFloatDivisionByZero);
   if (d.Width() != width || d.Height() != height) d.Recreate(width, height);
 
-#pragma omp parallel for schedule(dynamic, 16) if (std::size_t(width) * height > 4096)
-  for (int y = 0; y < height; ++y) {
-    const float dy = static_cast<float>(y - static_cast<long double>(my));
-    std::uint8_t *out = d.ScanLine(y);
-    for (int x = 0; x < width; ++x, out += 3) {
-      const float dx = static_cast<float>(x - static_cast<long double>(mx));
-      const float r = RadialDistance(dx, dy);
-      float sx = mx, sy = my;
-      if (r != 0) {
-        const long double lensRad = rad;
-        const float n = static_cast<float>((1 / (1 - r / lensRad) - 1) * (lensRad / 2));
-        sx = static_cast<float>(static_cast<long double>(dx) * n / r + mx);
-        sy = static_cast<float>(static_cast<long double>(dy) * n / r + my);
+  // Every pixel costs a square root and more: worth sharing from a few
+  // thousand pixels on.
+  ForEachBand(height, 16, std::size_t(width) * height > 4096, [&](int firstRow, int lastRow) {
+    for (int y = firstRow; y < lastRow; ++y) {
+      const float dy = static_cast<float>(y - static_cast<long double>(my));
+      std::uint8_t *out = d.ScanLine(y);
+      for (int x = 0; x < width; ++x, out += 3) {
+        const float dx = static_cast<float>(x - static_cast<long double>(mx));
+        const float r = RadialDistance(dx, dy);
+        float sx = mx, sy = my;
+        if (r != 0) {
+          const long double lensRad = rad;
+          const float n = static_cast<float>((1 / (1 - r / lensRad) - 1) * (lensRad / 2));
+          sx = static_cast<float>(static_cast<long double>(dx) * n / r + mx);
+          sy = static_cast<float>(static_cast<long double>(dy) * n / r + my);
+        }
+        SampleWrapped(s, sx, sy, out);
       }
-      SampleWrapped(s, sx, sy, out);
     }
-  }
+  });
 }
 
 }  // namespace qv

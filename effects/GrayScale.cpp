@@ -6,6 +6,8 @@
 
 #include "effects/Filters.h"
 #include "effects/RoundHalfEven.h"
+#include "gfx/Bands.h"
+#include "gfx/Extended.h"
 
 namespace qv {
 namespace {
@@ -29,16 +31,17 @@ void ApplyGrayScale(Bitmap &bmp) {
   static const GrayProducts products;
   const int height = bmp.Height();
   const int width = bmp.Width();
-#pragma omp parallel for schedule(static) if (std::size_t(height) * width > (1u << 16))
-  for (int y = 0; y < height; ++y) {
-    std::uint8_t *p = bmp.ScanLine(y);
-    for (int x = 0; x < width; ++x, p += 3) {
-      const long double t = products.red[p[2]] + products.green[p[1]] + products.blue[p[0]];
-      // t never exceeds 255, so no clamp.
-      const auto v = static_cast<std::uint8_t>(RoundHalfEven(t));
-      p[0] = p[1] = p[2] = v;
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * width * 3), [&](int first, int last) {
+    for (int y = first; y < last; ++y) {
+      std::uint8_t *p = bmp.ScanLine(y);
+      for (int x = 0; x < width; ++x, p += 3) {
+        const long double t = products.red[p[2]] + products.green[p[1]] + products.blue[p[0]];
+        // t never exceeds 255, so no clamp.
+        const auto v = static_cast<std::uint8_t>(RoundHalfEven(t));
+        p[0] = p[1] = p[2] = v;
+      }
     }
-  }
+  });
 }
 
 }  // namespace qv

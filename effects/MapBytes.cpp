@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "gfx/Bands.h"
+
 namespace qv {
 
 void MapBytes(const Bitmap &s, Bitmap &d, const ByteTable &table) {
@@ -10,12 +12,13 @@ void MapBytes(const Bitmap &s, Bitmap &d, const ByteTable &table) {
   const int height = s.Height();
   const std::size_t bytes = s.RowBytes();
   // Rows are independent: share them out among the cores.
-#pragma omp parallel for schedule(static) if (std::size_t(height) * bytes > (1u << 18))
-  for (int y = 0; y < height; ++y) {
-    const std::uint8_t *in = s.ScanLine(y);
-    std::uint8_t *out = d.ScanLine(y);
-    for (std::size_t i = 0; i < bytes; ++i) out[i] = table[in[i]];
-  }
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
+    for (int y = first; y < last; ++y) {
+      const std::uint8_t *in = s.ScanLine(y);
+      std::uint8_t *out = d.ScanLine(y);
+      for (std::size_t i = 0; i < bytes; ++i) out[i] = table[in[i]];
+    }
+  });
 }
 
 }  // namespace qv

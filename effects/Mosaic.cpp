@@ -8,6 +8,7 @@
 
 #include "effects/FilterErrors.h"
 #include "effects/Filters.h"
+#include "gfx/Bands.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -20,8 +21,7 @@ void ApplyMosaic(Bitmap &bmp, int size) {
   const std::int64_t s = size;
   const std::int64_t blockRows = (height + s - 1) / s;
   // Block rows touch disjoint rows, so they can be done in parallel.
-#pragma omp parallel for schedule(dynamic) if (std::size_t(height) * width > (1u << 16))
-  for (std::int64_t k = 0; k < blockRows; ++k) {
+  ForEachBand(int(blockRows), 1, WorthSharing(std::size_t(height) * width * 3), [&](int k, int) {
     const int top = static_cast<int>(k * s);
     const int bottom = static_cast<int>(std::min<std::int64_t>(top + s, height));
     std::uint8_t *first = bmp.ScanLine(top);
@@ -33,7 +33,7 @@ void ApplyMosaic(Bitmap &bmp, int size) {
       for (std::int64_t j = j0 + 1; j < end; ++j) std::memcpy(first + 3 * j, src, 3);
     }
     for (int y = top + 1; y < bottom; ++y) std::memcpy(bmp.ScanLine(y), first, bmp.RowBytes());
-  }
+  });
 }
 
 }  // namespace qv

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "gfx/Extended.h"
+
 namespace qv {
 
 inline constexpr long double kPi = 3.14159265358979323846264338327950288L;

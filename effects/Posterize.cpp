@@ -8,6 +8,7 @@
 #include "effects/MapBytes.h"
 #include "effects/RoundHalfEven.h"
 #include "gfx/Error.h"
+#include "gfx/Extended.h"
 
 namespace qv {
 

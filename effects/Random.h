@@ -2,18 +2,32 @@
 
 #include <cstdint>
 
-// The process-wide pseudo-random generator behind the noise filters. It is
-// deterministic: the same seed gives the same draws. The editor seeds it
-// from the clock each time a picture is opened; nothing in the filters ever
-// seeds it. Not thread-safe: it is drawn from on one thread only.
+// A deterministic pseudo-random generator (PCG32): the same seed gives the
+// same draws. Whoever needs draws is handed one; nothing in the program
+// keeps a generator of its own behind a global. The editor seeds its
+// generator from the clock each time a picture is opened; the noise filters
+// draw from the one they are given and never seed it. Not thread-safe: one
+// generator is drawn from on one thread at a time.
 
 namespace qv {
 
-void RandomSeed(std::uint32_t seed);
-void RandomSeedFromClock();
+class RandomGenerator {
+ public:
+  // Starts in the same fixed state every time, as an unseeded generator.
+  RandomGenerator() = default;
+  explicit RandomGenerator(std::uint32_t seed) { Seed(seed); }
 
-// Uniform in 0..n-1, and 0 for n <= 0. Every call advances the generator by
-// exactly one step, whatever n is.
-int Random(int n);
+  void Seed(std::uint32_t seed);
+  void SeedFromClock();
+
+  // Uniform in 0..n-1, and 0 for n <= 0. Every call advances the generator
+  // by exactly one step, whatever n is.
+  int Draw(int n);
+
+ private:
+  std::uint32_t Next();
+
+  std::uint64_t state_ = 0x853C49E6748FEA9BULL;
+};
 
 }  // namespace qv

@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "gfx/Extended.h"
+
 namespace qv {
 
 inline int RoundHalfEven(long double v) {

@@ -5,6 +5,7 @@
 
 #include "effects/Filters.h"
 #include "effects/RoundHalfEven.h"
+#include "gfx/Extended.h"
 
 namespace qv {
 namespace {

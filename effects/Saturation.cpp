@@ -4,20 +4,22 @@
 #include <cstddef>
 
 #include "effects/Filters.h"
+#include "gfx/Bands.h"
 
 namespace qv {
 
 void ApplySaturation(Bitmap &bmp, int amount) {
   const int height = bmp.Height();
   const int width = bmp.Width();
-#pragma omp parallel for schedule(static) if (std::size_t(height) * width > (1u << 16))
-  for (int y = 0; y < height; ++y) {
-    std::uint8_t *p = bmp.ScanLine(y);
-    for (int x = 0; x < width; ++x, p += 3) {
-      const int g = (p[0] + p[1] + p[2]) / 3;  // before any channel changes
-      for (int c = 0; c < 3; ++c) p[c] = ClampToByte(g + (std::int64_t(p[c] - g) * amount) / 255);
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * width * 3), [&](int first, int last) {
+    for (int y = first; y < last; ++y) {
+      std::uint8_t *p = bmp.ScanLine(y);
+      for (int x = 0; x < width; ++x, p += 3) {
+        const int g = (p[0] + p[1] + p[2]) / 3;  // before any channel changes
+        for (int c = 0; c < 3; ++c) p[c] = ClampToByte(g + (std::int64_t(p[c] - g) * amount) / 255);
+      }
     }
-  }
+  });
 }
 
 }  // namespace qv

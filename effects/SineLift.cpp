@@ -6,6 +6,7 @@
 #include "effects/Filters.h"
 #include "effects/PolarMath.h"
 #include "effects/RoundHalfEven.h"
+#include "gfx/Extended.h"
 
 namespace qv {
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "effects/Filters.h"
+#include "gfx/Bands.h"
 
 namespace qv {
 
@@ -11,15 +12,16 @@ void ApplySolorize(const Bitmap &s, Bitmap &d, int threshold) {
     d.Recreate(s.Width(), s.Height());
   const int height = s.Height();
   const int width = s.Width();
-#pragma omp parallel for schedule(static) if (std::size_t(height) * width > (1u << 16))
-  for (int y = 0; y < height; ++y) {
-    const std::uint8_t *in = s.ScanLine(y);
-    std::uint8_t *out = d.ScanLine(y);
-    for (int x = 0; x < width; ++x, in += 3, out += 3) {
-      const bool invert = (in[0] + in[1] + in[2]) / 3 > threshold;
-      for (int c = 0; c < 3; ++c) out[c] = invert ? std::uint8_t(255 - in[c]) : in[c];
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * width * 3), [&](int first, int last) {
+    for (int y = first; y < last; ++y) {
+      const std::uint8_t *in = s.ScanLine(y);
+      std::uint8_t *out = d.ScanLine(y);
+      for (int x = 0; x < width; ++x, in += 3, out += 3) {
+        const bool invert = (in[0] + in[1] + in[2]) / 3 > threshold;
+        for (int c = 0; c < 3; ++c) out[c] = invert ? std::uint8_t(255 - in[c]) : in[c];
+      }
     }
-  }
+  });
 }
 
 }  // namespace qv

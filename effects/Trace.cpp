@@ -8,6 +8,7 @@
 
 #include "effects/Filters.h"
 #include "effects/HalftonePalette.h"
+#include "gfx/Bands.h"
 
 namespace qv {
 namespace {
@@ -28,20 +29,24 @@ class Tracer {
     // The last two columns are never the current pixel (pixel 0 alone when
     // W = 2); on a picture one pixel wide only the vertical pairs exist.
     const int lastX = std::max(width_ - 3, 0);
-    for (int y = 0; y + 1 < height_; ++y)
-      for (int x = 0; x <= lastX; ++x) {
-        if (x + 1 < width_) Edge(x, y, x + 1, y);
-        Edge(x, y, x, y + 1);
-      }
+    ForEachBandInOrder(height_ - 1, 64, [&](int first, int last) {
+      for (int y = first; y < last; ++y)
+        for (int x = 0; x <= lastX; ++x) {
+          if (x + 1 < width_) Edge(x, y, x + 1, y);
+          Edge(x, y, x, y + 1);
+        }
+    });
   }
 
   void BackwardSweep() {
     const int firstX = std::min(2, width_ - 1);
-    for (int y = height_ - 1; y >= 1; --y)
-      for (int x = width_ - 1; x >= firstX; --x) {
-        if (x >= 1) Edge(x, y, x - 1, y);
-        Edge(x, y, x, y - 1);
-      }
+    ForEachBandInOrder(height_ - 1, 64, [&](int first, int last) {
+      for (int y = height_ - 1 - first; y > height_ - 1 - last; --y)
+        for (int x = width_ - 1; x >= firstX; --x) {
+          if (x >= 1) Edge(x, y, x - 1, y);
+          Edge(x, y, x, y - 1);
+        }
+    });
   }
 
  private:

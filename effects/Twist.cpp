@@ -8,6 +8,7 @@
 #include "effects/Filters.h"
 #include "effects/PolarMath.h"
 #include "effects/X87.h"
+#include "gfx/Bands.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -28,27 +29,31 @@ void ApplyTwist(const Bitmap &s, Bitmap &d, int amount) {
   const float cx = static_cast<float>((width - 1) / 2.0L);
   const float cy = static_cast<float>((height - 1) / 2.0L);
 
-#pragma omp parallel for schedule(dynamic, 16) if (std::size_t(width) * height > 4096)
-  for (int y = 0; y < height; ++y) {
-    const float dy = static_cast<float>(y - static_cast<long double>(cy));
-    std::uint8_t *out = d.ScanLine(y);
-    for (int x = 0; x < width; ++x, out += 3) {
-      const float dx = static_cast<float>(x - static_cast<long double>(cx));
-      const float r = RadialDistance(dx, dy);
-      float sx = cx, sy = cy;
-      if (r != 0) {
-        const float phi = static_cast<float>(static_cast<long double>(PolarAngle(dx, dy)) -
-                                             static_cast<long double>(r) / amount + kHalfPiSingle);
-        long double sine, cosine;
-        SinCos(phi, sine, cosine);
-        const float along = static_cast<float>(r * cosine);
-        const float across = static_cast<float>(r * sine);
-        sx = static_cast<float>(static_cast<long double>(cx) + along);
-        sy = static_cast<float>(static_cast<long double>(cy) + across);
+  // Every pixel costs a square root and more: worth sharing from a few
+  // thousand pixels on.
+  ForEachBand(height, 16, std::size_t(width) * height > 4096, [&](int firstRow, int lastRow) {
+    for (int y = firstRow; y < lastRow; ++y) {
+      const float dy = static_cast<float>(y - static_cast<long double>(cy));
+      std::uint8_t *out = d.ScanLine(y);
+      for (int x = 0; x < width; ++x, out += 3) {
+        const float dx = static_cast<float>(x - static_cast<long double>(cx));
+        const float r = RadialDistance(dx, dy);
+        float sx = cx, sy = cy;
+        if (r != 0) {
+          const float phi =
+              static_cast<float>(static_cast<long double>(PolarAngle(dx, dy)) -
+                                 static_cast<long double>(r) / amount + kHalfPiSingle);
+          long double sine, cosine;
+          SinCos(phi, sine, cosine);
+          const float along = static_cast<float>(r * cosine);
+          const float across = static_cast<float>(r * sine);
+          sx = static_cast<float>(static_cast<long double>(cx) + along);
+          sy = static_cast<float>(static_cast<long double>(cy) + across);
+        }
+        SampleWrapped(s, sx, sy, out);
       }
-      SampleWrapped(s, sx, sy, out);
     }
-  }
+  });
 }
 
 }  // namespace qv

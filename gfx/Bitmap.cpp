@@ -8,6 +8,7 @@
 #include <new>
 #include <vector>
 
+#include "gfx/Bands.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -156,11 +157,8 @@ void Bitmap::StretchDraw(const Rect &rect, const Bitmap &source) {
   }
   const std::size_t rowBytes = std::size_t(right - left) * 3;
   // Rows are independent, so bands of them are shared out among the cores.
-  constexpr int kBand = 64;
-  const int bands = (bottom - top + kBand - 1) / kBand;
-#pragma omp parallel for schedule(dynamic, 1) if (rowBytes * std::size_t(bottom - top) > (1u << 18))
-  for (int band = 0; band < bands; ++band)
-    StretchDrawRows(rect, source, top + band * kBand, std::min(top + (band + 1) * kBand, bottom));
+  ForEachBand(bottom - top, 64, WorthSharing(rowBytes * std::size_t(bottom - top)),
+              [&](int first, int last) { StretchDrawRows(rect, source, top + first, top + last); });
 }
 
 void Bitmap::StretchDrawRows(const Rect &rect, const Bitmap &source, int first, int last) {

@@ -12,7 +12,7 @@ void RenderArtEffect(int effect, const Bitmap &source, Bitmap &dest, const Kerne
       return ContrastCurve(source, dest);
     case 9:
       return MosaicRelief(source, dest);
-    case 10:
+    case kPencilSketch:
       return PencilSketch(source, dest, env);
     default:
       throw MakeError("There is no art effect %d", effect);

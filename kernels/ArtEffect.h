@@ -9,6 +9,9 @@
 
 namespace qv {
 
+// The only art effect that asks for a colour.
+inline constexpr int kPencilSketch = 10;
+
 // effect 1..7: ArtBlend with that mode; 8: ContrastCurve; 9: MosaicRelief;
 // 10: PencilSketch. dest receives the effect at source's size.
 void RenderArtEffect(int effect, const Bitmap &source, Bitmap &dest, const KernelEnv &env);

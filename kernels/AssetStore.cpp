@@ -5,22 +5,13 @@
 #include <system_error>
 
 #include "codecs/Codecs.h"
+#include "gfx/Text.h"
 
 namespace qv {
 
 namespace {
 
 namespace fs = std::filesystem;
-
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-}
-
-bool EqualCaseBlind(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return LowerAscii(x) == LowerAscii(y);
-         });
-}
 
 // The entry of dir spelled like part up to case, or part itself.
 std::string MatchEntry(const fs::path &dir, std::string_view part) {

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "gfx/Bitmap.h"
+#include "kernels/AssetFolders.h"
 #include "kernels/KernelEnv.h"
 
 namespace qv {
@@ -22,18 +23,6 @@ namespace qv {
 // horizontal density 1. Bytes 16 on come from the file.
 inline constexpr std::array<std::uint8_t, 16> kAssetHead = {
     0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 0x4A, 0x46, 0x49, 0x46, 0x00, 0x01, 0x11, 0x00, 0x00, 0x01};
-
-// The asset folders as the artwork ships them, each holding the files
-// 1.ssl to <Files>.ssl.
-struct AssetFolder {
-  const char *Name;
-  int Files;
-};
-inline constexpr AssetFolder kAssetFolders[] = {
-    {"lightA", 10},  {"lightB", 10}, {"lightC", 10}, {"star", 10},     {"amazing", 10},
-    {"weather", 10}, {"dreamA", 10}, {"dreamB", 10}, {"gradient", 10}, {"texture", 10},
-    {"EdgeA", 10},   {"EdgeB", 10},  {"color", 2},   {"line", 10},
-};
 
 // base/part1/part2/..., where each part names the entry of its folder that
 // equals it without regard to ASCII case; an exact match wins, then the

@@ -5,14 +5,15 @@
 #include <cstring>
 #include <vector>
 
+#include "gfx/Bands.h"
 #include "gfx/Error.h"
+#include "gfx/Extended.h"
 #include "kernels/LuminanceRows.h"
 #include "kernels/VectorRoute.h"
 
 namespace qv {
 
 int MaskLuminanceExtended(std::uint8_t blue, std::uint8_t green, std::uint8_t red) {
-  static_assert(sizeof(long double) >= 10, "the luminance needs 80-bit extended precision");
   // volatile keeps every product and sum rounded to extended precision in
   // the written order, whatever the optimiser would like to fuse.
   volatile long double t = red * 0.3L;
@@ -111,27 +112,29 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
     throw Error("Bitmap image is not valid");
   const std::size_t bytes = dest.RowBytes(), pixels = std::size_t(width);
   if (bytes == 0 || height == 0) return;
+  const bool parallel = WorthSharing(std::size_t(height) * bytes);
+#if QV_X86_ROUTES
   if (Avx2Route()) {
     // One fused pass per row; with a colour row the colour is the row mixed
     // into, and dest is only written.
-#pragma omp parallel for schedule(dynamic, 16) if (std::size_t(height) * bytes > (1u << 18))
-    for (int r = 0; r < height; ++r) {
-      std::uint8_t *d = dest.ScanLine(r);
-      const std::uint8_t *base = colorRow ? colorRow : d;
-      if (Avx512Route())
-        LuminanceRowAvx512(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
-      else
-        LuminanceRowAvx2(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
-    }
+    ForEachBand(height, 16, parallel, [&](int first, int last) {
+      for (int r = first; r < last; ++r) {
+        std::uint8_t *d = dest.ScanLine(r);
+        const std::uint8_t *base = colorRow ? colorRow : d;
+        if (Avx512Route())
+          LuminanceRowAvx512(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
+        else
+          LuminanceRowAvx2(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
+      }
+    });
     return;
   }
-#pragma omp parallel if (std::size_t(height) * bytes > (1u << 18))
-  {
+#endif
+  ForEachBand(height, 16, parallel, [&](int first, int last) {
     // Each row first gets its weights, one per byte, so that the mixing loop
     // is a plain byte loop the vectoriser can take whole.
     std::vector<std::uint8_t> weight(bytes), half(pixels);
-#pragma omp for schedule(dynamic, 16)
-    for (int r = 0; r < height; ++r) {
+    for (int r = first; r < last; ++r) {
       const std::uint8_t *m = mask.ScanLine(r);
       RowWeights(m, weight.data(), half.data(), pixels);
       RoundNearHalves(m, weight.data(), half.data(), pixels);
@@ -139,7 +142,7 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
       if (colorRow) std::memcpy(d, colorRow, bytes);
       RowMix(d, source.ScanLine(r), weight.data(), bytes);
     }
-  }
+  });
 }
 
 }  // namespace

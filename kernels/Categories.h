@@ -1,9 +1,9 @@
 #pragma once
 
 // The effect categories: ids as stored in CurrentCategory, the names the
-// command line accepts, captions and buttons of the left column, the asset
-// folders of the categories that render one asset per thumbnail, and what
-// choosing the category does to the preview's "Change Color" button.
+// command line accepts, their captions, and the asset folders of the
+// categories that render one asset per thumbnail. Where and how the window
+// shows a category's button belongs to the window (browser/CategoryButtons.h).
 
 #include <span>
 #include <string_view>
@@ -25,29 +25,16 @@ enum class StripKind {
   Preset,
 };
 
-// What choosing the category does to "Change Color".
-enum class ChangeColorRule {
-  ShowAfterStrip,
-  HideAfterStrip,
-  ShowBeforeStrip,
-  HideBeforeStrip,
-  Keep,  // left as it was; the full-size render decides
-};
-
 struct Category {
   int Id;
   const char *Name;     // command-line name, e.g. "light-a"
-  const char *Caption;  // button caption, e.g. "Light A"
-  const char *Button;   // button control name
-  int ButtonTop;        // in the left column; every button is at left 24, 75 x 25
-  bool ButtonVisible;   // only Line's button is hidden
+  const char *Caption;  // what the user knows it by, e.g. "Light A"; also the button's text
   // The asset folder as the strip spells it and as the full-size render
   // spells it (letter case differs; lookup ignores it). Null for the
   // categories that render recipes of their own.
   const char *Folder;
   const char *FullSizeFolder;
   StripKind Strip;
-  ChangeColorRule ChangeColor;
 };
 
 // All sixteen, in id order (Categories()[id - 1].Id == id).

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gfx/Bands.h"
 #include "gfx/Bitmap.h"
 #include "kernels/Blend.h"
 
@@ -68,9 +69,10 @@ void ChannelPass(Bitmap &target, const Bitmap &x, const Bitmap &y, const Bitmap 
   const int height = bounds.Height();
   const std::size_t bytes = bounds.RowBytes();
   if (bytes == 0) return;
-#pragma omp parallel for schedule(dynamic, 32) if (std::size_t(height) * bytes > (1u << 18))
-  for (int r = 0; r < height; ++r)
-    ChannelPassRow<F>(target.ScanLine(r), x.ScanLine(r), y.ScanLine(r), bytes);
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
+    for (int r = first; r < last; ++r)
+      ChannelPassRow<F>(target.ScanLine(r), x.ScanLine(r), y.ScanLine(r), bytes);
+  });
 }
 
 }  // namespace qv

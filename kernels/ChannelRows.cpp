@@ -1,10 +1,17 @@
 // The row loops of the blends. Each byte depends only on the two bytes at
 // its own index, so there is no dependence between iterations even when the
-// target is one of the inputs (ivdep says so to the vectoriser).
+// target is one of the inputs (QV_NO_LOOP_DEPENDENCE says so to the
+// vectoriser, in the words of each compiler).
 
 #include "kernels/ChannelPass.h"
 #include "kernels/QuotientRows.h"
 #include "kernels/VectorRoute.h"
+
+#if defined(__clang__)
+#define QV_NO_LOOP_DEPENDENCE _Pragma("clang loop vectorize(assume_safety)")
+#else
+#define QV_NO_LOOP_DEPENDENCE _Pragma("GCC ivdep")
+#endif
 
 namespace qv {
 
@@ -13,7 +20,7 @@ namespace {
 template <class F>
 [[gnu::always_inline]] inline void BlendRow(std::uint8_t *target, const std::uint8_t *x,
                                             const std::uint8_t *y, std::size_t bytes) {
-#pragma GCC ivdep
+  QV_NO_LOOP_DEPENDENCE
   for (std::size_t i = 0; i < bytes; ++i) target[i] = F::Lane(x[i], y[i]);
 }
 
@@ -36,22 +43,20 @@ QV_CHANNEL_ROW(DarkenRow, Darken)
 // no division.
 void DodgeRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
               std::size_t bytes) {
-  if (Avx2Route() && Avx512Route())
-    DodgeRowAvx512(target, x, y, bytes);
-  else if (Avx2Route())
-    DodgeRowAvx2(target, x, y, bytes);
-  else
-    BlendRow<Dodge>(target, x, y, bytes);
+#if QV_X86_ROUTES
+  if (Avx2Route() && Avx512Route()) return DodgeRowAvx512(target, x, y, bytes);
+  if (Avx2Route()) return DodgeRowAvx2(target, x, y, bytes);
+#endif
+  BlendRow<Dodge>(target, x, y, bytes);
 }
 
 void BurnRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
              std::size_t bytes) {
-  if (Avx2Route() && Avx512Route())
-    BurnRowAvx512(target, x, y, bytes);
-  else if (Avx2Route())
-    BurnRowAvx2(target, x, y, bytes);
-  else
-    BlendRow<Burn>(target, x, y, bytes);
+#if QV_X86_ROUTES
+  if (Avx2Route() && Avx512Route()) return BurnRowAvx512(target, x, y, bytes);
+  if (Avx2Route()) return BurnRowAvx2(target, x, y, bytes);
+#endif
+  BlendRow<Burn>(target, x, y, bytes);
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "gfx/Bands.h"
 #include "kernels/AssetStore.h"
 #include "kernels/BlendByLuminance.h"
 #include "kernels/ChannelPass.h"
@@ -44,11 +45,12 @@ void FourColorOverlay(Bitmap &bmp) {
     quad.SetBrushColor(colors[k]);
     quad.FillRect(rects[k]);
   }
-#pragma omp parallel for schedule(static) if (std::size_t(height) * bytes > (1u << 18))
-  for (int r = 0; r < height; ++r) {
-    std::uint8_t *row = bmp.ScanLine(r);
-    ChannelPassRow<Overlay>(row, row, quad.ScanLine(r < halfHeight ? 0 : 1), bytes);
-  }
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
+    for (int r = first; r < last; ++r) {
+      std::uint8_t *row = bmp.ScanLine(r);
+      ChannelPassRow<Overlay>(row, row, quad.ScanLine(r < halfHeight ? 0 : 1), bytes);
+    }
+  });
 }
 
 void ColorToneByAsset(Bitmap &bmp, int mode, TColor color, const KernelEnv &env) {

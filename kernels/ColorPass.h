@@ -7,6 +7,7 @@
 
 #include <cstddef>
 
+#include "gfx/Bands.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Color.h"
 #include "kernels/ChannelPass.h"
@@ -22,9 +23,10 @@ void ColorPass(Bitmap &bmp, TColor color) {
   fill.SetBrushColor(color);
   fill.Fill();
   const std::uint8_t *colorRow = fill.ScanLine(0);
-#pragma omp parallel for schedule(static) if (std::size_t(height) * bytes > (1u << 18))
-  for (int r = 0; r < height; ++r)
-    ChannelPassRow<F>(bmp.ScanLine(r), bmp.ScanLine(r), colorRow, bytes);
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
+    for (int r = first; r < last; ++r)
+      ChannelPassRow<F>(bmp.ScanLine(r), bmp.ScanLine(r), colorRow, bytes);
+  });
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gfx/Bands.h"
 #include "kernels/ArtKernels.h"
 #include "kernels/Blend.h"
 
@@ -28,11 +29,12 @@ void ContrastCurve(const Bitmap &source, Bitmap &dest) {
   dest = source;
   const int height = dest.Height();
   const std::size_t bytes = dest.RowBytes();
-#pragma omp parallel for schedule(static) if (std::size_t(height) * bytes > (1u << 18))
-  for (int r = 0; r < height; ++r) {
-    std::uint8_t *row = dest.ScanLine(r);
-    for (std::size_t i = 0; i < bytes; ++i) row[i] = kCurve[row[i]];
-  }
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
+    for (int r = first; r < last; ++r) {
+      std::uint8_t *row = dest.ScanLine(r);
+      for (std::size_t i = 0; i < bytes; ++i) row[i] = kCurve[row[i]];
+    }
+  });
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 #include <cstdint>
 
 #include "effects/ClampToByte.h"
+#include "gfx/Bands.h"
 #include "kernels/ArtKernels.h"
 
 namespace qv {
@@ -25,13 +26,16 @@ void DiagonalSharpen(Bitmap &bmp) {
   std::uint8_t *top = bmp.ScanLine(0);
   for (std::size_t i = 3; i < bytes; ++i) top[i] = Sharpen(top[i], top[i - 3]);
 
-  // Later rows read only the finished row above, so each row is one pass.
-  for (int y = 1; y < height; ++y) {
-    const std::uint8_t *above = bmp.ScanLine(y - 1);
-    std::uint8_t *row = bmp.ScanLine(y);
-    for (std::size_t i = 0; i < 3; ++i) row[i] = Sharpen(row[i], above[i]);
-    for (std::size_t i = 3; i < bytes; ++i) row[i] = Sharpen(row[i], above[i - 3]);
-  }
+  // Later rows read only the finished row above, so each row is one pass,
+  // and the rows go strictly in order.
+  ForEachBandInOrder(height - 1, 64, [&](int first, int last) {
+    for (int y = first + 1; y <= last; ++y) {
+      const std::uint8_t *above = bmp.ScanLine(y - 1);
+      std::uint8_t *row = bmp.ScanLine(y);
+      for (std::size_t i = 0; i < 3; ++i) row[i] = Sharpen(row[i], above[i]);
+      for (std::size_t i = 3; i < bytes; ++i) row[i] = Sharpen(row[i], above[i - 3]);
+    }
+  });
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gfx/Bands.h"
 #include "kernels/VectorRoute.h"
 
 namespace qv {
@@ -25,8 +26,9 @@ QV_TWO_ROUTES(GreyRow, (std::uint8_t * p, std::size_t pixels), (p, pixels), Grey
 void Greyscale(Bitmap &bmp) {
   const int height = bmp.Height();
   const std::size_t width = std::size_t(bmp.Width());
-#pragma omp parallel for schedule(dynamic, 32) if (std::size_t(height) * width > (1u << 16))
-  for (int r = 0; r < height; ++r) GreyRow(bmp.ScanLine(r), width);
+  ForEachBand(height, 32, WorthSharing(std::size_t(height) * width * 3), [&](int first, int last) {
+    for (int r = first; r < last; ++r) GreyRow(bmp.ScanLine(r), width);
+  });
 }
 
 }  // namespace qv

@@ -1,13 +1,18 @@
 #pragma once
 
-// What the asset and colour kernels need from their surroundings, passed in
-// instead of read from globals: where the artwork lies and, only while a
-// "Change Color" re-render runs, someone to ask for a colour.
+// What the kernels need from their surroundings, passed in instead of read
+// from globals: where the artwork lies; only while a "Change Color"
+// re-render runs, someone to ask for a colour; the run's cancel token and
+// progress sink (RenderRecipe hands them to the band driver); and the
+// random generator, for whatever draws.
 
 #include <optional>
 #include <string>
+#include <utility>
 
+#include "effects/Random.h"
 #include "gfx/Color.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -19,10 +24,17 @@ class ColorPrompt {
 };
 
 struct KernelEnv {
+  explicit KernelEnv(std::string appDir = {}, ColorPrompt *prompt = nullptr)
+      : AppDir(std::move(appDir)), Prompt(prompt) {}
+
   // The folder that holds pic/ (the program folder by default).
   std::string AppDir;
   // Present only while a re-render with a picked colour runs.
   ColorPrompt *Prompt = nullptr;
+  // Cancel token and progress sink of the run, each optional.
+  RunControl Control;
+  // The generator draws come from; none of the recipes draws today.
+  RandomGenerator *Random = nullptr;
 
   bool PickColorFlag() const { return Prompt != nullptr; }
   // Without a prompt the answer is "cancelled".

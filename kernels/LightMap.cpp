@@ -1,8 +1,9 @@
 #include "kernels/LightMap.h"
 
-#include <algorithm>
 #include <string>
 
+#include "gfx/Bands.h"
+#include "gfx/Text.h"
 #include "kernels/AssetStore.h"
 #include "kernels/ChannelPass.h"
 #include "kernels/ColorPass.h"
@@ -11,10 +12,7 @@
 namespace qv {
 
 bool IsOverlayFolder(std::string_view folder) {
-  std::string lower(folder);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; });
-  return lower == "gradient" || lower == "texture";
+  return EqualCaseBlind(folder, "gradient") || EqualCaseBlind(folder, "texture");
 }
 
 void OverlayPickedColor(Bitmap &bmp, const KernelEnv &env) {
@@ -48,15 +46,11 @@ void ApplyLightMap(const Bitmap &source, Bitmap &dest, std::string_view folder,
   // still in the cache, instead of being written out whole and read back.
   const ChannelRowFn blend = overlay ? RowOf<Overlay>::Run : RowOf<Screen>::Run;
   const std::size_t bytes = dest.RowBytes();
-  constexpr int kBand = 16;
-  const int bands = (height + kBand - 1) / kBand;
-#pragma omp parallel for schedule(dynamic, 1) if (std::size_t(height) * bytes > (1u << 18))
-  for (int band = 0; band < bands; ++band) {
-    const int first = band * kBand, last = std::min(first + kBand, height);
+  ForEachBand(height, 16, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
     dest.StretchDrawRows({0, 0, width, height}, asset, first, last);
     for (int r = first; r < last; ++r)
       blend(dest.ScanLine(r), source.ScanLine(r), dest.ScanLine(r), bytes);
-  }
+  });
 }
 
 }  // namespace qv

@@ -1,5 +1,6 @@
 #include "kernels/Recipes.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -183,6 +184,33 @@ bool HasFullSizeRender(int categoryId) {
   return category && category->Strip != StripKind::Line;
 }
 
+bool RecipeStep::AsksForColor() const {
+  switch (Kind) {
+    case LightMap:
+    case MatteWhite:
+    case MatteYellow:
+    case ColorWash:
+    case LinePattern:
+    case Burn:
+    case ColorTone:
+      return true;
+    case ArtEffect:
+      return Number == kPencilSketch;
+    case CopySource:
+    case StepKind::Greyscale:
+    case FourColor:
+    case StageResult:
+      return false;
+  }
+  return false;
+}
+
+bool OffersChangeColor(int categoryId, int n) {
+  const std::vector<RecipeStep> &steps = RecipeFor(categoryId, n).Steps;
+  return std::any_of(steps.begin(), steps.end(),
+                     [](const RecipeStep &s) { return s.AsksForColor(); });
+}
+
 bool NeedsArtKernels(int categoryId, int n) {
   for (const RecipeStep &step : RecipeFor(categoryId, n).Steps)
     if (step.Kind == ArtEffect) return true;
@@ -192,15 +220,19 @@ bool NeedsArtKernels(int categoryId, int n) {
 void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, const KernelEnv &env,
                   RenderSize size) {
   const Recipe &recipe = RecipeFor(categoryId, n);
+  const RunScope run(env.Control);
   Bitmap stage;
   const std::vector<RecipeStep> &steps = recipe.Steps;
+  const int count = int(steps.size());
   for (std::size_t i = 0; i < steps.size(); ++i) {
+    CheckCancelled();
     // Staging before a step that rewrites the whole result needs no copy:
     // the two bitmaps trade pixels, and if that step fails they trade back,
     // leaving the result as the steps before made it.
     if (steps[i].Kind == StageResult && i + 1 < steps.size() && RewritesResult(steps[i + 1])) {
       SwapPixels(stage, result);
       try {
+        const ProgressSpan part(int(i + 1), count);
         RunStep(steps[++i], source, stage, result, env, size);
       } catch (...) {
         SwapPixels(stage, result);
@@ -208,6 +240,8 @@ void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, c
       }
       continue;
     }
+    // Each step its share of the progress.
+    const ProgressSpan part(int(i), count);
     RunStep(steps[i], source, stage, result, env, size);
   }
 }

@@ -48,6 +48,8 @@ struct RecipeStep {
   const char *FolderFor(RenderSize size) const {
     return size == RenderSize::FullSize && FullSizeFolder ? FullSizeFolder : Folder;
   }
+  // Whether the step's kernel asks for a colour while one may be picked.
+  bool AsksForColor() const;
 };
 
 struct Recipe {
@@ -65,6 +67,11 @@ bool HasFullSizeRender(int categoryId);
 
 // Whether the recipe runs an art kernel (all of Art, Preset 5).
 bool NeedsArtKernels(int categoryId, int n);
+
+// Whether "Change Color" has something to ask for: some step of the recipe
+// asks for a colour. Color 6 (the four-colour overlay) and the art effects
+// but the pencil sketch do not.
+bool OffersChangeColor(int categoryId, int n);
 
 // Renders recipe (categoryId, n) from source into result. result keeps its
 // brush between calls, which a cancelled colour prompt falls back on, so the

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QPushButton>
 
+#include "browser/CategoryButtons.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
 #include "preview/UnitPreview.h"
@@ -15,16 +16,12 @@ namespace qv {
 
 namespace {
 
-constexpr int kColorCategory = 8;
-constexpr int kArtCategory = 15;
-
-// Color and Art leave "Change Color" alone when chosen and decide it per
-// effect once one is rendered: Color's four-colour overlay (6) and the Art
-// effects other than the pencil sketch (10) take no colour.
+// Categories that leave "Change Color" alone when chosen let each effect
+// decide once it is rendered: offered where its recipe asks for a colour.
 std::optional<bool> ChangeColorOffered(int category, int n) {
-  if (category == kColorCategory) return n != 6;
-  if (category == kArtCategory) return n == 10;
-  return std::nullopt;
+  const CategoryButton *button = CategoryButtonOf(category);
+  if (!button || button->ChangeColor != ChangeColorOnChoice::Keep) return std::nullopt;
+  return OffersChangeColor(category, n);
 }
 
 }  // namespace

@@ -42,12 +42,12 @@ class TPicture {
 
   // Called after every Assign and SetGraphic, e.g. to repaint the control.
   std::function<void()> OnChange;
-
- private:
+  // Fires it, after the bitmap was written through Bitmap().
   void Changed() {
     if (OnChange) OnChange();
   }
 
+ private:
   Holds holds_ = Holds::Nothing;
   qv::Bitmap bitmap_;
   QImage graphic_;

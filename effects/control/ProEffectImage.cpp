@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <utility>
 
-#include "effects/Filters.h"
+#include "effects/FilterTable.h"
 
 namespace qv {
 
@@ -24,109 +24,94 @@ void TProEffectImage::paintEvent(QPaintEvent *) {
   painter.drawImage(rect(), view);
 }
 
-template <class Kernel>
-void TProEffectImage::InPlace(Kernel kernel) {
-  kernel(picture_.Bitmap());
-  update();
-}
-
-template <class Kernel>
-void TProEffectImage::OneCopy(Kernel kernel) {
-  qv::Bitmap t(picture_.Bitmap());
-  kernel(t);
-  picture_.Assign(std::move(t));
-}
-
-template <class Kernel>
-void TProEffectImage::TwoCopies(Kernel kernel) {
-  const qv::Bitmap s(picture_.Bitmap());
-  qv::Bitmap d(s);
-  kernel(s, d);
-  picture_.Assign(std::move(d));
+void TProEffectImage::Run(const char *method, std::initializer_list<int> args) {
+  const FilterInfo *filter = FindFilter(method);
+  filter->run(picture_.Bitmap(), std::span<const int>(args.begin(), args.size()), *random_);
+  picture_.Changed();
 }
 
 void TProEffectImage::Effect_Invert() {
-  InPlace([](qv::Bitmap &b) { ApplyInvert(b); });
+  Run("Effect_Invert", {});
 }
 
 void TProEffectImage::Effect_AddColorNoise(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplyColorNoise(t, Amount); });
+  Run("Effect_AddColorNoise", {Amount});
 }
 
 void TProEffectImage::Effect_AddMonoNoise(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplyMonoNoise(t, Amount); });
+  Run("Effect_AddMonoNoise", {Amount});
 }
 
 void TProEffectImage::Effect_AntiAlias() {
-  InPlace([](qv::Bitmap &b) { ApplyAntiAlias(b); });
+  Run("Effect_AntiAlias", {});
 }
 
 void TProEffectImage::Effect_Contrast(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplyContrast(t, Amount); });
+  Run("Effect_Contrast", {Amount});
 }
 
 void TProEffectImage::Effect_FishEye(int Amount) {
-  TwoCopies([=](const qv::Bitmap &s, qv::Bitmap &d) { ApplyFishEye(s, d, Amount); });
+  Run("Effect_FishEye", {Amount});
 }
 
 void TProEffectImage::Effect_GrayScale() {
-  OneCopy([](qv::Bitmap &t) { ApplyGrayScale(t); });
+  Run("Effect_GrayScale", {});
 }
 
 void TProEffectImage::Effect_Lightness(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplyLightness(t, Amount); });
+  Run("Effect_Lightness", {Amount});
 }
 
 void TProEffectImage::Effect_Darkness(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplyDarkness(t, Amount); });
+  Run("Effect_Darkness", {Amount});
 }
 
 void TProEffectImage::Effect_Saturation(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplySaturation(t, Amount); });
+  Run("Effect_Saturation", {Amount});
 }
 
 void TProEffectImage::Effect_SplitBlur(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplySplitBlur(t, Amount); });
+  Run("Effect_SplitBlur", {Amount});
 }
 
 void TProEffectImage::Effect_GaussianBlur(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplyGaussianBlur(t, Amount); });
+  Run("Effect_GaussianBlur", {Amount});
 }
 
 void TProEffectImage::Effect_Mosaic(int Size) {
-  OneCopy([=](qv::Bitmap &t) { ApplyMosaic(t, Size); });
+  Run("Effect_Mosaic", {Size});
 }
 
 void TProEffectImage::Effect_Twist(int Amount) {
-  TwoCopies([=](const qv::Bitmap &s, qv::Bitmap &d) { ApplyTwist(s, d, Amount); });
+  Run("Effect_Twist", {Amount});
 }
 
 void TProEffectImage::Effect_Splitlight(int Amount) {
-  OneCopy([=](qv::Bitmap &t) { ApplySplitlight(t, Amount); });
+  Run("Effect_Splitlight", {Amount});
 }
 
 void TProEffectImage::Effect_Tile(int Count) {
-  TwoCopies([=](const qv::Bitmap &s, qv::Bitmap &d) { ApplyTile(s, d, Count); });
+  Run("Effect_Tile", {Count});
 }
 
 void TProEffectImage::Effect_SpotLight(int Amount, qv::Rect Spot) {
-  TwoCopies([=](const qv::Bitmap &, qv::Bitmap &d) { ApplySpotLight(d, Amount, Spot); });
+  Run("Effect_SpotLight", {Amount, Spot.Left, Spot.Top, Spot.Right, Spot.Bottom});
 }
 
 void TProEffectImage::Effect_Trace(int Amount) {
-  TwoCopies([=](const qv::Bitmap &, qv::Bitmap &d) { ApplyTrace(d, Amount); });
+  Run("Effect_Trace", {Amount});
 }
 
 void TProEffectImage::Effect_Emboss() {
-  TwoCopies([](const qv::Bitmap &, qv::Bitmap &d) { ApplyEmboss(d); });
+  Run("Effect_Emboss", {});
 }
 
 void TProEffectImage::Effect_Solorize(int Threshold) {
-  TwoCopies([=](const qv::Bitmap &s, qv::Bitmap &d) { ApplySolorize(s, d, Threshold); });
+  Run("Effect_Solorize", {Threshold});
 }
 
 void TProEffectImage::Effect_Posterize(int Level) {
-  TwoCopies([=](const qv::Bitmap &s, qv::Bitmap &d) { ApplyPosterize(s, d, Level); });
+  Run("Effect_Posterize", {Level});
 }
 
 }  // namespace qv

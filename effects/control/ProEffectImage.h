@@ -1,15 +1,18 @@
 #pragma once
 
 // TProEffectImage: an image control with twenty-one effect methods. Each
-// rewrites the picture the control shows, by one of three envelopes:
+// rewrites the picture the control shows through the filter's entry in the
+// filter table (effects/FilterTable.h), which holds its envelope, one of:
 //  - in place (Invert, AntiAlias): the kernel runs on the picture's bitmap,
 //    then the control repaints;
 //  - one working copy: the kernel runs on a copy, which is assigned back;
 //  - two working copies S and D: the kernel reads S and writes D, or works
 //    on D alone; D is assigned back.
 // A copy is assigned back only when its kernel has returned, so an effect
-// that throws leaves the picture as it was. The assignment fires the
-// picture's change notification, through which the control repaints.
+// that throws leaves the picture as it was. A finished effect fires the
+// picture's change notification, through which the control repaints. The
+// methods take every value, as they always have; the table's ranges are
+// for front ends that take a user's values.
 //
 // The methods are Q_INVOKABLE so that a host can find them by name at run
 // time (QMetaObject::indexOfMethod, invokeMethod). Errors of the kernels
@@ -18,8 +21,10 @@
 
 #include <QMetaType>
 #include <QWidget>
+#include <initializer_list>
 #include <memory>
 
+#include "effects/Random.h"
 #include "effects/control/Picture.h"
 #include "gfx/Bitmap.h"
 
@@ -41,6 +46,10 @@ class TProEffectImage : public QWidget {
 
   qv::Bitmap *BMP() const { return bmp_.get(); }
   qv::Bitmap *Mask() const { return mask_.get(); }
+
+  // The generator the noise effects draw from: the control's own (in its
+  // fixed starting state) until a host hands it the program's.
+  void SetRandom(qv::RandomGenerator &random) { random_ = &random; }
 
   // In the order of their declaration, which a host may rely on.
   Q_INVOKABLE void Effect_Invert();
@@ -70,14 +79,12 @@ class TProEffectImage : public QWidget {
   void paintEvent(QPaintEvent *event) override;
 
  private:
-  template <class Kernel>
-  void InPlace(Kernel kernel);
-  template <class Kernel>
-  void OneCopy(Kernel kernel);
-  template <class Kernel>
-  void TwoCopies(Kernel kernel);
+  // Runs the table's filter of this method name on the picture.
+  void Run(const char *method, std::initializer_list<int> args);
 
   TPicture picture_;
+  qv::RandomGenerator ownRandom_;
+  qv::RandomGenerator *random_ = &ownRandom_;
   std::unique_ptr<qv::Bitmap> bmp_;
   std::unique_ptr<qv::Bitmap> mask_;
 };

@@ -130,17 +130,19 @@ class ShellRulesTest : public QObject {
 
     // Without the reference pixel (4, 8) nothing is whitened.
     Bitmap narrow = Filled(4, 20, 0x336699), low = Filled(20, 8, 0x336699);
-    WhitenIfUniform(narrow);
-    WhitenIfUniform(low);
+    RandomGenerator random;
+    random.SeedFromClock();
+    WhitenIfUniform(narrow, random);
+    WhitenIfUniform(low, random);
     QCOMPARE(narrow.Pixel(0, 0), TColor(0x336699));
     QCOMPARE(low.Pixel(0, 0), TColor(0x336699));
 
-    // The clock-seeded generator whitens a single-colour picture, always.
+    // A clock-seeded generator whitens a single-colour picture, always.
     Bitmap plain = Filled(5, 9, clRed);
-    WhitenIfUniform(plain);
+    WhitenIfUniform(plain, random);
     QVERIFY(AllWhite(plain));
     Bitmap empty;
-    WhitenIfUniform(empty);
+    WhitenIfUniform(empty, random);
     QVERIFY(empty.Empty());
   }
 

@@ -35,16 +35,18 @@ class FilterCommand : public ::testing::Test {
   int Run(std::initializer_list<std::string> args) {
     std::string command = QV_FX_PATH;
     for (const std::string &a : args) command.append(" ").append(a);
-    command.append(" > ").append(Path("stdout.txt")).append(" 2>/dev/null");
+    command.append(" > ").append(Path("stdout.txt")).append(" 2>").append(Path("stderr.txt"));
     const int status = std::system(command.c_str());
-    std::ostringstream text;
+    std::ostringstream text, error;
     text << std::ifstream(Path("stdout.txt")).rdbuf();
+    error << std::ifstream(Path("stderr.txt")).rdbuf();
     out_ = text.str();
+    err_ = error.str();
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   fs::path dir_;
-  std::string out_;
+  std::string out_, err_;
 };
 
 TEST_F(FilterCommand, AppliesTheFilterToTheFile) {
@@ -75,7 +77,17 @@ TEST_F(FilterCommand, RefusesBadArgumentsAndWritesNothingOnFailure) {
   EXPECT_EQ(Run({"filter mosaic", in, out}), 2);
   EXPECT_EQ(Run({"filter mosaic ten", in, out}), 2);
   EXPECT_EQ(Run({"filter invert 3", in, out}), 2);
-  EXPECT_EQ(Run({"filter fish-eye 0", in, out}), 1);
+  // Out of range: refused at once, naming the range, also beyond an int.
+  for (const char *value : {"2000000000", "21", "-2", "99999999999"}) {
+    EXPECT_EQ(Run({"filter gaussian-blur", value, in, out}), 2) << value;
+    EXPECT_NE(err_.find("AMOUNT must be -1 to 20, not " + std::string(value)), std::string::npos)
+        << err_;
+  }
+  EXPECT_EQ(Run({"filter spot-light 256 0 0 9 9", in, out}), 2);
+  EXPECT_EQ(Run({"filter fish-eye 0", in, out}), 2);
+  // In range but failing on this picture: three rows are too few to blur.
+  WritePicture(Path("low.bmp"), test::Pattern(40, 3));
+  EXPECT_EQ(Run({"filter gaussian-blur 0", Path("low.bmp"), out}), 1);
   EXPECT_EQ(Run({"filter invert", Path("missing.bmp"), out}), 1);
   EXPECT_FALSE(fs::exists(out));
 }

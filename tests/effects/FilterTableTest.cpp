@@ -18,9 +18,10 @@ TEST(FilterTable, EveryFilterChangesAPicture) {
   const Bitmap original = test::Pattern(101, 77);
   for (const FilterInfo &f : Filters()) {
     EXPECT_EQ(FindFilter(f.name), &f);
-    ASSERT_EQ(f.example.size(), f.params.size()) << f.name;
+    EXPECT_EQ(FindFilter(f.method), &f);
     Bitmap picture = original;
-    f.apply(picture, f.example);
+    RandomGenerator random;
+    f.Apply(picture, f.Defaults(), random);
     EXPECT_EQ(picture.Width(), 101) << f.name;
     EXPECT_EQ(picture.Height(), 77) << f.name;
     EXPECT_FALSE(picture.SamePixels(original)) << f.name;
@@ -47,8 +48,8 @@ TEST(FilterTable, GoldenResults) {
   const Bitmap original = test::Pattern(101, 77);
   for (std::size_t i = 0; i < Filters().size(); ++i) {
     Bitmap picture = original;
-    RandomSeed(2024);
-    Filters()[i].apply(picture, Filters()[i].example);
+    RandomGenerator random(2024);
+    Filters()[i].run(picture, Filters()[i].Defaults(), random);
     EXPECT_EQ(Hash(picture), expected[i])
         << Filters()[i].name << " 0x" << std::hex << Hash(picture);
   }
@@ -60,7 +61,7 @@ TEST(FilterTable, GoldenResults) {
 TEST(FilterTable, SmallPicturesAndExtremeArguments) {
   const int sizes[][2] = {{0, 0}, {1, 1}, {2, 2}, {1, 6}, {6, 1}, {3, 5}, {5, 3}, {7, 4}, {17, 13}};
   for (const FilterInfo &f : Filters()) {
-    std::vector<std::vector<int>> argSets = {f.example};
+    std::vector<std::vector<int>> argSets = {f.Defaults()};
     for (int value : {0, -1, 1, 3, -1000000, 1000000})
       argSets.push_back(std::vector<int>(f.params.size(), value));
     std::vector<int> low, high;
@@ -71,13 +72,47 @@ TEST(FilterTable, SmallPicturesAndExtremeArguments) {
       for (const auto &args : argSets) {
         const Bitmap original = test::Pattern(size[0], size[1]);
         Bitmap picture = original;
+        RandomGenerator random;
         try {
-          f.apply(picture, args);
+          f.run(picture, args, random);
           EXPECT_TRUE(picture.Width() == size[0] && picture.Height() == size[1]) << f.name;
         } catch (const Error &) {
           EXPECT_TRUE(picture.SamePixels(original)) << f.name;
         }
       }
+  }
+}
+
+// Each bounded parameter just outside its range is refused with a message
+// naming the range, before any pixel is touched; its ends are taken.
+TEST(FilterTable, ValuesOutsideTheRangesAreRefused) {
+  const Bitmap original = test::Pattern(23, 19);
+  for (const FilterInfo &f : Filters()) {
+    RandomGenerator random;
+    for (std::size_t i = 0; i < f.params.size(); ++i) {
+      const FilterParam &p = f.params[i];
+      EXPECT_TRUE(p.Accepts(p.byDefault)) << f.name;
+      if (p.Unbounded()) continue;
+      const std::string range = std::to_string(p.min) + " to " + std::to_string(p.max);
+      for (long long outside : {(long long)p.min - 1, (long long)p.max + 1, 2000000000LL}) {
+        if (outside >= p.min && outside <= p.max) continue;
+        std::vector<int> args = f.Defaults();
+        args[i] = int(outside);
+        const auto why = f.Refusal(args);
+        ASSERT_TRUE(why) << f.name << " " << outside;
+        EXPECT_NE(why->find(range), std::string::npos) << *why;
+        EXPECT_NE(why->find(p.name), std::string::npos) << *why;
+        Bitmap picture = original;
+        EXPECT_THROW(f.Apply(picture, args, random), Error) << f.name;
+        EXPECT_TRUE(picture.SamePixels(original)) << f.name;
+      }
+      for (int end : {p.min, p.max}) {
+        std::vector<int> args = f.Defaults();
+        args[i] = end;
+        EXPECT_FALSE(f.Refusal(args)) << f.name << " " << end;
+      }
+    }
+    EXPECT_TRUE(f.Refusal(std::vector<int>(f.params.size() + 1, 0))) << f.name;
   }
 }
 

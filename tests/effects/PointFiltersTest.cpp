@@ -106,14 +106,12 @@ TEST(NoiseFilters, SmallAmountsStillAdvanceTheGenerator) {
   const Bitmap original = Pattern(7, 3);  // 21 pixels
   for (int amount : {0, 1}) {
     for (bool colour : {true, false}) {
-      RandomSeed(99);
+      RandomGenerator random(99), same(99);
       Bitmap bmp = original;
-      colour ? ApplyColorNoise(bmp, amount) : ApplyMonoNoise(bmp, amount);
+      colour ? ApplyColorNoise(bmp, amount, random) : ApplyMonoNoise(bmp, amount, random);
       EXPECT_TRUE(bmp.SamePixels(original));
-      const int next = Random(1 << 30);
-      RandomSeed(99);
-      for (int i = 0; i < (colour ? 3 : 1) * 21; ++i) Random(5);
-      EXPECT_EQ(Random(1 << 30), next) << amount << colour;
+      for (int i = 0; i < (colour ? 3 : 1) * 21; ++i) same.Draw(5);
+      EXPECT_EQ(random.Draw(1 << 30), same.Draw(1 << 30)) << amount << colour;
     }
   }
 }
@@ -122,7 +120,8 @@ TEST(NoiseFilters, OffsetsAroundZero) {
   const Bitmap mid = test::Uniform(64, 64, {128, 128, 128});
   for (int amount : {2, 3}) {
     Bitmap bmp = mid;
-    ApplyColorNoise(bmp, amount);
+    RandomGenerator random;
+    ApplyColorNoise(bmp, amount, random);
     std::set<int> seen;
     for (int i = 0; i < 3 * 64; ++i) seen.insert(bmp.ScanLine(5)[i] - 128);
     const std::set<int> expected = amount == 2 ? std::set<int>{-1, 0} : std::set<int>{-1, 0, 1};
@@ -130,10 +129,9 @@ TEST(NoiseFilters, OffsetsAroundZero) {
   }
   // Mono noise moves a pixel's channels together; a seed repeats the picture.
   Bitmap a = mid, b = mid;
-  RandomSeed(5);
-  ApplyMonoNoise(a, 40);
-  RandomSeed(5);
-  ApplyMonoNoise(b, 40);
+  RandomGenerator first(5), second(5);
+  ApplyMonoNoise(a, 40, first);
+  ApplyMonoNoise(b, 40, second);
   EXPECT_TRUE(a.SamePixels(b));
   EXPECT_FALSE(a.SamePixels(mid));
   for (int x = 0; x < 64; ++x) {

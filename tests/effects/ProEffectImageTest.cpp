@@ -1,8 +1,11 @@
 #include <QMetaObject>
 #include <QRegularExpression>
 #include <QtTest>
+#include <iterator>
 #include <string>
+#include <vector>
 
+#include "effects/FilterTable.h"
 #include "effects/Filters.h"
 #include "effects/control/ProEffectImage.h"
 #include "gfx/Error.h"
@@ -135,10 +138,15 @@ class ProEffectImageTest : public QObject {
         "Effect_Posterize(int)",
     };
     int previous = -1;
-    for (const char *signature : signatures) {
+    QCOMPARE(std::size(signatures), qv::Filters().size());
+    for (std::size_t i = 0; i < qv::Filters().size(); ++i) {
+      const char *signature = signatures[i];
       const int index = TProEffectImage::staticMetaObject.indexOfMethod(signature);
       QVERIFY2(index > previous, signature);
       previous = index;
+      // The filter table lists the same methods in the same order.
+      QVERIFY2(QByteArray(signature).startsWith(QByteArray(qv::Filters()[i].method) + '('),
+               signature);
     }
 
     Bitmap picture(2, 1);
@@ -172,6 +180,37 @@ class ProEffectImageTest : public QObject {
       effect(image);
       QTRY_VERIFY(image.paints > 0);
     }
+  }
+
+  // Each method runs its entry of the filter table, with the control's own
+  // generator for the noise, also with values outside the table's ranges.
+  void EveryMethodRunsItsTableEntry() {
+    const Bitmap original = Varied(31, 23);
+    for (const qv::FilterInfo &f : qv::Filters())
+      for (int shift : {0, 1000}) {
+        std::vector<int> args = f.Defaults();
+        if (!args.empty()) args[0] += shift;
+        Bitmap expected = original;
+        qv::RandomGenerator random;
+        try {
+          f.run(expected, args, random);
+        } catch (const qv::Error &) {
+          continue;  // failures have a test of their own
+        }
+        TProEffectImage image;
+        image.Picture().Assign(original);
+        bool ok = true;
+        if (args.size() == 5)
+          ok = QMetaObject::invokeMethod(
+              &image, f.method, Q_ARG(int, args[0]),
+              Q_ARG(qv::Rect, (qv::Rect{args[1], args[2], args[3], args[4]})));
+        else if (args.size() == 1)
+          ok = QMetaObject::invokeMethod(&image, f.method, Q_ARG(int, args[0]));
+        else
+          ok = QMetaObject::invokeMethod(&image, f.method);
+        QVERIFY2(ok, f.method);
+        QVERIFY2(image.Picture().Bitmap().SamePixels(expected), f.method);
+      }
   }
 };
 

@@ -152,7 +152,7 @@ class HostileEditorTest : public QObject {
 
     TFormMain &f = Start();
     const Snapshot before = Take(f);
-    QTest::mouseClick(f.BtnLightA, Qt::LeftButton);
+    QTest::mouseClick(f.BtnCategory[1], Qt::LeftButton);  // Light A
     if (bad.Expect == Verdict::Refused) {
       QVERIFY2(OneMessage(Native(bad.Message)), qPrintable(Messages()));
       if (bad.Message.rfind("Cannot open", 0) == 0)

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "AssetFixture.h"
-#include "effects/Random.h"
 #include "gfx/Error.h"
 #include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
@@ -86,7 +85,6 @@ class RecipeGolden : public ::testing::Test {
       for (int n = 1; n <= kThumbnailCount; ++n) {
         ScriptedColorPrompt prompt({RGBColor(200, 60, 30), RGBColor(20, 90, 250)});
         const KernelEnv env = root->Env(withColor ? &prompt : nullptr);
-        RandomSeed(7);
         Bitmap result;
         RenderRecipe(id, n, picture, result, env, size);
         const std::uint64_t h = Hash(result);

@@ -134,18 +134,26 @@ TEST(RecipeTableShape, LineAloneHasNoFullSizeRenderInTheEditor) {
   EXPECT_FALSE(NeedsArtKernels(16, 4));
 }
 
-TEST(Categories, LookupAndTheChangeColorRuleOfTheLightStrip) {
+// "Change Color" is offered where a step asks for a colour: every effect
+// but Color 6 (the four-colour overlay) and Art 1 to 9. The kernels agree:
+// under a prompt exactly those recipes ask.
+TEST_F(RecipeTable, ChangeColorFollowsTheStepsThatAskForAColour) {
+  for (const Category &category : Categories())
+    for (int n = 1; n <= kThumbnailCount; ++n) {
+      const bool none = (category.Id == 8 && n == 6) || (category.Id == 15 && n != 10);
+      EXPECT_EQ(OffersChangeColor(category.Id, n), !none) << category.Name << " " << n;
+      ScriptedColorPrompt prompt({clRed});
+      Bitmap result;
+      RenderRecipe(category.Id, n, picture, result, root->Env(&prompt), RenderSize::FullSize);
+      EXPECT_EQ(prompt.TimesAsked() > 0, !none) << category.Name << " " << n;
+    }
+}
+
+TEST(Categories, Lookup) {
   for (const Category &category : Categories()) {
     EXPECT_EQ(FindCategory(category.Name), &category);
     EXPECT_EQ(FindCategory(category.Caption), &category);
     EXPECT_EQ(FindCategory(std::to_string(category.Id)), &category);
-    // The light-map strip hides "Change Color" for exactly these folders.
-    if (category.Strip != StripKind::LightMaps) continue;
-    const std::string folder = Lower(category.Folder);
-    const bool hidden =
-        folder == "gradient" || folder == "texture" || folder == "dreama" || folder == "dreamb";
-    EXPECT_EQ(category.ChangeColor,
-              hidden ? ChangeColorRule::HideAfterStrip : ChangeColorRule::ShowAfterStrip);
   }
   EXPECT_EQ(FindCategory("LIGHT-C")->Id, 3);
   EXPECT_EQ(FindCategory("17"), nullptr);

@@ -13,6 +13,7 @@
 #include "AssetFixture.h"
 #include "ScriptedDialogs.h"
 #include "app/Unit1.h"
+#include "browser/CategoryButtons.h"
 #include "codecs/Codecs.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
@@ -59,7 +60,7 @@ class Editor {
 
   // Presses the category's own button (Line's is hidden but still clicks).
   void Choose(int id) {
-    auto *button = form->findChild<QPushButton *>(QString::fromLatin1(FindCategory(id)->Button));
+    auto *button = form->findChild<QPushButton *>(QString::fromLatin1(CategoryButtonOf(id)->Name));
     button->click();
   }
 

@@ -10,7 +10,9 @@ namespace qv {
 // The runtime reads its wait policy only when it is loaded, so unless the
 // user chose one, this runs the process again from the start with
 // OMP_WAIT_POLICY=passive (once: the variable is then set). It returns when
-// the policy is already set or the process cannot be run again.
+// the policy is already set or the process cannot be run again. The
+// renderer calls it first thing in main, before anything else has run; the
+// benchmarks do the same, to time what the renderer runs.
 void PreferSleepingWorkers();
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-#include "kernels/SleepingWorkers.h"
+#include "cli/SleepingWorkers.h"
 
 #include <unistd.h>
 

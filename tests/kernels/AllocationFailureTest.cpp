@@ -1,0 +1,58 @@
+// Running out of memory inside a parallel pass: the kernels' row buffers
+// are taken inside the bands, and a failed allocation there must come out
+// of the kernel as std::bad_alloc (which the editor and the renderer report
+// as "Out of memory") instead of ending the process. Its own executable,
+// since it replaces the global operator new.
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstddef>
+#include <cstdlib>
+#include <new>
+
+#include "AssetFixture.h"
+#include "gfx/Bitmap.h"
+#include "kernels/BlendByLuminance.h"
+#include "kernels/VectorRoute.h"
+
+namespace {
+
+// Allocations of exactly this many bytes fail while it is not zero.
+std::atomic<std::size_t> failingSize{0};
+
+}  // namespace
+
+void *operator new(std::size_t size) {
+  if (size != 0 && size == failingSize.load(std::memory_order_relaxed)) throw std::bad_alloc();
+  if (void *p = std::malloc(size ? size : 1)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void *p) noexcept {
+  std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept {
+  std::free(p);
+}
+
+namespace qv {
+namespace {
+
+TEST(AllocationFailure, InsideAParallelBandComesOutAsBadAlloc) {
+  // An odd width, so that the size of the per-band weight row (three bytes
+  // a pixel) is one no other allocation here has.
+  constexpr int kWidth = 4099, kHeight = 300;
+  const Bitmap source = test::Varied(kWidth, kHeight, 1), mask = test::Varied(kWidth, kHeight, 2);
+  Bitmap dest = test::Varied(kWidth, kHeight, 3);
+  const bool avx2 = Avx2Route();
+  Avx2Route() = false;  // the baseline route takes the row buffers
+  failingSize = std::size_t(kWidth) * 3;
+  EXPECT_THROW(BlendByLuminance(dest, source, mask), std::bad_alloc);
+  failingSize = 0;
+  Avx2Route() = avx2;
+  // And the pass still works once memory is there again.
+  EXPECT_NO_THROW(BlendByLuminance(dest, source, mask));
+}
+
+}  // namespace
+}  // namespace qv
