@@ -26,8 +26,13 @@ class Dialogs {
   // The colour dialog, opening on `initial`; nothing when cancelled.
   virtual std::optional<TColor> PickColor(QWidget *parent, TColor initial) = 0;
   virtual void ShowMessage(QWidget *parent, const QString &text) = 0;
+  // Something the user should know that stopped nothing (a picture opened
+  // with damage).
+  virtual void ShowWarning(QWidget *parent, const QString &text) = 0;
   // Whether an existing file may be replaced.
   virtual bool ConfirmReplace(QWidget *parent, const QString &path) = 0;
+  // Whether an existing read-only file may be replaced all the same.
+  virtual bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) = 0;
   // Hands a document to the desktop's default viewer; failures are silent.
   virtual void OpenDocument(const QString &path) = 0;
 };

@@ -5,6 +5,8 @@
 #include <QImageReader>
 #include <QLabel>
 
+#include "widgets/DisplayColor.h"
+
 namespace qv {
 
 namespace {
@@ -30,13 +32,18 @@ void PictureOpenDialog::ShowPreview(const QString &path) {
   preview_->clear();
   if (!QFileInfo(path).isFile()) return;
   // A preview only: Qt's reader decodes a reduced picture quickly, even of a
-  // large JPEG. Opening the file goes through the program's own decoders.
+  // large JPEG. Opening the file goes through the program's own decoders,
+  // which turn it upright the same way.
   QImageReader reader(path);
+  reader.setAutoTransform(true);
+  // Scaled as stored, before the turn; the pane is square, so the turned
+  // picture fits it just the same.
   const QSize size = reader.size();
   if (size.isValid())
     reader.setScaledSize(size.scaled(kPreviewSide - 4, kPreviewSide - 4, Qt::KeepAspectRatio));
   const QImage image = reader.read();
-  if (!image.isNull()) preview_->setPixmap(QPixmap::fromImage(image));
+  if (!image.isNull())
+    preview_->setPixmap(QPixmap::fromImage(DisplayImage(image, image.colorSpace())));
 }
 
 }  // namespace qv

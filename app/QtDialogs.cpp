@@ -60,6 +60,18 @@ void QtDialogs::ShowMessage(QWidget *parent, const QString &text) {
   QMessageBox::critical(parent, QApplication::applicationName(), text);
 }
 
+void QtDialogs::ShowWarning(QWidget *parent, const QString &text) {
+  QMessageBox::warning(parent, QApplication::applicationName(), text);
+}
+
+bool QtDialogs::ConfirmReplaceReadOnly(QWidget *parent, const QString &path) {
+  const QString text = QStringLiteral("%1 is read-only.\nDo you want to replace it all the same?")
+                           .arg(QFileInfo(path).fileName());
+  return QMessageBox::warning(parent, QStringLiteral("Confirm Save As"), text,
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool QtDialogs::ConfirmReplace(QWidget *parent, const QString &path) {
   const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
                            .arg(QFileInfo(path).fileName());

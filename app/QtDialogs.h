@@ -14,7 +14,9 @@ class QtDialogs : public Dialogs {
                                      int &filterIndex) override;
   std::optional<TColor> PickColor(QWidget *parent, TColor initial) override;
   void ShowMessage(QWidget *parent, const QString &text) override;
+  void ShowWarning(QWidget *parent, const QString &text) override;
   bool ConfirmReplace(QWidget *parent, const QString &path) override;
+  bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) override;
   void OpenDocument(const QString &path) override;
 };
 

@@ -18,6 +18,7 @@
 #include "preview/UnitPreview.h"
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"
+#include "widgets/DisplayColor.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
 #include "widgets/TFlatPanelUnit.h"
@@ -73,10 +74,10 @@ void Place(QWidget *widget, const Bounds &b) {
 
 }  // namespace
 
-Bitmap LoadPicture(const QString &path) {
-  Bitmap picture = ReadPicture(QFile::encodeName(path).toStdString());
+DecodedPicture LoadPicture(const QString &path) {
+  DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString());
   // The display is sized by dividing by the height.
-  if (picture.Empty()) throw Error("Bitmap image is not valid");
+  if (picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
   return picture;
 }
 
@@ -212,7 +213,7 @@ void TFormMain::FormCreate() {
   SkinStart(AppDir + QStringLiteral("blue.urf"));
   ApplyLayout();
 
-  Guard([this] { WorkBitmap = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")); });
+  Guard([this] { WorkBitmap = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")).Pixels; });
   if (WorkBitmap.Empty()) {
     // Without the sample the editor still starts, on a blank white page.
     WorkBitmap.Recreate(kBlankWidth, kBlankHeight);
@@ -244,6 +245,12 @@ void TFormMain::FitDisplay() {
   Place(ImgEffect, b);
 }
 
+void TFormMain::SetDisplayColorSpace(const QColorSpace &space) {
+  ImgEffect->SetColorSpace(space);
+  for (int n = 1; n <= kThumbCount; ++n) ImgView[n]->SetColorSpace(space);
+  if (FormPreview) FormPreview->ImgPreview->SetColorSpace(space);
+}
+
 void TFormMain::Invisible() {
   for (int n = 1; n <= kThumbCount; ++n) ImgView[n]->hide();
   for (int n = 1; n <= kThumbCount; ++n) Label[n]->hide();
@@ -253,10 +260,13 @@ void TFormMain::BtnOpenClick() {
   const auto path = dialogs_.OpenPicture(this, QString::fromLatin1(kOpenFilter));
   if (!path) return;
   // Nothing changes unless the file reads completely.
-  Bitmap picture = LoadPicture(*path);
+  DecodedPicture opened = LoadPicture(*path);
+  Bitmap &picture = opened.Pixels;
   UndoBitmap = picture;
   ResultBitmap = picture;
   WorkBitmap = std::move(picture);
+  WorkMetadata = std::move(opened.Meta);
+  SetDisplayColorSpace(DisplaySpaceOf(WorkMetadata.Icc));
   FitDisplay();
   ImgEffect->SetPicture(WorkBitmap);
   ThumbBitmap.Recreate(kThumbSide, kThumbSide);
@@ -266,6 +276,11 @@ void TFormMain::BtnOpenClick() {
   // The program's generator, seeded afresh for each picture opened.
   Random.SeedFromClock();
   WhitenIfUniform(WorkBitmap, Random);
+  // Told once the picture is there to be looked at.
+  if (!opened.Warnings.empty())
+    dialogs_.ShowWarning(
+        this, QString::fromStdString(WarningLine(QFileInfo(*path).fileName().toStdString(),
+                                                 opened.Warnings)));
 }
 
 void TFormMain::BtnUndoClick() {
@@ -284,15 +299,21 @@ void TFormMain::BtnSaveClick() {
       dialogs_.SavePicture(this, QString::fromLatin1(kSaveFilter), SaveDialog1FilterIndex);
   if (!entered) return;
   const QString name = SaveFileName(*entered, SaveDialog1FilterIndex);
-  if (QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name)) return;
+  const std::string file = QFile::encodeName(name).toStdString();
+  const bool readOnly = IsReadOnlyFile(file);
+  if (readOnly ? !dialogs_.ConfirmReplaceReadOnly(this, name)
+               : QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name))
+    return;
 
-  const Bytes data =
-      SaveDialog1FilterIndex == 2 ? EncodeBmp(ResultBitmap) : EncodeJpeg(ResultBitmap, 90);
+  // The opened file's metadata goes with the picture (a BMP holds none).
+  const Bytes data = EncodePicture(SaveDialog1FilterIndex == 2 ? PictureFormat::Bmp
+                                                               : PictureFormat::Jpeg,
+                                   ResultBitmap, WorkMetadata);
   // Written beside the target and renamed over it only when complete, so a
   // failed save leaves the old file as it was and no partial file behind; a
   // link is followed to its file, and a device or pipe is written straight
   // through rather than replaced by a regular file.
-  WriteFileBytes(QFile::encodeName(name).toStdString(), data);
+  WriteFileBytes(file, data, readOnly);
 }
 
 void TFormMain::BtnHelpClick() {

@@ -5,11 +5,13 @@
 #include <memory>
 #include <optional>
 
+#include <QColorSpace>
 #include <QSize>
 #include <QString>
 #include <QWidget>
 
 #include "app/ScreenLayout.h"
+#include "codecs/Picture.h"
 #include "effects/Random.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Color.h"
@@ -49,6 +51,11 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   Bitmap ResultBitmap;  // the output of every render; Save's copy of the display
   Bitmap UndoBitmap;    // the picture from before the last Apply
   Bitmap ThumbBitmap;   // WorkBitmap squeezed to 105 x 105, source of the thumbnails
+  // The opened file's metadata (EXIF, XMP, IPTC, ICC profile, comments):
+  // effects change pixels, not metadata, so Save writes it as it came,
+  // fitted to the saved picture. Its ICC profile also sets the colour
+  // space every picture control shows in (SetDisplayColorSpace).
+  Metadata WorkMetadata;
 
   QString AppDir;
   int CurrentCategory = 0;  // 1 to 16 once a category was chosen
@@ -69,7 +76,7 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // The category buttons by category id (1 to 16), built from the table of
   // browser/CategoryButtons.h; each is named as its row there says.
   std::array<QPushButton *, kCategoryCount + 1> BtnCategory{};
-  TFormPreview *FormPreview;
+  TFormPreview *FormPreview = nullptr;
 
   // The layout this window was given for its screen.
   const MainLayout &Layout() const { return layout_; }
@@ -86,6 +93,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void Invisible();
   // Sizes and centres the main display for WorkBitmap's shape.
   void FitDisplay();
+  // The colour space of the working picture's values, for the main
+  // display, the thumbnails and the preview dialog.
+  void SetDisplayColorSpace(const QColorSpace &space);
   // The colour dialog, opening on the colour chosen last.
   std::optional<TColor> ColorDialog1Execute();
   // Restores the window if minimised, else brings it to the front.
@@ -132,9 +142,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   bool closed_ = false;
 };
 
-// Reads a BMP or JPEG picture, chosen by its content. A picture without
+// Reads a BMP or JPEG picture, chosen by its content, upright, with its
+// metadata and the damage its decoder worked around. A picture without
 // pixels is refused with "Bitmap image is not valid".
-Bitmap LoadPicture(const QString &path);
+DecodedPicture LoadPicture(const QString &path);
 
 // The name Save writes to: the entered one if it holds ".jpg" (".bmp" for
 // the second filter entry) anywhere, letter case counting, else with it added.

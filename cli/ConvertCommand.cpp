@@ -1,16 +1,19 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
-#include "codecs/Codecs.h"
+#include "cli/PictureFiles.h"
 
 namespace qv::cli {
 
-int ConvertCommand(const Args &args) {
+int ConvertCommand(const Args &given) {
+  Args args = given;
+  const bool strip = TakeStripOption(args);
   if (args.size() != 2) {
-    std::fprintf(stderr, "usage: quorvane-fx convert IN OUT\n");
+    std::fprintf(stderr, "usage: quorvane-fx convert IN OUT [%s]\n", kStripOption);
     return 2;
   }
-  WritePicture(args[1], ReadPicture(args[0]));
+  const DecodedPicture picture = ReadInput(args[0]);
+  WritePictureFile(args[1], picture.Pixels, picture.Meta, {.StripMetadata = strip});
   return 0;
 }
 

@@ -1,5 +1,5 @@
 // quorvane-fx filter: runs one of the component's filters on a picture file.
-//   quorvane-fx filter [--seed N] NAME [ARGS] IN OUT
+//   quorvane-fx filter [--seed N] NAME [ARGS] IN OUT [--strip-metadata]
 //   quorvane-fx filter --list
 
 #include <charconv>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "effects/FilterTable.h"
 #include "effects/Random.h"
@@ -44,14 +45,16 @@ void PrintList() {
 
 int PrintUsage() {
   std::fprintf(stderr,
-               "usage: quorvane-fx filter [--seed N] NAME [ARGS] IN OUT\n"
+               "usage: quorvane-fx filter [--seed N] NAME [ARGS] IN OUT [--strip-metadata]\n"
                "       quorvane-fx filter --list\n");
   return 2;
 }
 
 }  // namespace
 
-int FilterCommand(const Args &args) {
+int FilterCommand(const Args &given) {
+  Args args = given;
+  const bool strip = TakeStripOption(args);
   if (args.size() == 1 && args[0] == "--list") {
     PrintList();
     return 0;
@@ -99,7 +102,8 @@ int FilterCommand(const Args &args) {
   // there a filter may run for hours (a blur of two billion passes).
   const std::string &in = args[args.size() - 2], &out = args[args.size() - 1];
 
-  Bitmap picture = ReadPicture(in);
+  DecodedPicture input = ReadInput(in);
+  Bitmap &picture = input.Pixels;
   // Like the editor, which seeds the noise when a picture is opened.
   RandomGenerator random;
   if (seeded)
@@ -107,7 +111,7 @@ int FilterCommand(const Args &args) {
   else
     random.SeedFromClock();
   filter->run(picture, values, random);
-  WritePicture(out, picture);
+  WritePictureFile(out, picture, input.Meta, {.StripMetadata = strip});
   return 0;
 }
 

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "gfx/Bands.h"
 #include "kernels/Categories.h"
@@ -55,6 +56,7 @@ struct Options {
   bool bmp = false;
   bool help = false;
   std::string out;  // render: the folder of a batch
+  bool strip = false;
   Args positional;
 };
 
@@ -95,6 +97,8 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
     } else if (arg == "--cancel-color") {
       options.prompt.Add(std::nullopt);
       options.prompted = true;
+    } else if (arg == kStripOption) {
+      options.strip = true;
     } else if (arg == "--bmp" && allowBmp) {
       options.bmp = true;
     } else if (arg == "--out" && hasValue && !allowBmp) {
@@ -142,6 +146,7 @@ std::optional<int> NumberArg(const std::string &text) {
 int Usage(const char *help, bool asked) {
   std::fputs(help, asked ? stdout : stderr);
   std::fputs(kOptionsHelp, asked ? stdout : stderr);
+  std::fputs(kStripHelp, asked ? stdout : stderr);
   return asked ? 0 : 2;
 }
 
@@ -193,10 +198,11 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
       try {
         Options mine = options;
         const KernelEnv env = EnvFor(mine);
-        const Bitmap picture = ReadPicture(inputs[std::size_t(i)]);
+        const DecodedPicture picture = ReadInput(inputs[std::size_t(i)]);
         Bitmap result;
-        RenderRecipe(categoryId, n, picture, result, env, RenderSize::FullSize);
-        WritePicture(outputs[std::size_t(i)], result);
+        RenderRecipe(categoryId, n, picture.Pixels, result, env, RenderSize::FullSize);
+        WritePictureFile(outputs[std::size_t(i)], result, picture.Meta,
+                         {.StripMetadata = options.strip});
       } catch (...) {
         error = CurrentErrorText();
       }
@@ -233,10 +239,10 @@ int RenderCommand(const Args &args) {
   if (!category || !n) return 2;
   if (batch) return RenderBatch(category->Id, *n, Args(p.begin() + 2, p.end()), *options);
 
-  const Bitmap picture = ReadPicture(p[2]);
+  const DecodedPicture picture = ReadInput(p[2]);
   Bitmap result;
-  RenderRecipe(category->Id, *n, picture, result, EnvFor(*options), RenderSize::FullSize);
-  WritePicture(p[3], result);
+  RenderRecipe(category->Id, *n, picture.Pixels, result, EnvFor(*options), RenderSize::FullSize);
+  WritePictureFile(p[3], result, picture.Meta, {.StripMetadata = options->strip});
   return 0;
 }
 
@@ -248,10 +254,10 @@ int ThumbsCommand(const Args &args) {
   const Category *category = CategoryArg(p[0]);
   if (!category) return 2;
 
-  const Bitmap picture = ReadPicture(p[1]);
+  const DecodedPicture picture = ReadInput(p[1]);
   Bitmap thumb;
   thumb.Recreate(kThumbnailSide, kThumbnailSide);
-  thumb.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, picture);
+  thumb.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, picture.Pixels);
 
   const std::filesystem::path folder(p[2]);
   std::filesystem::create_directories(folder);
@@ -261,7 +267,8 @@ int ThumbsCommand(const Args &args) {
   for (int n = 1; n <= kThumbnailCount; ++n) {
     RenderRecipe(category->Id, n, thumb, result, env, RenderSize::Thumbnail);
     const std::string name = std::to_string(n) + (options->bmp ? ".bmp" : ".jpg");
-    WritePicture((folder / name).string(), result);
+    WritePictureFile((folder / name).string(), result, picture.Meta,
+                     {.StripMetadata = options->strip});
   }
   return 0;
 }

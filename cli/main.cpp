@@ -34,6 +34,10 @@ const Command kCommands[] = {
 void PrintUsage(std::FILE *to) {
   std::fprintf(to, "usage: quorvane-fx COMMAND ...\n");
   for (const Command &c : kCommands) std::fprintf(to, "  quorvane-fx %s\n", c.usage);
+  std::fprintf(to,
+               "Pictures are read upright (EXIF orientation). JPEG results keep the input's\n"
+               "EXIF, XMP, IPTC, colour profile and comments; --strip-metadata, given to any\n"
+               "command that writes, leaves them out. BMP holds no metadata.\n");
 }
 
 }  // namespace

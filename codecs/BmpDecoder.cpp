@@ -17,17 +17,22 @@ constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBi
 constexpr std::int64_t kFileHeaderBytes = 14;
 constexpr std::int64_t kCoreHeaderBytes = 12;
 constexpr std::int64_t kInfoHeaderBytes = 40;
+// OS/2 2.x headers run from 16 to 64 bytes; the fields a short one leaves
+// out read as zero.
+constexpr std::int64_t kOs2MinHeaderBytes = 16, kOs2HeaderBytes = 64;
 
-[[noreturn]] void Invalid() {
-  throw Error("Bitmap image is not valid");
+[[noreturn]] void Invalid(const char *reason) {
+  throw MakeError("Bitmap image is not valid: %s", reason);
 }
+
+constexpr const char *kTruncated = "the file ends before its pixels do";
 
 class FileView {
  public:
   explicit FileView(std::span<const std::uint8_t> data) : data_(data) {}
   std::int64_t Size() const { return std::int64_t(data_.size()); }
   const std::uint8_t *At(std::int64_t offset, std::int64_t count) const {
-    if (offset < 0 || count < 0 || offset > Size() || count > Size() - offset) Invalid();
+    if (offset < 0 || count < 0 || offset > Size() || count > Size() - offset) Invalid(kTruncated);
     return data_.data() + offset;
   }
   std::uint32_t U16(std::int64_t offset) const {
@@ -79,6 +84,13 @@ struct Layout {
   std::int64_t pixelOffset = 0;
   // Entries the file does not hold stay black.
   std::array<std::uint8_t, 256 * 3> palette{};
+  int paletteEntries = 0;  // those the file holds
+};
+
+// What a decode had to work around, for the warnings.
+struct Damage {
+  int highestIndex = 0;  // the highest palette index a pixel used
+  bool clipped = false;  // run-length codes that reached outside the picture
 };
 
 void ReadMasks(const FileView &file, Layout &layout) {
@@ -95,13 +107,18 @@ void ReadMasks(const FileView &file, Layout &layout) {
   const std::uint32_t r = layout.masks[0], g = layout.masks[1], b = layout.masks[2];
   const std::uint64_t limit = layout.bits == 16 ? 0xFFFF : 0xFFFFFFFF;
   for (std::uint32_t m : layout.masks)
-    if (m == 0 || m > limit || !Contiguous(m)) Invalid();
-  if ((r & g) | (r & b) | (g & b)) Invalid();
+    if (m == 0 || m > limit || !Contiguous(m)) Invalid("its colour masks are not valid");
+  if ((r & g) | (r & b) | (g & b)) Invalid("its colour masks overlap");
+}
+
+// A field of an OS/2 2.x header that may lie beyond a short header.
+std::uint32_t Os2Field(const FileView &file, std::int64_t headerBytes, std::int64_t offset) {
+  return offset + 4 <= kFileHeaderBytes + headerBytes ? file.U32(offset) : 0;
 }
 
 Layout ReadLayout(const FileView &file) {
   const std::uint8_t *magic = file.At(0, 2);
-  if (magic[0] != 'B' || magic[1] != 'M') Invalid();
+  if (magic[0] != 'B' || magic[1] != 'M') Invalid("it does not start with \"BM\"");
   Layout layout;
   const std::int64_t offBits = file.U32(10);
   const std::int64_t headerBytes = file.U32(14);
@@ -113,7 +130,22 @@ Layout ReadLayout(const FileView &file) {
     planes = file.U16(22);
     layout.bits = int(file.U16(24));
     entryBytes = 3;
-    if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24) Invalid();
+    if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24)
+      Invalid("its bits per pixel are not 1, 4, 8 or 24");
+  } else if (headerBytes >= kOs2MinHeaderBytes && headerBytes <= kOs2HeaderBytes &&
+             headerBytes != kInfoHeaderBytes && headerBytes != 52 && headerBytes != 56) {
+    // OS/2 2.x: the Windows layout for the fields both have; its
+    // compression 3 and 4 (Huffman, RLE24) are not the Windows ones.
+    file.At(kFileHeaderBytes, headerBytes);
+    layout.width = file.I32(18);
+    layout.height = file.I32(22);
+    planes = file.U16(26);
+    layout.bits = int(file.U16(28));
+    layout.compression = Os2Field(file, headerBytes, 30);
+    clrUsed = Os2Field(file, headerBytes, 46);
+    if (layout.compression > kRle4) Invalid("its OS/2 compression is not supported");
+    if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24)
+      Invalid("its bits per pixel are not 1, 4, 8 or 24");
   } else if (headerBytes == 40 || headerBytes == 52 || headerBytes == 56 || headerBytes == 108 ||
              headerBytes == 124) {
     file.At(kFileHeaderBytes, headerBytes);
@@ -124,30 +156,35 @@ Layout ReadLayout(const FileView &file) {
     layout.compression = file.U32(30);
     clrUsed = file.U32(46);
   } else {
-    Invalid();
+    Invalid("its header size is unknown");
   }
-  if (planes != 1 || layout.width <= 0 || layout.height == 0) Invalid();
+  if (planes != 1) Invalid("its number of planes is not 1");
+  if (layout.width <= 0 || layout.height == 0) Invalid("it has no pixels");
   layout.topDown = layout.height < 0;
   if (layout.topDown) layout.height = -layout.height;
 
   switch (layout.compression) {
     case kRgb: {
       const int b = layout.bits;
-      if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32) Invalid();
+      if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
+        Invalid("its bits per pixel are not 1, 4, 8, 16, 24 or 32");
       break;
     }
     case kRle8:
     case kRle4:
+      if (layout.bits != (layout.compression == kRle8 ? 8 : 4))
+        Invalid("its run-length coding does not match its bits per pixel");
       // Compressed rows always run bottom-up.
-      if (layout.bits != (layout.compression == kRle8 ? 8 : 4) || layout.topDown) Invalid();
+      if (layout.topDown) Invalid("its run-length coded rows run top-down");
       break;
     case kBitFields:
     case kAlphaBitFields:
-      if (layout.bits != 16 && layout.bits != 32) Invalid();
+      if (layout.bits != 16 && layout.bits != 32)
+        Invalid("its colour masks need 16 or 32 bits per pixel");
       if (headerBytes == kInfoHeaderBytes) extraBytes = layout.compression == kBitFields ? 12 : 16;
       break;
     default:
-      Invalid();
+      Invalid("its compression is not supported");
   }
   if (layout.bits >= 16 && layout.bits != 24) ReadMasks(file, layout);
   CheckPictureSize(layout.width, layout.height);
@@ -159,8 +196,10 @@ Layout ReadLayout(const FileView &file) {
                                   : 0;
   layout.pixelOffset =
       offBits ? offBits : paletteStart + (layout.bits <= 8 ? colors : clrUsed) * entryBytes;
-  if (layout.pixelOffset < paletteStart || layout.pixelOffset > file.Size()) Invalid();
+  if (layout.pixelOffset < paletteStart || layout.pixelOffset > file.Size())
+    Invalid("its pixel data lies outside the file");
   const std::int64_t present = std::min(colors, (layout.pixelOffset - paletteStart) / entryBytes);
+  layout.paletteEntries = int(present);
   const std::uint8_t *entries = file.At(paletteStart, present * entryBytes);
   for (std::int64_t i = 0; i < present; ++i)
     std::memcpy(&layout.palette[std::size_t(i) * 3], entries + i * entryBytes, 3);
@@ -168,22 +207,31 @@ Layout ReadLayout(const FileView &file) {
 }
 
 void DecodeRow(const Layout &layout, const std::uint8_t *src, std::uint8_t *dst,
-               const Channel *channels) {
+               const Channel *channels, Damage &damage) {
   const int width = int(layout.width);
   const std::uint8_t *palette = layout.palette.data();
+  int high = damage.highestIndex;
   switch (layout.bits) {
     case 1:
-      for (int x = 0; x < width; ++x, dst += 3)
-        std::memcpy(dst, palette + 3 * ((src[x >> 3] >> (7 - (x & 7))) & 1), 3);
+      for (int x = 0; x < width; ++x, dst += 3) {
+        const int index = (src[x >> 3] >> (7 - (x & 7))) & 1;
+        high = std::max(high, index);
+        std::memcpy(dst, palette + 3 * index, 3);
+      }
       break;
     case 4:
       for (int x = 0; x < width; ++x, dst += 3) {
         const std::uint8_t pair = src[x >> 1];
-        std::memcpy(dst, palette + 3 * (x & 1 ? pair & 15 : pair >> 4), 3);
+        const int index = x & 1 ? pair & 15 : pair >> 4;
+        high = std::max(high, index);
+        std::memcpy(dst, palette + 3 * index, 3);
       }
       break;
     case 8:
-      for (int x = 0; x < width; ++x, dst += 3) std::memcpy(dst, palette + 3 * src[x], 3);
+      for (int x = 0; x < width; ++x, dst += 3) {
+        high = std::max(high, int(src[x]));
+        std::memcpy(dst, palette + 3 * src[x], 3);
+      }
       break;
     case 24:
       std::memcpy(dst, src, std::size_t(width) * 3);
@@ -202,9 +250,10 @@ void DecodeRow(const Layout &layout, const std::uint8_t *src, std::uint8_t *dst,
       }
       break;
   }
+  damage.highestIndex = high;
 }
 
-Bitmap DecodeUncompressed(const FileView &file, const Layout &layout) {
+Bitmap DecodeUncompressed(const FileView &file, const Layout &layout, Damage &damage) {
   const std::int64_t rowBits = layout.width * layout.bits;
   const std::int64_t stride = (rowBits + 31) / 32 * 4;
   // The last row's padding may be missing; its pixels may not.
@@ -218,31 +267,31 @@ Bitmap DecodeUncompressed(const FileView &file, const Layout &layout) {
   picture.Recreate(int(layout.width), int(layout.height));
   for (std::int64_t row = 0; row < layout.height; ++row) {
     const int target = int(layout.topDown ? row : layout.height - 1 - row);
-    DecodeRow(layout, pixels + row * stride, picture.ScanLine(target), channels);
+    DecodeRow(layout, pixels + row * stride, picture.ScanLine(target), channels, damage);
   }
   return picture;
 }
 
-// RLE4 and RLE8. Pixels the stream skips stay black; runs that pass the
-// row's end or the picture's top are clipped. A stream that ends before its
-// last row without an end-of-bitmap code is truncated.
-Bitmap DecodeRunLength(const FileView &file, const Layout &layout) {
+// RLE4 and RLE8, into picture, or only through the codes when picture is
+// null. Pixels the stream skips stay black; runs that pass the row's end or
+// the picture's top are clipped. A stream that ends before its last row
+// without an end-of-bitmap code is truncated.
+void WalkRunLength(const FileView &file, const Layout &layout, Bitmap *picture, Damage &damage) {
   const bool rle8 = layout.compression == kRle8;
   const std::int64_t width = layout.width, height = layout.height;
   const std::uint8_t *palette = layout.palette.data();
-  Bitmap picture{int(width), int(height)};
   std::int64_t pos = layout.pixelOffset, x = 0, y = 0;
-  auto rowAt = [&](std::int64_t line) { return picture.ScanLine(int(height - 1 - line)); };
+  auto put = [&](std::int64_t column, int index) {
+    damage.highestIndex = std::max(damage.highestIndex, index);
+    if (picture) std::memcpy(picture->ScanLine(int(height - 1 - y)) + 3 * column, palette + 3 * index, 3);
+  };
   while (y < height) {
     const std::uint8_t *code = file.At(pos, 2);
     pos += 2;
-    std::uint8_t *row = rowAt(y);
     if (code[0] > 0) {  // a run of one index, or of two alternating nibbles
       const int count = code[0], value = code[1];
-      for (int i = 0; i < count && x + i < width; ++i) {
-        const int index = rle8 ? value : (i & 1 ? value & 15 : value >> 4);
-        std::memcpy(row + 3 * (x + i), palette + 3 * index, 3);
-      }
+      for (int i = 0; i < count && x + i < width; ++i)
+        put(x + i, rle8 ? value : (i & 1 ? value & 15 : value >> 4));
       x += count;
     } else if (code[1] == 0) {  // end of line
       x = 0;
@@ -254,29 +303,50 @@ Bitmap DecodeRunLength(const FileView &file, const Layout &layout) {
       pos += 2;
       x += delta[0];
       y += delta[1];
+      damage.clipped = damage.clipped || y >= height;
     } else {  // literal indices, padded to a whole word
       const int count = code[1];
       const std::int64_t bytes = rle8 ? count : (count + 1) / 2;
       const std::uint8_t *literal = file.At(pos, bytes);
       pos += std::min(bytes + (bytes & 1), file.Size() - pos);
-      for (int i = 0; i < count && x + i < width; ++i) {
-        const int index = rle8 ? literal[i] : (i & 1 ? literal[i >> 1] & 15 : literal[i >> 1] >> 4);
-        std::memcpy(row + 3 * (x + i), palette + 3 * index, 3);
-      }
+      for (int i = 0; i < count && x + i < width; ++i)
+        put(x + i, rle8 ? literal[i] : (i & 1 ? literal[i >> 1] & 15 : literal[i >> 1] >> 4));
       x += count;
     }
+    damage.clipped = damage.clipped || x > width;
   }
+}
+
+Bitmap DecodeRunLength(const FileView &file, const Layout &layout, Damage &damage) {
+  // The codes are read through once before the picture is made, so that a
+  // few bytes declaring a huge picture cost nothing before they are refused.
+  WalkRunLength(file, layout, nullptr, damage);
+  Bitmap picture{int(layout.width), int(layout.height)};
+  WalkRunLength(file, layout, &picture, damage);
   return picture;
 }
 
 }  // namespace
 
-Bitmap DecodeBmp(std::span<const std::uint8_t> data) {
+DecodedPicture DecodeBmpPicture(std::span<const std::uint8_t> data) {
   const FileView file(data);
   const Layout layout = ReadLayout(file);
-  if (layout.compression == kRle8 || layout.compression == kRle4)
-    return DecodeRunLength(file, layout);
-  return DecodeUncompressed(file, layout);
+  Damage damage;
+  DecodedPicture decoded;
+  decoded.Pixels = layout.compression == kRle8 || layout.compression == kRle4
+                       ? DecodeRunLength(file, layout, damage)
+                       : DecodeUncompressed(file, layout, damage);
+  if (layout.bits <= 8 && damage.highestIndex >= layout.paletteEntries)
+    decoded.Warnings.push_back(
+        "part of the picture is missing or damaged (colour indices past the end of its palette)");
+  if (damage.clipped)
+    decoded.Warnings.push_back(
+        "part of the picture is missing or damaged (run-length codes reach outside the picture)");
+  return decoded;
+}
+
+Bitmap DecodeBmp(std::span<const std::uint8_t> data) {
+  return std::move(DecodeBmpPicture(data).Pixels);
 }
 
 }  // namespace qv

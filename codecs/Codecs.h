@@ -2,50 +2,104 @@
 
 // Reading and writing pictures. Every decoder gives a 24-bit Bitmap, checks
 // the declared size against the pixel limit before allocating, and reports
-// failure by throwing qv::Error with the program's message:
-//   "Cannot open file %s"            a file that cannot be read or written
-//   "JPEG error #%d"                 any libjpeg error (its message number)
-//   "Bitmap image is not valid"      anything that is no valid BMP
-//   "Unknown picture file extension (.%s)"  neither BMP nor JPEG
-// A decoder that throws has not touched anything the caller owns.
+// failure by throwing qv::Error with the program's message, followed by a
+// colon and the reason:
+//   "Cannot open file %s: ..."          a file that cannot be read or written
+//   "JPEG error #%d: ..."               any libjpeg error, with libjpeg's text
+//   "Bitmap image is not valid: ..."    anything that is no valid BMP
+//   "Unknown picture file extension (.%s): ..."  no codec for the file
+// A decoder that throws has not touched anything the caller owns. Damage a
+// decoder can work around is reported beside the picture (Picture.h).
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "codecs/Picture.h"
 #include "gfx/Bitmap.h"
 
 namespace qv {
 
-using Bytes = std::vector<std::uint8_t>;
-
 // JPEG through libjpeg with its default decompression settings (full scale);
-// greyscale becomes 24-bit grey, CMYK and YCCK are converted to RGB.
+// greyscale becomes 24-bit grey, CMYK and YCCK are converted to RGB. The
+// picture comes with its metadata and orientation, still as stored.
+DecodedPicture DecodeJpegPicture(std::span<const std::uint8_t> data);
+// The pixels alone, as stored (asset files).
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
-// Baseline JFIF, colour, default (4:2:0) subsampling.
-Bytes EncodeJpeg(const Bitmap &bitmap, int quality = 90);
+// Baseline JFIF, colour, default (4:2:0) subsampling, with meta written as
+// given (see MetadataForOutput). Refuses a side above kMaxJpegSide.
+Bytes EncodeJpeg(const Bitmap &bitmap, int quality = 90, const Metadata &meta = {});
+inline constexpr int kMaxJpegSide = 65500;
 
 // Windows bitmaps: 1, 4, 8, 16, 24 and 32 bits, RLE4/RLE8, bit fields,
-// top-down and bottom-up, OS/2 headers.
+// top-down and bottom-up, OS/2 1.x and 2.x headers. A BMP holds no metadata.
+DecodedPicture DecodeBmpPicture(std::span<const std::uint8_t> data);
 Bitmap DecodeBmp(std::span<const std::uint8_t> data);
 // Uncompressed 24-bit bottom-up BMP.
 Bytes EncodeBmp(const Bitmap &bitmap);
 
 enum class PictureFormat { Unknown, Bmp, Jpeg };
-// By content: "BM" or the JPEG start-of-image marker.
+
+// One entry per file format (CodecTable.cpp); the format of a file is found
+// by its content, the format to write by the target's extension.
+struct PictureCodec {
+  PictureFormat Format;
+  const char *Name;                          // "JPEG"
+  std::vector<const char *> Extensions;      // lower case, the first is the usual one
+  bool (*Sniff)(std::span<const std::uint8_t> head);
+  DecodedPicture (*Decode)(std::span<const std::uint8_t> data);
+  // Metadata the format cannot hold is ignored; null when the format is
+  // read only.
+  Bytes (*Encode)(const Bitmap &bitmap, const Metadata &meta);
+};
+const std::vector<PictureCodec> &PictureCodecs();
+const PictureCodec *FindCodec(PictureFormat format);
+
+// By content: the first codec whose Sniff accepts the bytes.
 PictureFormat SniffFormat(std::span<const std::uint8_t> data);
 // By extension, without regard to case: .bmp, .jpg, .jpeg.
 PictureFormat FormatFromExtension(const std::string &path);
 
 Bytes ReadFileBytes(const std::string &path);
-void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data);
+// Replaces path once every byte is on disk. An existing file that no one may
+// write to (no write permission bit, or none for this user) is refused with
+// "Cannot open file %s: the file is read-only" unless replaceReadOnly is
+// set, also for root.
+void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data,
+                    bool replaceReadOnly = false);
+// Whether path is an existing file that WriteFileBytes refuses by default.
+bool IsReadOnlyFile(const std::string &path);
 
-// Opens a picture by its content. Content that is neither BMP nor JPEG goes
-// to the codec its extension names, which says what is wrong with it; any
-// other extension gives "Unknown picture file extension (.%s)".
+// The picture in data, chosen by its content, turned upright by its EXIF
+// orientation, with its metadata and warnings. Content of no known format
+// goes to the codec that name's extension promises, which says what is
+// wrong with it; without one the error is "Unknown picture file extension".
+DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name);
+// DecodePicture of the file's bytes.
+DecodedPicture ReadPictureFile(const std::string &path);
+// Only the upright pixels.
 Bitmap ReadPicture(const std::string &path);
-// Writes BMP or JPEG (quality 90) chosen by the extension.
+
+struct WriteOptions {
+  bool StripMetadata = false;
+  bool ReplaceReadOnly = false;
+};
+// The file's bytes for a picture written to name, by its extension: the
+// metadata made to fit the picture (MetadataForOutput) unless stripped.
+Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadata &meta,
+                    bool stripMetadata = false);
+// The same for a format chosen otherwise (the editor's save filter).
+Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
+                    bool stripMetadata = false);
+// Encodes first, so that a failure leaves any existing file untouched.
+void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
+                      const WriteOptions &options = {});
+// Without metadata.
 void WritePicture(const std::string &path, const Bitmap &bitmap);
+
+// One line for the user about a picture that was read with damage:
+// "<name>: <warning>; <warning>".
+std::string WarningLine(const std::string &name, const std::vector<std::string> &warnings);
 
 }  // namespace qv

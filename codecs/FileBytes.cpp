@@ -44,8 +44,13 @@ class FileDescriptor {
   int fd_;
 };
 
-[[noreturn]] void CannotOpen(const std::string &path) {
-  throw MakeError("Cannot open file %s", path.c_str());
+// With the system's reason ("No such file or directory").
+[[noreturn]] void CannotOpen(const std::string &path, int error) {
+  throw MakeError("Cannot open file %s: %s", path.c_str(), std::strerror(error));
+}
+
+[[noreturn]] void ReadOnly(const std::string &path) {
+  throw MakeError("Cannot open file %s: the file is read-only", path.c_str());
 }
 
 [[noreturn]] void CannotWrite(const std::string &path, int error) {
@@ -74,7 +79,7 @@ int WriteAll(int fd, std::span<const std::uint8_t> data) {
 
 void WriteThrough(const std::string &path, std::span<const std::uint8_t> data) {
   FileDescriptor file(OpenNonBlocking(path, O_WRONLY));
-  if (file.Get() < 0) CannotOpen(path);
+  if (file.Get() < 0) CannotOpen(path, errno);
   if (const int error = WriteAll(file.Get(), data)) CannotWrite(path, error);
   if (!file.Close()) CannotWrite(path, errno);
 }
@@ -93,7 +98,8 @@ std::string TemporaryBeside(const std::string &target) {
 Bytes ReadFileBytes(const std::string &path) {
   FileDescriptor file(OpenNonBlocking(path, O_RDONLY));
   struct stat info;
-  if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0 || S_ISDIR(info.st_mode)) CannotOpen(path);
+  if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0) CannotOpen(path, errno);
+  if (S_ISDIR(info.st_mode)) CannotOpen(path, EISDIR);
   const bool regular = S_ISREG(info.st_mode);
   if (regular && std::size_t(info.st_size) > kMaxFileBytes)
     throw MakeError("File %s is too large to be a picture", path.c_str());
@@ -108,7 +114,7 @@ Bytes ReadFileBytes(const std::string &path) {
     }
     const ssize_t n = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) CannotOpen(path);
+    if (n < 0) CannotOpen(path, errno);
     if (n == 0) break;
     filled += std::size_t(n);
   }
@@ -116,11 +122,20 @@ Bytes ReadFileBytes(const std::string &path) {
   return bytes;
 }
 
-void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data) {
+bool IsReadOnlyFile(const std::string &path) {
+  struct stat existing;
+  if (::stat(path.c_str(), &existing) != 0 || !S_ISREG(existing.st_mode)) return false;
+  // Root passes every access check, so the mode bits are asked as well.
+  return (existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data,
+                    bool replaceReadOnly) {
   struct stat existing;
   const bool exists = ::stat(path.c_str(), &existing) == 0;
+  if (exists && S_ISDIR(existing.st_mode)) CannotOpen(path, EISDIR);
   // A read-only file is not replaced behind its owner's back.
-  if (exists && (S_ISDIR(existing.st_mode) || ::access(path.c_str(), W_OK) != 0)) CannotOpen(path);
+  if (!replaceReadOnly && IsReadOnlyFile(path)) ReadOnly(path);
   // Devices and pipes cannot be replaced, only written to.
   if (exists && !S_ISREG(existing.st_mode)) return WriteThrough(path, data);
 
@@ -132,12 +147,14 @@ void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data)
   }
   std::string temporary;
   int fd = -1;
+  int openError = 0;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     temporary = TemporaryBeside(target);
     fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    openError = errno;
     if (fd < 0 && errno != EEXIST) break;
   }
-  if (fd < 0) CannotOpen(path);
+  if (fd < 0) CannotOpen(path, openError);
   FileDescriptor file(fd);
 
   int error = WriteAll(fd, data);

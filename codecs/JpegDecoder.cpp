@@ -3,10 +3,14 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "codecs/Codecs.h"
 #include "codecs/JpegErrorManager.h"
+#include "codecs/JpegMarkers.h"
+#include "codecs/Metadata.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -40,6 +44,7 @@ struct Decompressor {
   jpeg_decompress_struct cinfo;
   JpegErrorManager errors;
   ScanBudget budget;
+  JpegSegments segments;
   bool created = false;
 
   Decompressor() {
@@ -99,15 +104,14 @@ void CmykToBgr(const std::uint8_t *cmyk, std::uint8_t *bgr, int width, bool inve
   }
 }
 
-}  // namespace
-
-Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
+DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata) {
   Decompressor d;
   jpeg_decompress_struct *cinfo = &d.cinfo;
   RunJpeg(d.errors, [&] {
     jpeg_create_decompress(cinfo);
     d.created = true;
     jpeg_mem_src(cinfo, data.data(), static_cast<unsigned long>(data.size()));
+    if (withMetadata) CollectMetadataSegments(*cinfo, d.segments);
     jpeg_read_header(cinfo, TRUE);
   });
 
@@ -124,7 +128,8 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
 
   RunJpeg(d.errors, [&] { jpeg_start_decompress(cinfo); });
   const int width = int(cinfo->output_width), height = int(cinfo->output_height);
-  Bitmap picture;
+  DecodedPicture decoded;
+  Bitmap &picture = decoded.Pixels;
   picture.Recreate(width, height);
   std::vector<std::uint8_t> cmykRow(cmyk ? std::size_t(width) * 4 : 0);
 
@@ -145,7 +150,25 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
     // Stopping short makes finish report the missing rows as an error.
     jpeg_finish_decompress(cinfo);
   });
-  return picture;
+  if (d.errors.warnings > 0)
+    decoded.Warnings.push_back(std::string("part of the picture is missing or damaged (") +
+                               d.errors.firstWarning + ")");
+  if (withMetadata) {
+    decoded.Meta = AssembleMetadata(d.segments, decoded.Warnings);
+    CheckMetadata(decoded.Meta, decoded.Warnings);
+    decoded.Orientation = ExifOrientation(decoded.Meta.Exif);
+  }
+  return decoded;
+}
+
+}  // namespace
+
+DecodedPicture DecodeJpegPicture(std::span<const std::uint8_t> data) {
+  return Decode(data, true);
+}
+
+Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
+  return std::move(Decode(data, false).Pixels);
 }
 
 }  // namespace qv

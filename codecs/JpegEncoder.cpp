@@ -2,9 +2,11 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "codecs/Codecs.h"
 #include "codecs/JpegErrorManager.h"
+#include "codecs/JpegMarkers.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -80,7 +82,15 @@ struct Compressor {
 
 }  // namespace
 
-Bytes EncodeJpeg(const Bitmap &bitmap, int quality) {
+Bytes EncodeJpeg(const Bitmap &bitmap, int quality, const Metadata &meta) {
+  // libjpeg's own limit is 65500 (JPEG_MAX_DIMENSION); say so before any
+  // byte is written, rather than with its bare error number.
+  if (bitmap.Width() > kMaxJpegSide || bitmap.Height() > kMaxJpegSide)
+    throw MakeError(
+        "Picture is too large for a JPEG file (%d x %d pixels): JPEG holds at most 65,500 pixels "
+        "a side; save it as BMP, which can hold it",
+        bitmap.Width(), bitmap.Height());
+  const std::vector<JpegSegment> segments = MetadataSegments(meta);
   Compressor c;
   jpeg_compress_struct *cinfo = &c.cinfo;
   RunJpeg(c.errors, [&] {
@@ -96,6 +106,8 @@ Bytes EncodeJpeg(const Bitmap &bitmap, int quality) {
     jpeg_set_defaults(cinfo);
     jpeg_set_quality(cinfo, quality, TRUE);
     jpeg_start_compress(cinfo, TRUE);
+    for (const JpegSegment &segment : segments)
+      jpeg_write_marker(cinfo, segment.Marker, segment.Data.data(), unsigned(segment.Data.size()));
     while (cinfo->next_scanline < cinfo->image_height) {
       // libjpeg only reads the rows it is given.
       JSAMPROW row = const_cast<JSAMPROW>(bitmap.ScanLine(int(cinfo->next_scanline)));

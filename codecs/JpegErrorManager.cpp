@@ -12,10 +12,19 @@ JpegErrorManager &ManagerOf(j_common_ptr cinfo) {
 }
 
 void JumpBack(j_common_ptr cinfo) {
-  std::longjmp(ManagerOf(cinfo).jump, 1);
+  JpegErrorManager &manager = ManagerOf(cinfo);
+  (*cinfo->err->format_message)(cinfo, manager.errorText);
+  std::longjmp(manager.jump, 1);
 }
 
-void Silent(j_common_ptr, int) {}
+// Levels of 0 and above are trace messages; below 0 a warning: damage that
+// libjpeg has worked around (missing data, corrupt entropy codes, stray
+// bytes). It may repeat once per block, so only the first text is kept.
+void KeepWarning(j_common_ptr cinfo, int level) {
+  if (level >= 0) return;
+  JpegErrorManager &manager = ManagerOf(cinfo);
+  if (manager.warnings++ == 0) (*cinfo->err->format_message)(cinfo, manager.firstWarning);
+}
 void SilentOutput(j_common_ptr) {}
 
 }  // namespace
@@ -23,23 +32,26 @@ void SilentOutput(j_common_ptr) {}
 jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &manager) {
   jpeg_error_mgr *err = jpeg_std_error(&manager.pub);
   err->error_exit = JumpBack;
-  err->emit_message = Silent;
+  err->emit_message = KeepWarning;
   err->output_message = SilentOutput;
   manager.refusal = nullptr;
+  manager.warnings = 0;
   return err;
 }
 
 void ThrowJpegError(const JpegErrorManager &manager) {
   if (manager.refusal) throw Error(manager.refusal);
   const int code = manager.pub.msg_code;
+  const char *text = manager.errorText;
   switch (code) {
     case JERR_BAD_PRECISION:
-      throw MakeError("JPEG error #%d (only 8-bit JPEG pictures can be opened)", code);
+      throw MakeError("JPEG error #%d: %s (only 8-bit JPEG pictures can be opened)", code, text);
     case JERR_SOF_UNSUPPORTED:
-      throw MakeError("JPEG error #%d (lossless and hierarchical JPEG pictures cannot be opened)",
-                      code);
+      throw MakeError(
+          "JPEG error #%d: %s (lossless and hierarchical JPEG pictures cannot be opened)", code,
+          text);
     default:
-      throw MakeError("JPEG error #%d", code);
+      throw MakeError("JPEG error #%d: %s", code, text);
   }
 }
 

@@ -3,7 +3,8 @@
 // libjpeg reports errors by calling error_exit, which by default prints and
 // exits the process. This manager jumps back to the guard that started the
 // library call instead, and the guard throws qv::Error on our side of the
-// C library. Warnings (corrupt data that libjpeg works around) stay silent.
+// C library. Warnings (corrupt data that libjpeg works around) are counted
+// and the first one's text is kept, for the decoder to pass on.
 
 #include <csetjmp>
 #include <cstdio>  // jpeglib.h needs size_t and FILE first
@@ -20,14 +21,18 @@ struct JpegErrorManager {
   // Set when decoding is stopped by one of our own limits rather than by a
   // library error; it is then the whole message.
   const char *refusal = nullptr;
+  char errorText[JMSG_LENGTH_MAX] = {};
+  int warnings = 0;
+  char firstWarning[JMSG_LENGTH_MAX] = {};
 };
 
 // Fills manager with libjpeg's defaults and our handlers; returns the pointer
 // to store in cinfo.err.
 jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &manager);
 
-// The exception for the error recorded in manager: "JPEG error #N", with a
-// short explanation for the kinds of stream this 8-bit build cannot decode.
+// The exception for the error recorded in manager: "JPEG error #N: " and
+// libjpeg's text for it, with a short explanation for the kinds of stream
+// this 8-bit build cannot decode.
 [[noreturn]] void ThrowJpegError(const JpegErrorManager &manager);
 
 // Stops the running library call with our own message; only for callbacks

@@ -1,6 +1,9 @@
-// Pictures on disk: choosing the codec for a file and its extension.
+// Pictures on disk: choosing the codec for a file and its extension, and
+// carrying the metadata from the file read to the file written.
 
 #include "codecs/Codecs.h"
+#include "codecs/Metadata.h"
+#include "codecs/Orientation.h"
 #include "gfx/Error.h"
 #include "gfx/Text.h"
 
@@ -17,46 +20,98 @@ std::string ExtensionOf(const std::string &path) {
   return path.substr(dot + 1);
 }
 
-[[noreturn]] void UnknownExtension(const std::string &path) {
-  throw MakeError("Unknown picture file extension (.%s)", ExtensionOf(path).c_str());
+// "BMP or JPEG", or ".bmp, .jpg or .jpeg", from the codec table.
+std::string Listed(bool extensions) {
+  std::vector<std::string> names;
+  for (const PictureCodec &codec : PictureCodecs()) {
+    if (!extensions) names.emplace_back(codec.Name);
+    if (extensions && codec.Encode)
+      for (const char *ext : codec.Extensions) names.push_back(std::string(".") + ext);
+  }
+  std::string text;
+  for (std::size_t i = 0; i < names.size(); ++i)
+    text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  return text;
 }
 
-Bitmap Decode(PictureFormat format, std::span<const std::uint8_t> data) {
-  return format == PictureFormat::Bmp ? DecodeBmp(data) : DecodeJpeg(data);
+[[noreturn]] void UnknownExtension(const std::string &path, const std::string &reason) {
+  const std::string ext = ExtensionOf(path);
+  if (ext.empty())
+    throw MakeError("Unknown picture file extension: the file name has none, and %s",
+                    reason.c_str());
+  throw MakeError("Unknown picture file extension (.%s): %s", ext.c_str(), reason.c_str());
 }
 
 }  // namespace
 
 PictureFormat SniffFormat(std::span<const std::uint8_t> data) {
-  if (data.size() >= 2 && data[0] == 'B' && data[1] == 'M') return PictureFormat::Bmp;
-  if (data.size() >= 2 && data[0] == 0xFF && data[1] == 0xD8) return PictureFormat::Jpeg;
+  for (const PictureCodec &codec : PictureCodecs())
+    if (codec.Sniff(data)) return codec.Format;
   return PictureFormat::Unknown;
 }
 
 PictureFormat FormatFromExtension(const std::string &path) {
   const std::string ext = LowerAscii(ExtensionOf(path));
-  if (ext == "bmp") return PictureFormat::Bmp;
-  if (ext == "jpg" || ext == "jpeg") return PictureFormat::Jpeg;
+  for (const PictureCodec &codec : PictureCodecs())
+    for (const char *known : codec.Extensions)
+      if (ext == known) return codec.Format;
   return PictureFormat::Unknown;
 }
 
+DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name) {
+  PictureFormat format = SniffFormat(data);
+  // Content of no known kind: the codec its name promises explains what is
+  // wrong with it ("Bitmap image is not valid: ...", "JPEG error #N: ...").
+  if (format == PictureFormat::Unknown) format = FormatFromExtension(name);
+  if (format == PictureFormat::Unknown)
+    UnknownExtension(name, "the file holds no " + Listed(false) + " picture");
+  DecodedPicture picture = FindCodec(format)->Decode(data);
+  picture.Pixels = Upright(std::move(picture.Pixels), picture.Orientation);
+  picture.Orientation = 1;
+  return picture;
+}
+
+DecodedPicture ReadPictureFile(const std::string &path) {
+  return DecodePicture(ReadFileBytes(path), path);
+}
+
 Bitmap ReadPicture(const std::string &path) {
-  const Bytes data = ReadFileBytes(path);
-  if (const PictureFormat sniffed = SniffFormat(data); sniffed != PictureFormat::Unknown)
-    return Decode(sniffed, data);
-  // Content that is neither format: the codec its name promises explains
-  // what is wrong with it ("Bitmap image is not valid", "JPEG error #N").
-  if (const PictureFormat named = FormatFromExtension(path); named != PictureFormat::Unknown)
-    return Decode(named, data);
-  UnknownExtension(path);
+  return std::move(ReadPictureFile(path).Pixels);
+}
+
+Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadata &meta,
+                    bool stripMetadata) {
+  const PictureFormat format = FormatFromExtension(name);
+  const PictureCodec *codec = FindCodec(format);
+  if (!codec || !codec->Encode)
+    UnknownExtension(name, "pictures are saved as " + Listed(true));
+  return EncodePicture(format, bitmap, meta, stripMetadata);
+}
+
+Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
+                    bool stripMetadata) {
+  const PictureCodec *codec = FindCodec(format);
+  if (!codec || !codec->Encode) throw Error("No encoder for this picture format");
+  const Metadata written = stripMetadata || meta.Empty()
+                               ? Metadata()
+                               : MetadataForOutput(meta, bitmap.Width(), bitmap.Height());
+  return codec->Encode(bitmap, written);
+}
+
+void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
+                      const WriteOptions &options) {
+  const Bytes data = EncodePicture(path, bitmap, meta, options.StripMetadata);
+  WriteFileBytes(path, data, options.ReplaceReadOnly);
 }
 
 void WritePicture(const std::string &path, const Bitmap &bitmap) {
-  const PictureFormat format = FormatFromExtension(path);
-  if (format == PictureFormat::Unknown) UnknownExtension(path);
-  // Encode first, so that a failure leaves any existing file untouched.
-  const Bytes data = format == PictureFormat::Bmp ? EncodeBmp(bitmap) : EncodeJpeg(bitmap);
-  WriteFileBytes(path, data);
+  WritePictureFile(path, bitmap, Metadata());
+}
+
+std::string WarningLine(const std::string &name, const std::vector<std::string> &warnings) {
+  std::string line = name + ": ";
+  for (std::size_t i = 0; i < warnings.size(); ++i) line += (i ? "; " : "") + warnings[i];
+  return line;
 }
 
 }  // namespace qv

@@ -5,12 +5,14 @@
 #include <QPainter>
 
 #include "widgets/BitmapImage.h"
+#include "widgets/DisplayColor.h"
 
 namespace qv {
 
 TImage::TImage(QWidget *parent) : QWidget(parent) {}
 
 Bitmap &TImage::EditPicture() {
+  converted_ = QImage();
   update();
   return picture_;
 }
@@ -26,7 +28,14 @@ void TImage::SetPicture(Bitmap &&picture) {
 }
 
 void TImage::PictureChanged() {
+  converted_ = QImage();
   if (autoSize_ && !picture_.Empty()) resize(picture_.Width(), picture_.Height());
+  update();
+}
+
+void TImage::SetColorSpace(const QColorSpace &space) {
+  space_ = space;
+  converted_ = QImage();
   update();
 }
 
@@ -46,6 +55,16 @@ void TImage::paintEvent(QPaintEvent *) {
   // A disabled control fades into its parent, so that a disabled image
   // button does not look like one that can be pressed.
   if (!isEnabled()) painter.setOpacity(0.4);
+  if (NeedsDisplayConversion(space_)) {
+    // Converted once at the size it is shown at, not on every paint.
+    const QSize size = stretch_ ? rect().size() * devicePixelRatio()
+                                : QSize(picture_.Width(), picture_.Height());
+    if (size.isEmpty()) return;
+    if (converted_.size() != size) converted_ = DisplayImage(picture_, space_, size);
+    converted_.setDevicePixelRatio(stretch_ ? devicePixelRatio() : 1.0);
+    painter.drawImage(0, 0, converted_);
+    return;
+  }
   const QImage view = WrapAsQImage(picture_);
   if (stretch_) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

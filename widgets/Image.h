@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColorSpace>
+#include <QImage>
 #include <QWidget>
 
 #include "gfx/Bitmap.h"
@@ -26,6 +28,11 @@ class TImage : public QWidget {
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool on);
 
+  // The colour space of the picture's values (from its file's ICC profile);
+  // it is shown converted to sRGB (DisplayColor.h). Invalid: shown as is.
+  void SetColorSpace(const QColorSpace &space);
+  const QColorSpace &ColorSpace() const { return space_; }
+
  signals:
   void Click();
 
@@ -39,6 +46,10 @@ class TImage : public QWidget {
   void PictureChanged();
 
   Bitmap picture_;
+  QColorSpace space_;
+  // The converted picture at the size last painted; made again after any
+  // change of the picture, the size or the colour space.
+  QImage converted_;
   bool stretch_ = false;
   bool autoSize_ = false;
   bool pressed_ = false;

@@ -28,8 +28,9 @@ Bytes LE(std::initializer_list<std::uint32_t> values, int bytes) {
   return out;
 }
 
-// A BMP file: header of the given size (12 is OS/2's), masks at offset 54
-// (inside a V4/V5 header, after a 40-byte one), palette, then pixels.
+// A BMP file: header of the given size (12 is OS/2 1.x's, 16 to 64 other
+// than 40 OS/2 2.x's), masks at offset 54 (inside a V4/V5 header, after a
+// 40-byte one), palette, then pixels. Fields past a short header are left out.
 Bytes Bmp(std::uint32_t header, std::int32_t w, std::int32_t h, unsigned bits,
           std::uint32_t compression, const Bytes &pixels, const Bytes &palette = {},
           std::initializer_list<std::uint32_t> masks = {}) {
@@ -41,7 +42,8 @@ Bytes Bmp(std::uint32_t header, std::int32_t w, std::int32_t h, unsigned bits,
     Put(f, 22, 1, 2), Put(f, 24, bits, 2);
   } else {
     Put(f, 18, std::uint32_t(w), 4), Put(f, 22, std::uint32_t(h), 4);
-    Put(f, 26, 1, 2), Put(f, 28, bits, 2), Put(f, 30, compression, 4);
+    Put(f, 26, 1, 2), Put(f, 28, bits, 2);
+    if (header >= 20) Put(f, 30, compression, 4);
     std::size_t at = 54;
     for (std::uint32_t m : masks) Put(f, at, m, 4), at += 4;
   }
@@ -82,6 +84,9 @@ TEST(BmpCodec, EveryDepthAndHeaderDecodesTheSamePicture) {
       {"8-bit OS/2", Bmp(12, 2, 2, 8, 0, LE({0x0302, 0x0100}, 4), os2Palette)},
       {"24-bit", Bmp(40, 2, 2, 24, 0, bgr)},
       {"24-bit OS/2", Bmp(12, 2, 2, 24, 0, bgr)},
+      {"8-bit OS/2 2.x", Bmp(64, 2, 2, 8, 0, LE({0x0302, 0x0100}, 4), kQuad)},
+      {"8-bit OS/2 2.x, 16-byte header", Bmp(16, 2, 2, 8, 0, LE({0x0302, 0x0100}, 4), kQuad)},
+      {"24-bit OS/2 2.x, 24-byte header", Bmp(24, 2, 2, 24, 0, bgr)},
       {"24-bit top-down",
        Bmp(40, 2, -2, 24, 0,
            Bytes(bgr.begin() + 8, bgr.end()) + Bytes(bgr.begin(), bgr.begin() + 8))},
@@ -152,30 +157,48 @@ TEST(BmpCodec, PaletteEntriesTheFileLacksAreBlack) {
   EXPECT_EQ(b.Pixel(2, 0), clLime);
 }
 
-TEST(BmpCodec, AnythingOutOfRangeIsNotValid) {
+TEST(BmpCodec, DamageThatStillDecodesIsReportedBesideThePicture) {
+  const char kPalette[] =
+      "part of the picture is missing or damaged (colour indices past the end of its palette)";
+  const char kRuns[] =
+      "part of the picture is missing or damaged (run-length codes reach outside the picture)";
+  const std::pair<Bytes, std::vector<std::string>> cases[] = {
+      {Bmp(40, 2, 2, 8, 0, LE({0x0302, 0x0100}, 4), kQuad), {}},
+      {Bmp(40, 3, 1, 8, 0, {1, 200, 0, 0}, LE({0xFF00, 0xFF}, 4)), {kPalette}},
+      {Bmp(40, 2, 2, 1, 0, LE({0x80, 0x40}, 4)), {kPalette}},  // no palette at all
+      {Bmp(40, 6, 3, 8, kRle8, kRle8Stream, kQuad), {kRuns}},
+      {Bmp(40, 3, 2, 4, kRle4, {2, 0x11, 0, 2, 1, 200}, kQuad), {kRuns}},
+      {Bmp(40, 2, 1, 8, kRle8, {2, 9, 0, 1}, kQuad), {kPalette}},
+  };
+  for (std::size_t i = 0; i < std::size(cases); ++i)
+    EXPECT_EQ(DecodeBmpPicture(cases[i].first).Warnings, cases[i].second) << i;
+}
+
+TEST(BmpCodec, AnythingOutOfRangeIsNotValidAndSaysWhy) {
   const Bytes good = Bmp(40, 2, 2, 24, 0, Bytes(16, 0x55));
   ASSERT_NO_THROW(DecodeBmp(good));
-  // {offset, byte count, value} patched into the good file.
-  const std::tuple<const char *, std::size_t, int, std::uint32_t> patches[] = {
-      {"magic", 1, 1, 'A'},
-      {"header size", 14, 4, 20},
-      {"OS/2 2.x header", 14, 4, 64},
-      {"planes", 26, 2, 0},
-      {"zero width", 18, 4, 0},
-      {"negative width", 18, 4, std::uint32_t(-2)},
-      {"zero height", 22, 4, 0},
-      {"7 bits", 28, 2, 7},
-      {"JPEG inside", 30, 4, 4},
-      {"unknown compression", 30, 4, 99},
-      {"RLE8 at 24 bits", 30, 4, 1},
-      {"fields at 24 bits", 30, 4, kFields},
-      {"pixels in header", 10, 4, 30},
-      {"pixels past the end", 10, 4, 0xFFFFFFF0},
+  // {offset, byte count, value} patched into the good file, and the reason.
+  const std::tuple<std::size_t, int, std::uint32_t, const char *> patches[] = {
+      {1, 1, 'A', "it does not start with \"BM\""},
+      {14, 4, 14, "its header size is unknown"},
+      {14, 4, 70, "its header size is unknown"},
+      {14, 4, 64, "the file ends before its pixels do"},  // OS/2 2.x, longer than the file
+      {26, 2, 0, "its number of planes is not 1"},
+      {18, 4, 0, "it has no pixels"},
+      {18, 4, std::uint32_t(-2), "it has no pixels"},
+      {22, 4, 0, "it has no pixels"},
+      {28, 2, 7, "its bits per pixel are not 1, 4, 8, 16, 24 or 32"},
+      {30, 4, 4, "its compression is not supported"},
+      {30, 4, 99, "its compression is not supported"},
+      {30, 4, 1, "its run-length coding does not match its bits per pixel"},
+      {30, 4, kFields, "its colour masks need 16 or 32 bits per pixel"},
+      {10, 4, 30, "its pixel data lies outside the file"},
+      {10, 4, 0xFFFFFFF0, "its pixel data lies outside the file"},
   };
-  for (const auto &[name, at, bytes, value] : patches) {
+  for (const auto &[at, bytes, value, reason] : patches) {
     Bytes bad = good;
     Put(bad, at, value, bytes);
-    EXPECT_EQ(MessageOf([&] { DecodeBmp(bad); }), kInvalid) << name;
+    EXPECT_EQ(MessageOf([&] { DecodeBmp(bad); }), kInvalid + std::string(": ") + reason) << at;
   }
   const std::pair<const char *, Bytes> files[] = {
       {"top-down RLE8", Bmp(40, 2, -2, 8, kRle8, {0, 1}, kQuad)},
@@ -185,9 +208,12 @@ TEST(BmpCodec, AnythingOutOfRangeIsNotValid) {
       {"16-bit mask past 16 bits",
        Bmp(40, 1, 1, 16, kFields, Bytes(4), {}, {0x1F0000, 0x3E0, 0x1F})},
       {"OS/2 at 16 bits", Bmp(12, 1, 1, 16, 0, Bytes(4))},
+      {"OS/2 2.x at 16 bits", Bmp(64, 1, 1, 16, 0, Bytes(4))},
+      {"OS/2 2.x Huffman", Bmp(64, 8, 1, 1, 3, Bytes(4), Bytes(8))},
   };
   for (const auto &[name, file] : files)
-    EXPECT_EQ(MessageOf([&] { DecodeBmp(file); }), kInvalid) << name;
+    EXPECT_EQ(MessageOf([&] { DecodeBmp(file); }).rfind(kInvalid + std::string(": "), 0), 0u)
+        << name;
 
   // Every cut of a plain file (rows without padding) and every cut of an
   // RLE stream before its last row ends.
@@ -195,7 +221,8 @@ TEST(BmpCodec, AnythingOutOfRangeIsNotValid) {
   const Bytes rle = Bmp(40, 6, 3, 8, kRle8, kRle8Stream, kQuad);
   for (const Bytes *whole : {&flat, &rle})
     for (std::size_t n = 0; n + (whole == &rle ? 4 : 0) < whole->size(); ++n)
-      EXPECT_EQ(MessageOf([&] { DecodeBmp(std::span(whole->data(), n)); }), kInvalid) << n;
+      EXPECT_EQ(MessageOf([&] { DecodeBmp(std::span(whole->data(), n)); }).rfind(kInvalid, 0), 0u)
+          << n;
 }
 
 TEST(BmpCodec, DeclaredSizesBeyondTheLimitAreRefused) {

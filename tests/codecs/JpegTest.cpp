@@ -96,25 +96,28 @@ TEST(JpegCodec, CmykAndYcckBecomeRgb) {
     EXPECT_LT(test::MeanAbsoluteError(want, DecodeJpeg(BuildJpeg(*r))), 10.0) << r - &adobe;
 }
 
-TEST(JpegCodec, BrokenStreamsGiveTheLibraryErrorNumber) {
+TEST(JpegCodec, BrokenStreamsGiveTheLibraryErrorNumberAndItsText) {
   const Bytes good = EncodeJpeg(Gradient(24, 16));
   const std::size_t sof = FindMarker(good, 0xC0);
-  EXPECT_EQ(MessageOf({}), JpegError(JERR_INPUT_EMPTY));
-  EXPECT_EQ(MessageOf({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}), JpegError(JERR_NO_SOI));
+  EXPECT_EQ(MessageOf({}), JpegError(JERR_INPUT_EMPTY) + ": Empty input file");
+  EXPECT_EQ(MessageOf({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}),
+            JpegError(JERR_NO_SOI) + ": Not a JPEG file: starts with 0x89 0x50");
   Bytes junk = {'j', 'u', 'n', 'k'};
-  EXPECT_EQ(MessageOf(junk + good), JpegError(JERR_NO_SOI));
+  EXPECT_EQ(MessageOf(junk + good), JpegError(JERR_NO_SOI) + ": Not a JPEG file: starts with 0x6a 0x75");
   EXPECT_EQ(MessageOf(good + junk), "no error");  // whatever follows the end is ignored
   EXPECT_TRUE(IsJpegError(MessageOf(Bytes(good.begin(), good.begin() + std::ptrdiff_t(sof)))));
   Bytes table = good;  // Huffman code counts beyond any table
   std::fill_n(table.begin() + std::ptrdiff_t(FindMarker(table, 0xC4) + 5), 16, 0xFF);
-  EXPECT_TRUE(IsJpegError(MessageOf(table)));
+  EXPECT_EQ(MessageOf(table), JpegError(JERR_BAD_HUFF_TABLE) + ": Bogus Huffman table definition");
 
   Bytes deep = good, lossless = good;
   deep[sof + 4] = 12;  // sample precision
   lossless[sof + 1] = 0xC3;
-  EXPECT_EQ(MessageOf(deep),
-            JpegError(JERR_BAD_PRECISION) + " (only 8-bit JPEG pictures can be opened)");
-  EXPECT_EQ(MessageOf(lossless).rfind(JpegError(JERR_SOF_UNSUPPORTED) + " (lossless", 0), 0u);
+  EXPECT_EQ(MessageOf(deep), JpegError(JERR_BAD_PRECISION) +
+                                 ": Unsupported JPEG data precision 12 (only 8-bit JPEG "
+                                 "pictures can be opened)");
+  EXPECT_EQ(MessageOf(lossless).rfind(JpegError(JERR_SOF_UNSUPPORTED) + ": ", 0), 0u);
+  EXPECT_NE(MessageOf(lossless).find("(lossless and hierarchical"), std::string::npos);
 }
 
 TEST(JpegCodec, TinyFilesCannotCostMoreThanTheirDeclaredPictureNorRunForever) {

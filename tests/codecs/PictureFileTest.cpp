@@ -30,13 +30,22 @@ TEST(PictureFile, ContentChoosesTheCodecAndTheNameExplainsTheRest) {
   auto message = [&](const std::string &name) {
     return MessageOf([&] { ReadPicture(dir / name); });
   };
-  EXPECT_EQ(message("png.jpg").rfind("JPEG error #", 0), 0u);
-  EXPECT_EQ(message("text.bmp"), "Bitmap image is not valid");
-  EXPECT_EQ(message("empty.JPEG").rfind("JPEG error #", 0), 0u);
-  EXPECT_EQ(message("p.PNG"), "Unknown picture file extension (.PNG)");
-  EXPECT_EQ(message("none"), "Unknown picture file extension (.)");
-  EXPECT_EQ(message("missing.jpg"), "Cannot open file " + dir / "missing.jpg");
-  EXPECT_EQ(MessageOf([&] { ReadFileBytes(dir.path); }), "Cannot open file " + dir.path);
+  EXPECT_EQ(message("png.jpg"), "JPEG error #53: Not a JPEG file: starts with 0x89 0x50");
+  EXPECT_EQ(message("text.bmp"), "Bitmap image is not valid: it does not start with \"BM\"");
+  EXPECT_EQ(message("empty.JPEG"), "JPEG error #42: Empty input file");
+  EXPECT_EQ(message("p.PNG"),
+            "Unknown picture file extension (.PNG): the file holds no BMP or JPEG picture");
+  EXPECT_EQ(message("none"),
+            "Unknown picture file extension: the file name has none, and the file holds no BMP "
+            "or JPEG picture");
+  EXPECT_EQ(message("missing.jpg"),
+            "Cannot open file " + dir / "missing.jpg" + ": No such file or directory");
+  EXPECT_EQ(MessageOf([&] { ReadFileBytes(dir.path); }),
+            "Cannot open file " + dir.path + ": Is a directory");
+  if (::geteuid() != 0) {  // root reads anything
+    ::chmod((dir / "png.jpg").c_str(), 0);
+    EXPECT_EQ(message("png.jpg"), "Cannot open file " + dir / "png.jpg" + ": Permission denied");
+  }
 }
 
 TEST(PictureFile, SavesChooseTheCodecByExtensionAndFailWithoutHarm) {
@@ -54,18 +63,44 @@ TEST(PictureFile, SavesChooseTheCodecByExtensionAndFailWithoutHarm) {
   auto save = [&](const std::string &name, const Bitmap &b) {
     return MessageOf([&] { WritePicture(dir / name, b); });
   };
-  EXPECT_EQ(save("keep.gif", source), "Unknown picture file extension (.gif)");
+  EXPECT_EQ(save("keep.gif", source),
+            "Unknown picture file extension (.gif): pictures are saved as .bmp, .jpg or .jpeg");
+  EXPECT_EQ(save("keep", source).rfind("Unknown picture file extension: the file name has none", 0),
+            0u);
   EXPECT_THROW(WritePicture(dir / "keep.jpg", Bitmap()), Error);  // refused before writing
-  EXPECT_EQ(save("sub.bmp", source), "Cannot open file " + dir / "sub.bmp");
-  EXPECT_EQ(save("none/x.bmp", source), "Cannot open file " + dir / "none/x.bmp");
+  // JPEG holds 65,500 pixels a side; BMP more.
+  Bitmap wide(65501, 1);
+  EXPECT_EQ(save("keep.jpg", wide),
+            "Picture is too large for a JPEG file (65501 x 1 pixels): JPEG holds at most 65,500 "
+            "pixels a side; save it as BMP, which can hold it");
+  EXPECT_EQ(DecodeBmp(EncodeBmp(wide)).Width(), 65501);
+  EXPECT_EQ(save("sub.bmp", source), "Cannot open file " + dir / "sub.bmp" + ": Is a directory");
+  EXPECT_EQ(save("none/x.bmp", source),
+            "Cannot open file " + dir / "none/x.bmp" + ": No such file or directory");
   EXPECT_EQ(save("full.bmp", source).rfind("Cannot write file " + dir / "full.bmp", 0), 0u);
-  if (::geteuid() != 0) {  // root may write anywhere
-    ::chmod((dir / "keep.jpg").c_str(), 0444);
-    EXPECT_EQ(save("keep.jpg", source), "Cannot open file " + dir / "keep.jpg");
-  }
   EXPECT_EQ(ReadFileBytes(dir / "keep.jpg"), old);
   // No temporary is left behind.
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path), {}), 5);
+}
+
+// No write permission bit at all stops every user, root too, unless the
+// replacing is asked for; the replaced file keeps its mode.
+TEST(PictureFile, ReadOnlyFilesAreReplacedOnlyWhenAskedTo) {
+  TempFolder dir;
+  const Bytes old = {'o', 'l', 'd'};
+  WriteFileBytes(dir / "ro.bmp", old);
+  ::chmod((dir / "ro.bmp").c_str(), 0444);
+  EXPECT_TRUE(IsReadOnlyFile(dir / "ro.bmp"));
+  EXPECT_FALSE(IsReadOnlyFile(dir / "missing.bmp"));
+  const Bitmap source = test::Gradient(3, 2);
+  EXPECT_EQ(MessageOf([&] { WritePicture(dir / "ro.bmp", source); }),
+            "Cannot open file " + dir / "ro.bmp" + ": the file is read-only");
+  EXPECT_EQ(ReadFileBytes(dir / "ro.bmp"), old);
+  WritePictureFile(dir / "ro.bmp", source, {}, {.ReplaceReadOnly = true});
+  EXPECT_TRUE(ReadPicture(dir / "ro.bmp").SamePixels(source));
+  struct stat info;
+  ASSERT_EQ(::stat((dir / "ro.bmp").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0444u);
 }
 
 TEST(PictureFile, SavesReplaceTheFileBehindALinkAndKeepItsMode) {

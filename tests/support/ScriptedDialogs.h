@@ -23,9 +23,12 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<SaveAnswer>> SaveAnswers;
   std::deque<std::optional<TColor>> ColorAnswers;
   std::deque<bool> ReplaceAnswers;
+  std::deque<bool> ReadOnlyAnswers;
 
   QStringList Messages;
+  QStringList Warnings;
   QStringList ReplaceQuestions;
+  QStringList ReadOnlyQuestions;
   QStringList OpenedDocuments;
   QString LastOpenFilter, LastSaveFilter;
   int LastSaveFilterShown = 0;
@@ -48,9 +51,14 @@ class ScriptedDialogs : public Dialogs {
     return Take(ColorAnswers).value_or(std::nullopt);
   }
   void ShowMessage(QWidget *, const QString &text) override { Messages << text; }
+  void ShowWarning(QWidget *, const QString &text) override { Warnings << text; }
   bool ConfirmReplace(QWidget *, const QString &path) override {
     ReplaceQuestions << path;
     return Take(ReplaceAnswers).value_or(false);
+  }
+  bool ConfirmReplaceReadOnly(QWidget *, const QString &path) override {
+    ReadOnlyQuestions << path;
+    return Take(ReadOnlyAnswers).value_or(false);
   }
   void OpenDocument(const QString &path) override { OpenedDocuments << path; }
 

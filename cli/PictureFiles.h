@@ -1,0 +1,26 @@
+#pragma once
+
+// How every command reads its input picture and writes its results: the
+// input upright, with its metadata, and damage reported as a warning line;
+// the metadata written with each result unless --strip-metadata is given.
+
+#include <string>
+
+#include "cli/Commands.h"
+#include "codecs/Codecs.h"
+
+namespace qv::cli {
+
+inline constexpr const char *kStripOption = "--strip-metadata";
+inline constexpr const char *kStripHelp =
+    "  --strip-metadata  write no metadata (EXIF, XMP, IPTC, colour profile, comments)\n"
+    "                    into the results; without it they keep the input's\n";
+
+// Removes every --strip-metadata from args; whether there was one.
+bool TakeStripOption(Args &args);
+
+// The picture in path. Damage that was worked around is reported as one
+// line, "quorvane-fx: warning: <path>: ...", on standard error.
+DecodedPicture ReadInput(const std::string &path);
+
+}  // namespace qv::cli

@@ -1,0 +1,84 @@
+// EXIF through libexiv2: read for its orientation, checked, and rewritten
+// for a saved picture.
+
+#include <exiv2/exiv2.hpp>
+
+#include <cstring>
+#include <exception>
+
+#include "codecs/Metadata.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::size_t kMaxExifBytes = 65533 - 6;  // one APP1 segment after "Exif\0\0"
+
+bool HasTiffHead(const Bytes &exif) {
+  return exif.size() >= 8 && (std::memcmp(exif.data(), "II*\0", 4) == 0 ||
+                              std::memcmp(exif.data(), "MM\0*", 4) == 0);
+}
+
+// The decoded tags, or false when libexiv2 cannot read the block.
+bool Decode(const Bytes &exif, Exiv2::ExifData &data, Exiv2::ByteOrder &order) {
+  if (!HasTiffHead(exif) || exif.size() > kMaxExifBytes) return false;
+  PrepareExiv2();
+  try {
+    order = Exiv2::ExifParser::decode(data, exif.data(), std::uint32_t(exif.size()));
+    return !data.empty();
+  } catch (const std::exception &) {
+    return false;
+  }
+}
+
+void SetIfPresent(Exiv2::ExifData &data, const char *key, std::uint32_t value) {
+  const auto it = data.findKey(Exiv2::ExifKey(key));
+  if (it != data.end()) it->setValue(std::to_string(value));
+}
+
+}  // namespace
+
+bool CheckExif(const Bytes &exif) {
+  Exiv2::ExifData data;
+  Exiv2::ByteOrder order;
+  return Decode(exif, data, order);
+}
+
+int ExifOrientation(const Bytes &exif) {
+  Exiv2::ExifData data;
+  Exiv2::ByteOrder order;
+  if (exif.empty() || !Decode(exif, data, order)) return 1;
+  try {
+    const auto it = data.findKey(Exiv2::ExifKey("Exif.Image.Orientation"));
+    if (it == data.end() || it->count() == 0) return 1;
+    const long value = it->toLong(0);
+    return value >= 1 && value <= 8 ? int(value) : 1;
+  } catch (const std::exception &) {
+    return 1;
+  }
+}
+
+Bytes ExifForOutput(const Bytes &exif, int width, int height) {
+  Exiv2::ExifData data;
+  Exiv2::ByteOrder order;
+  if (!Decode(exif, data, order)) return {};
+  try {
+    SetIfPresent(data, "Exif.Image.Orientation", 1);
+    SetIfPresent(data, "Exif.Photo.PixelXDimension", std::uint32_t(width));
+    SetIfPresent(data, "Exif.Photo.PixelYDimension", std::uint32_t(height));
+    SetIfPresent(data, "Exif.Image.ImageWidth", std::uint32_t(width));
+    SetIfPresent(data, "Exif.Image.ImageLength", std::uint32_t(height));
+    Exiv2::ExifThumb(data).erase();
+    // Written in place where the values still fit, else anew into blob.
+    Bytes out = exif;
+    Exiv2::Blob blob;
+    if (Exiv2::ExifParser::encode(blob, out.data(), std::uint32_t(out.size()), order, data) ==
+        Exiv2::wmIntrusive)
+      out.assign(blob.begin(), blob.end());
+    return HasTiffHead(out) && out.size() <= kMaxExifBytes ? out : Bytes();
+  } catch (const std::exception &) {
+    return {};
+  }
+}
+
+}  // namespace qv

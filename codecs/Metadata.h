@@ -1,0 +1,53 @@
+#pragma once
+
+// What happens to metadata between reading and writing. It is attacker data
+// like the pixels: its size is capped, and each block is checked by the
+// library that knows its format (libexiv2 for EXIF, XMP and IPTC) before it
+// is kept. A block that fails is dropped with a warning; the picture opens
+// all the same.
+
+#include <string>
+#include <vector>
+
+#include "codecs/Picture.h"
+
+namespace qv {
+
+// All metadata segments of one file together, and one block put together
+// from chunks (ICC profile, extended XMP, Photoshop resources).
+inline constexpr std::size_t kMaxMetadataBytes = std::size_t(64) << 20;
+inline constexpr std::size_t kMaxMetadataBlockBytes = std::size_t(16) << 20;
+
+// Drops the blocks of meta that their library cannot read, naming each in
+// warnings ("its EXIF block is damaged and was left out"), and colour
+// profiles that cannot describe RGB pixels.
+void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings);
+
+// The EXIF orientation, 1 to 8; 1 when there is none or it is out of range.
+int ExifOrientation(const Bytes &exif);
+
+// meta as a picture of width x height written now carries it: EXIF and XMP
+// say orientation 1 and the new pixel size, and the thumbnails embedded in
+// EXIF, XMP and the Photoshop resources are gone, since they would show the
+// picture as it was. A block that cannot be rewritten is left out.
+Metadata MetadataForOutput(const Metadata &meta, int width, int height);
+
+// Each checked block on its own (ExifBlock.cpp, XmpBlock.cpp,
+// PhotoshopBlock.cpp, IccProfile.cpp): Check* says whether it reads,
+// *ForOutput gives it rewritten as above, or empty when that fails.
+bool CheckExif(const Bytes &exif);
+Bytes ExifForOutput(const Bytes &exif, int width, int height);
+bool CheckXmp(const Bytes &xmp);
+Bytes XmpForOutput(const Bytes &xmp, int width, int height);
+bool CheckPhotoshop(const Bytes &resources);
+Bytes PhotoshopForOutput(const Bytes &resources);
+enum class IccVerdict { Rgb, OtherColours, Damaged };
+// The profile's verdict; an RGB profile is trimmed to the size its header
+// gives.
+IccVerdict CheckIcc(Bytes &profile);
+
+// libexiv2 is set up once per process: silent (its warnings would go to
+// standard error) and safe to use from several threads.
+void PrepareExiv2();
+
+}  // namespace qv
