@@ -64,20 +64,26 @@ void QtDialogs::ShowWarning(QWidget *parent, const QString &text) {
   QMessageBox::warning(parent, QApplication::applicationName(), text);
 }
 
-bool QtDialogs::ConfirmReplaceReadOnly(QWidget *parent, const QString &path) {
-  const QString text = QStringLiteral("%1 is read-only.\nDo you want to replace it all the same?")
-                           .arg(QFileInfo(path).fileName());
+namespace {
+
+// "Confirm Save As" with Yes and No, No the default.
+bool AskBeforeSaving(QWidget *parent, const QString &text) {
   return QMessageBox::warning(parent, QStringLiteral("Confirm Save As"), text,
                               QMessageBox::Yes | QMessageBox::No,
                               QMessageBox::No) == QMessageBox::Yes;
 }
 
+}  // namespace
+
+bool QtDialogs::ConfirmReplaceReadOnly(QWidget *parent, const QString &path) {
+  return AskBeforeSaving(parent,
+                         QStringLiteral("%1 is read-only.\nDo you want to replace it all the same?")
+                             .arg(QFileInfo(path).fileName()));
+}
+
 bool QtDialogs::ConfirmReplace(QWidget *parent, const QString &path) {
-  const QString text = QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                           .arg(QFileInfo(path).fileName());
-  return QMessageBox::warning(parent, QStringLiteral("Confirm Save As"), text,
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) == QMessageBox::Yes;
+  return AskBeforeSaving(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName()));
 }
 
 void QtDialogs::OpenDocument(const QString &path) {

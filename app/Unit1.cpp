@@ -278,9 +278,8 @@ void TFormMain::BtnOpenClick() {
   WhitenIfUniform(WorkBitmap, Random);
   // Told once the picture is there to be looked at.
   if (!opened.Warnings.empty())
-    dialogs_.ShowWarning(
-        this, QString::fromStdString(WarningLine(QFileInfo(*path).fileName().toStdString(),
-                                                 opened.Warnings)));
+    dialogs_.ShowWarning(this, QString::fromStdString(WarningLine(
+                                   QFileInfo(*path).fileName().toStdString(), opened.Warnings)));
 }
 
 void TFormMain::BtnUndoClick() {
@@ -306,9 +305,9 @@ void TFormMain::BtnSaveClick() {
     return;
 
   // The opened file's metadata goes with the picture (a BMP holds none).
-  const Bytes data = EncodePicture(SaveDialog1FilterIndex == 2 ? PictureFormat::Bmp
-                                                               : PictureFormat::Jpeg,
-                                   ResultBitmap, WorkMetadata);
+  const Bytes data =
+      EncodePicture(SaveDialog1FilterIndex == 2 ? PictureFormat::Bmp : PictureFormat::Jpeg,
+                    ResultBitmap, WorkMetadata);
   // Written beside the target and renamed over it only when complete, so a
   // failed save leaves the old file as it was and no partial file behind; a
   // link is followed to its file, and a device or pipe is written straight

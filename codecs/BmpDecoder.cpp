@@ -283,7 +283,8 @@ void WalkRunLength(const FileView &file, const Layout &layout, Bitmap *picture, 
   std::int64_t pos = layout.pixelOffset, x = 0, y = 0;
   auto put = [&](std::int64_t column, int index) {
     damage.highestIndex = std::max(damage.highestIndex, index);
-    if (picture) std::memcpy(picture->ScanLine(int(height - 1 - y)) + 3 * column, palette + 3 * index, 3);
+    if (picture)
+      std::memcpy(picture->ScanLine(int(height - 1 - y)) + 3 * column, palette + 3 * index, 3);
   };
   while (y < height) {
     const std::uint8_t *code = file.At(pos, 2);

@@ -45,8 +45,8 @@ enum class PictureFormat { Unknown, Bmp, Jpeg };
 // by its content, the format to write by the target's extension.
 struct PictureCodec {
   PictureFormat Format;
-  const char *Name;                          // "JPEG"
-  std::vector<const char *> Extensions;      // lower case, the first is the usual one
+  const char *Name;                      // "JPEG"
+  std::vector<const char *> Extensions;  // lower case, the first is the usual one
   bool (*Sniff)(std::span<const std::uint8_t> head);
   DecodedPicture (*Decode)(std::span<const std::uint8_t> data);
   // Metadata the format cannot hold is ignored; null when the format is

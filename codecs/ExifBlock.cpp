@@ -15,8 +15,8 @@ namespace {
 constexpr std::size_t kMaxExifBytes = 65533 - 6;  // one APP1 segment after "Exif\0\0"
 
 bool HasTiffHead(const Bytes &exif) {
-  return exif.size() >= 8 && (std::memcmp(exif.data(), "II*\0", 4) == 0 ||
-                              std::memcmp(exif.data(), "MM\0*", 4) == 0);
+  return exif.size() >= 8 &&
+         (std::memcmp(exif.data(), "II*\0", 4) == 0 || std::memcmp(exif.data(), "MM\0*", 4) == 0);
 }
 
 // The decoded tags, or false when libexiv2 cannot read the block.

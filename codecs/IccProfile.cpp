@@ -22,8 +22,7 @@ IccVerdict CheckIcc(Bytes &profile) {
   const std::uint32_t declared = BigEndian32(profile.data());
   const std::uint32_t tags = BigEndian32(profile.data() + kHeaderBytes);
   if (declared < kHeaderBytes + 4 || declared > profile.size() ||
-      std::memcmp(profile.data() + 36, "acsp", 4) != 0 ||
-      tags > (declared - kHeaderBytes - 4) / 12)
+      std::memcmp(profile.data() + 36, "acsp", 4) != 0 || tags > (declared - kHeaderBytes - 4) / 12)
     return IccVerdict::Damaged;
   // Some writers pad the last chunk; the header knows the real size.
   profile.resize(declared);

@@ -34,8 +34,8 @@ std::uint32_t BigEndian32(const std::uint8_t *p) {
 }
 
 void PutBigEndian32(Bytes &out, std::uint32_t v) {
-  out.insert(out.end(), {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8),
-                         std::uint8_t(v)});
+  out.insert(out.end(),
+             {std::uint8_t(v >> 24), std::uint8_t(v >> 16), std::uint8_t(v >> 8), std::uint8_t(v)});
 }
 
 // --- reading -----------------------------------------------------------------
@@ -95,8 +95,7 @@ struct ExtendedChunk {
 // The extended XMP packet that the main packet names, put together from its
 // chunks; empty (and a warning) when chunks are missing or disagree.
 Bytes AssembleExtendedXmp(const std::map<std::string, std::vector<ExtendedChunk>> &byGuid,
-                          const Bytes &xmp, std::string &guid,
-                          std::vector<std::string> &warnings) {
+                          const Bytes &xmp, std::string &guid, std::vector<std::string> &warnings) {
   const std::string_view packet(reinterpret_cast<const char *>(xmp.data()), xmp.size());
   for (const auto &[candidate, chunks] : byGuid) {
     // A packet the main one does not name is one no reader would use.
@@ -201,7 +200,8 @@ Metadata AssembleMetadata(const JpegSegments &segments, std::vector<std::string>
   }
   meta.ExtendedXmp = AssembleExtendedXmp(extended, meta.Xmp, meta.ExtendedXmpGuid, warnings);
   meta.Icc = AssembleIcc(icc, warnings);
-  if (segments.OverBudget) warnings.push_back("some of its metadata was too large and was left out");
+  if (segments.OverBudget)
+    warnings.push_back("some of its metadata was too large and was left out");
   return meta;
 }
 

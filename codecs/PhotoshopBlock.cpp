@@ -58,8 +58,9 @@ Bytes PhotoshopForOutput(const Bytes &resources) {
     at += std::min(length + (length & 1), size - at);
     bool thumbnail = false;
     for (std::uint16_t t : kThumbnailResources) thumbnail = thumbnail || id == t;
-    if (!thumbnail) out.insert(out.end(), resources.begin() + std::ptrdiff_t(start),
-                               resources.begin() + std::ptrdiff_t(at));
+    if (!thumbnail)
+      out.insert(out.end(), resources.begin() + std::ptrdiff_t(start),
+                 resources.begin() + std::ptrdiff_t(at));
   }
   return out;
 }

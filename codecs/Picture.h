@@ -29,8 +29,8 @@ struct Metadata {
   std::vector<std::string> Comments;
 
   bool Empty() const {
-    return Exif.empty() && Xmp.empty() && ExtendedXmp.empty() && Photoshop.empty() &&
-           Icc.empty() && Comments.empty();
+    return Exif.empty() && Xmp.empty() && ExtendedXmp.empty() && Photoshop.empty() && Icc.empty() &&
+           Comments.empty();
   }
 };
 

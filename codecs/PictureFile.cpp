@@ -83,8 +83,7 @@ Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadat
                     bool stripMetadata) {
   const PictureFormat format = FormatFromExtension(name);
   const PictureCodec *codec = FindCodec(format);
-  if (!codec || !codec->Encode)
-    UnknownExtension(name, "pictures are saved as " + Listed(true));
+  if (!codec || !codec->Encode) UnknownExtension(name, "pictures are saved as " + Listed(true));
   return EncodePicture(format, bitmap, meta, stripMetadata);
 }
 

@@ -113,10 +113,12 @@ Bytes MakeBmp(const BmpRecipe &r) {
   if (os2) {
     Put(f, 18, std::uint32_t(r.Width), 2), Put(f, 20, std::uint32_t(r.Height), 2);
     Put(f, 22, r.Planes, 2), Put(f, 24, r.Bits, 2);
-  } else if (f.size() >= 54) {
+  } else if (f.size() >= 30) {
+    // Fields past a short (OS/2 2.x) header are left out.
     Put(f, 18, std::uint32_t(r.Width), 4), Put(f, 22, std::uint32_t(r.Height), 4);
-    Put(f, 26, r.Planes, 2), Put(f, 28, r.Bits, 2), Put(f, 30, r.Compression, 4);
-    Put(f, 46, r.ColorsUsed, 4);
+    Put(f, 26, r.Planes, 2), Put(f, 28, r.Bits, 2);
+    if (f.size() >= 34) Put(f, 30, r.Compression, 4);
+    if (f.size() >= 50) Put(f, 46, r.ColorsUsed, 4);
   }
   // Masks lie at offset 54 whether the header holds them (V2 and later) or
   // they follow a 40-byte one.

@@ -57,8 +57,8 @@ void TImage::paintEvent(QPaintEvent *) {
   if (!isEnabled()) painter.setOpacity(0.4);
   if (NeedsDisplayConversion(space_)) {
     // Converted once at the size it is shown at, not on every paint.
-    const QSize size = stretch_ ? rect().size() * devicePixelRatio()
-                                : QSize(picture_.Width(), picture_.Height());
+    const QSize size =
+        stretch_ ? rect().size() * devicePixelRatio() : QSize(picture_.Width(), picture_.Height());
     if (size.isEmpty()) return;
     if (converted_.size() != size) converted_ = DisplayImage(picture_, space_, size);
     converted_.setDevicePixelRatio(stretch_ ? devicePixelRatio() : 1.0);

@@ -115,7 +115,8 @@ TEST_F(RenderCommand, MissingAssetIsOneLineAndAFailure) {
   fs::remove(assets.Dir() + "pic/amazing/1.ssl");
   const Outcome run = Fx("render amazing 1 " + work + "in.bmp " + work + "out.bmp");
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.output, "quorvane-fx: Cannot open file " + assets.Dir() + "pic/amazing/1.ssl\n");
+  EXPECT_EQ(run.output, "quorvane-fx: Cannot open file " + assets.Dir() +
+                            "pic/amazing/1.ssl: No such file or directory\n");
   EXPECT_FALSE(fs::exists(work + "out.bmp"));
 
   // Preset 1 reads amazing 1 in its second pass.
@@ -137,7 +138,9 @@ TEST_F(RenderCommand, BatchRendersEveryPictureAndReportsEachFailure) {
       Fx("render edge-a 2 " + work + "in.bmp " + work + "bad.bmp " + work + "missing.bmp " + work +
          "b.bmp " + work + "sub/in.bmp --out " + work + "batch --color 00ff00");
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.output.find(work + "bad.bmp: Bitmap image is not valid\n"), std::string::npos)
+  EXPECT_NE(run.output.find(work + "bad.bmp: Bitmap image is not valid: the file ends before its "
+                                   "pixels do\n"),
+            std::string::npos)
       << run.output;
   EXPECT_NE(run.output.find(work + "missing.bmp: Cannot open file"), std::string::npos);
   EXPECT_NE(run.output.find(work + "sub/in.bmp: its result"), std::string::npos);

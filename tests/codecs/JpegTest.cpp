@@ -103,7 +103,8 @@ TEST(JpegCodec, BrokenStreamsGiveTheLibraryErrorNumberAndItsText) {
   EXPECT_EQ(MessageOf({0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}),
             JpegError(JERR_NO_SOI) + ": Not a JPEG file: starts with 0x89 0x50");
   Bytes junk = {'j', 'u', 'n', 'k'};
-  EXPECT_EQ(MessageOf(junk + good), JpegError(JERR_NO_SOI) + ": Not a JPEG file: starts with 0x6a 0x75");
+  EXPECT_EQ(MessageOf(junk + good),
+            JpegError(JERR_NO_SOI) + ": Not a JPEG file: starts with 0x6a 0x75");
   EXPECT_EQ(MessageOf(good + junk), "no error");  // whatever follows the end is ignored
   EXPECT_TRUE(IsJpegError(MessageOf(Bytes(good.begin(), good.begin() + std::ptrdiff_t(sof)))));
   Bytes table = good;  // Huffman code counts beyond any table

@@ -9,6 +9,7 @@
 
 #include <jerror.h>
 
+#include "MetadataTestUtil.h"
 #include "fuzz/SampleFiles.h"
 
 namespace qv::hostile {
@@ -80,13 +81,13 @@ void AddJpegCases(std::vector<BadFile> &cases) {
     if (n > sos && n < sosEnd) continue;
     cases.push_back({"cut-at-" + std::to_string(n) + ".jpg",
                      Bytes(good.begin(), good.begin() + std::ptrdiff_t(n)),
-                     n <= sos ? Verdict::Refused : Verdict::Decoded, kJpegError});
+                     n <= sos ? Verdict::Refused : Verdict::Damaged, kJpegError});
   }
   const Bytes progressive = MakeJpeg({48, 32, JpegCoding::Progressive, JpegColors::Rgb});
   for (std::size_t n : {progressive.size() / 2, progressive.size() - 2})
     cases.push_back({"progressive-cut-at-" + std::to_string(n) + ".jpg",
                      Bytes(progressive.begin(), progressive.begin() + std::ptrdiff_t(n)),
-                     Verdict::Decoded, ""});
+                     Verdict::Damaged, ""});
 
   auto patched = [&](const char *name, auto patch, const std::string &message = kJpegError) {
     Bytes bad = good;
@@ -108,10 +109,11 @@ void AddJpegCases(std::vector<BadFile> &cases) {
         b[sof + 4] = 12;    // sample precision
       },
       "JPEG error #" + std::to_string(JERR_BAD_PRECISION) +
-          " (only 8-bit JPEG pictures can be opened)");
+          ": Unsupported JPEG data precision 12 (only 8-bit JPEG pictures can be opened)");
   patched(
       "lossless.jpg", [&](Bytes &b) { b[sof + 1] = 0xC3; },
-      "JPEG error #" + std::to_string(JERR_SOF_UNSUPPORTED) + " (lossless");
+      "JPEG error #" + std::to_string(JERR_SOF_UNSUPPORTED) +
+          ": Unsupported JPEG process: SOF type 0xc3 (lossless");
 
   cases.push_back({"arithmetic.jpg", MakeJpeg({48, 32, JpegCoding::Arithmetic, JpegColors::Rgb}),
                    Verdict::Decoded, ""});
@@ -136,7 +138,14 @@ void AddJpegCases(std::vector<BadFile> &cases) {
                    {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13},
                    Verdict::Refused,
                    kJpegError});
-  cases.push_back({"text-named.jpg", Text("not a picture at all\n"), Verdict::Refused, kJpegError});
+  cases.push_back({"text-named.jpg", Text("not a picture at all\n"), Verdict::Refused,
+                   "JPEG error #53: Not a JPEG file: starts with 0x6e 0x6f"});
+  // Metadata is attacker data too: a broken block is left out, the picture opens.
+  Metadata meta = test::CameraMetadata(1);
+  std::fill(meta.Exif.begin() + 4, meta.Exif.end(), 0xFF);
+  meta.Icc.resize(100);
+  cases.push_back({"broken-metadata.jpg", EncodeJpeg(samples::Gradient(48, 32), 90, meta),
+                   Verdict::Damaged, ""});
   cases.push_back({"text-named.png", Text("not a picture at all\n"), Verdict::Refused,
                    "Unknown picture file extension (.png)"});
 }
@@ -194,20 +203,23 @@ void AddBmpCases(std::vector<BadFile> &cases) {
       Verdict::Refused);
   // Indices past the palette read black.
   add("palette-shorter-than-indices.bmp",
-      {40, 3, 1, 1, 8, 0, 2, {}, Bytes(8, 0x40), {1, 200, 0, 0}}, Verdict::Decoded);
+      {40, 3, 1, 1, 8, 0, 2, {}, Bytes(8, 0x40), {1, 200, 0, 0}}, Verdict::Damaged);
   add("colors-used-huge.bmp", {40, 2, 1, 1, 8, 0, 0xFFFFFFFF, {}, quad, {0, 3, 0, 0}},
       Verdict::Decoded);
   add("rle8-run-past-row.bmp", {40, 4, 2, 1, 8, 1, 4, {}, quad, {200, 1, 0, 0, 3, 2, 0, 1}},
-      Verdict::Decoded);
+      Verdict::Damaged);
   add("rle8-move-past-picture.bmp", {40, 4, 2, 1, 8, 1, 4, {}, quad, {2, 1, 0, 2, 250, 250, 4, 3}},
-      Verdict::Decoded);
+      Verdict::Damaged);
   add("rle4-runs-past-rows.bmp", {40, 3, 2, 1, 4, 2, 4, {}, quad, {255, 0x12, 0, 0, 9, 0x30, 0, 1}},
-      Verdict::Decoded);
+      Verdict::Damaged);
   add("rle8-literal-past-data.bmp", {40, 4, 2, 1, 8, 1, 4, {}, quad, {0, 200, 1, 2, 3}},
       Verdict::Refused);
   add("rle8-without-end.bmp", {40, 4, 3, 1, 8, 1, 4, {}, quad, {4, 1, 0, 0}}, Verdict::Refused);
   add("rle-top-down.bmp", {40, 4, -2, 1, 8, 1, 4, {}, quad, {0, 1}}, Verdict::Refused);
   add("pixels-missing.bmp", {40, 4, 3, 1, 24, 0, 0, {}, {}, Bytes(30, 0x55)}, Verdict::Refused);
+  add("os2-2x.bmp", {64, 2, 2, 1, 8, 0, 4, {}, quad, {0, 1, 0, 0, 2, 3, 0, 0}}, Verdict::Decoded);
+  add("os2-2x-short.bmp", {16, 2, 2, 1, 8, 0, 0, {}, quad, {0, 1, 0, 0, 2, 3, 0, 0}},
+      Verdict::Decoded);
   cases.push_back({"beyond-the-limit.bmp", BmpHeaderDeclaring(12000, 10001), Verdict::Refused,
                    Too(12000, 10001)});
 }

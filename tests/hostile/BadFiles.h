@@ -13,7 +13,8 @@ namespace qv::hostile {
 
 enum class Verdict {
   Refused,  // one message that starts with Message; nothing changes
-  Decoded,  // read without complaint (damage the decoder works around)
+  Decoded,  // read without complaint
+  Damaged,  // read, with one warning that names the file and says what is wrong
 };
 
 struct BadFile {

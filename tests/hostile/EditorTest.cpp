@@ -120,6 +120,12 @@ class HostileEditorTest : public QObject {
     } else {
       QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
       QVERIFY(f.UndoBitmap.SamePixels(ReadPicture(path.toStdString())));
+      // Damage is told once, naming the file; a sound file says nothing.
+      const bool damaged = bad.Expect == Verdict::Damaged;
+      QCOMPARE(dialogs_.Warnings.size(), damaged ? 1 : 0);
+      if (damaged)
+        QVERIFY2(dialogs_.Warnings[0].startsWith(Native(bad.FileName) + ": "),
+                 qPrintable(dialogs_.Warnings[0]));
     }
   }
 
@@ -156,7 +162,7 @@ class HostileEditorTest : public QObject {
     if (bad.Expect == Verdict::Refused) {
       QVERIFY2(OneMessage(Native(bad.Message)), qPrintable(Messages()));
       if (bad.Message.rfind("Cannot open", 0) == 0)
-        QVERIFY2(dialogs_.Messages[0].endsWith("pic/lightA/1.ssl"), qPrintable(Messages()));
+        QVERIFY2(dialogs_.Messages[0].contains("pic/lightA/1.ssl: "), qPrintable(Messages()));
     } else {
       QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
     }

@@ -66,6 +66,15 @@ namespace {
   return ::testing::AssertionSuccess();
 }
 
+::testing::AssertionResult SucceededWithWarning(const ChildResult &run, const std::string &input) {
+  if (auto ended = Ended(run); !ended) return ended << "\n" << run.Err;
+  const std::string prefix = "quorvane-fx: warning: " + input + ": ";
+  if (run.ExitCode != 0 || run.Err.compare(0, prefix.size(), prefix) != 0 ||
+      run.Err.find('\n') != run.Err.size() - 1)
+    return ::testing::AssertionFailure() << "exit " << run.ExitCode << ", stderr: " << run.Err;
+  return ::testing::AssertionSuccess();
+}
+
 Bytes ReadOrEmpty(const std::string &path) {
   try {
     return ReadFileBytes(path);

@@ -43,6 +43,9 @@ ChildResult Render(const Workspace &space, const std::string &in, const std::str
 ::testing::AssertionResult RefusedInOneLine(const ChildResult &run, const std::string &start);
 // Exit status 0 and nothing on standard error.
 ::testing::AssertionResult Succeeded(const ChildResult &run);
+// Exit status 0 and one line on standard error, "quorvane-fx: warning: "
+// followed by the input's name and what is wrong with it.
+::testing::AssertionResult SucceededWithWarning(const ChildResult &run, const std::string &input);
 
 Bytes ReadOrEmpty(const std::string &path);
 
