@@ -1,5 +1,5 @@
 // libFuzzer target: any bytes through the BMP reader, which must decode
-// them or throw qv::Error.
+// them (reporting damage beside the picture) or throw qv::Error.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,8 +9,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   try {
-    const qv::Bitmap picture = qv::DecodeBmp({data, size});
-    if (picture.Empty()) __builtin_trap();
+    const qv::DecodedPicture picture = qv::DecodeBmpPicture({data, size});
+    if (picture.Pixels.Empty()) __builtin_trap();
   } catch (const qv::Error &) {
   }
   return 0;

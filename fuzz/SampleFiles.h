@@ -41,6 +41,16 @@ struct BmpRecipe {
 };
 Bytes MakeBmp(const BmpRecipe &recipe);
 
+// EXIF (camera, date, GPS, artist, copyright, the orientation given, pixel
+// size 0 x 0 and an embedded thumbnail), XMP (creator, the orientation, a
+// thumbnail, naming an extended packet of the given size), Photoshop
+// resources (IPTC keyword "beach" and a thumbnail), an RGB colour profile of
+// the given size and a comment: a photo's metadata as cameras and editors
+// leave it, built with libexiv2.
+Metadata CameraMetadata(int orientation, std::size_t iccBytes, std::size_t extendedXmpBytes);
+// An RGB ICC profile of the given size: a valid header, no tags.
+Bytes FakeIccProfile(std::size_t size);
+
 // Named seeds of each reader. Assets are JPEG streams whose first 16 bytes
 // the reader replaces; some seeds keep a JFIF head there, some hold zeros.
 using NamedFiles = std::vector<std::pair<std::string, Bytes>>;

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "AssetFixture.h"
+#include "CodecTestUtil.h"
+#include "MetadataTestUtil.h"
 #include "codecs/Codecs.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
@@ -170,6 +172,73 @@ TEST_F(RenderCommand, BadCommandLinesAreUsageErrors) {
   const Outcome list = RunFx("list");
   EXPECT_EQ(list.status, 0);
   EXPECT_NE(list.output.find("light-c"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qv
+
+namespace qv {
+namespace {
+
+// Every command that writes keeps the input's metadata, fitted to the
+// result (upright, its size, no old thumbnail), unless told to strip it;
+// the input is read upright.
+TEST_F(RenderCommand, EveryCommandThatWritesKeepsTheMetadataUnlessStripped) {
+  // Stored 30 x 20, a quarter turn from upright.
+  WriteFileBytes(work + "photo.jpg",
+                 test::JpegWith(test::Gradient(30, 20), test::CameraMetadata(6)));
+  const std::string in = work + "photo.jpg ";
+  const std::pair<std::string, std::string> commands[] = {
+      {"convert " + in + work + "c.jpg", "c.jpg"},
+      {"filter invert " + in + work + "f.jpg", "f.jpg"},
+      {"render light-a 1 " + in + work + "r.jpg --assets '" + assets.Dir() + "'", "r.jpg"},
+      {"render light-a 1 " + in + "--out " + work + "batch --assets '" + assets.Dir() + "'",
+       "batch/photo.jpg"},
+      {"thumbs light-a " + in + work + "t --assets '" + assets.Dir() + "'", "t/1.jpg"},
+  };
+  for (const auto &[command, out] : commands) {
+    ASSERT_EQ(RunFx(command).status, 0) << command;
+    const Bytes written = ReadFileBytes(work + out);
+    const test::MetadataSeen seen = test::ReadBackMetadata(written);
+    EXPECT_EQ(seen.Make, "Quorvane Test Camera") << command;
+    EXPECT_EQ(seen.GpsLatitude, "48/1 6/1 0/1") << command;
+    EXPECT_EQ(seen.IptcKeyword, "beach") << command;
+    EXPECT_EQ(seen.Icc.size(), 150'000u) << command;
+    EXPECT_EQ(seen.Orientation, 1) << command;
+    EXPECT_FALSE(seen.ExifThumbnail) << command;
+    const Bitmap result = DecodeJpeg(written);
+    EXPECT_EQ(seen.PixelWidth, result.Width()) << command;
+    if (out != "t/1.jpg") {
+      EXPECT_EQ(result.Width(), 20) << command;  // upright
+    }
+
+    ASSERT_EQ(RunFx(command + " --strip-metadata").status, 0) << command;
+    EXPECT_TRUE(test::ReadBackMetadata(ReadFileBytes(work + out)).Empty()) << command;
+  }
+}
+
+// A damaged picture is still rendered; one warning line names it.
+TEST_F(RenderCommand, ADamagedPictureIsRenderedWithAWarningLine) {
+  const Bytes whole = EncodeJpeg(test::Gradient(64, 48));
+  WriteFileBytes(work + "cut.jpg", Bytes(whole.begin(), whole.end() - 300));
+  const Outcome run = RunFx("convert " + work + "cut.jpg " + work + "out.bmp");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "quorvane-fx: warning: " + work +
+                            "cut.jpg: part of the picture is missing or damaged (Premature end of "
+                            "JPEG file)\n");
+  EXPECT_EQ(ReadPicture(work + "out.bmp").Width(), 64);
+}
+
+// No write permission bit: refused for every user, root included.
+TEST_F(RenderCommand, AReadOnlyTargetIsNotReplaced) {
+  WriteFileBytes(work + "ro.jpg", Bytes{'o', 'l', 'd'});
+  fs::permissions(work + "ro.jpg",
+                  fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  const Outcome run = RunFx("convert " + work + "in.bmp " + work + "ro.jpg");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output,
+            "quorvane-fx: Cannot open file " + work + "ro.jpg: the file is read-only\n");
+  EXPECT_EQ(ReadFileBytes(work + "ro.jpg"), (Bytes{'o', 'l', 'd'}));
 }
 
 }  // namespace

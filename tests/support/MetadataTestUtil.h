@@ -15,8 +15,6 @@ namespace qv::test {
 // thumbnail, naming an extended packet of 100 KB), Photoshop resources (IPTC
 // keyword "beach" and a thumbnail), a 150 KB RGB colour profile and a comment.
 Metadata CameraMetadata(int orientation);
-// An RGB ICC profile of the given size: a valid header, no tags.
-Bytes FakeIccProfile(std::size_t size);
 
 struct MetadataSeen {
   std::string Make, DateTaken, GpsLatitude, Artist, XmpCreator, IptcKeyword, Comment;
