@@ -23,6 +23,7 @@
 #include "widgets/ImgBtn.h"
 #include "widgets/TFlatPanelUnit.h"
 #include "widgets/UndoArrow.h"
+#include "worker/RenderWorker.h"
 
 namespace qv {
 
@@ -106,15 +107,23 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   FormCreate();
   FormPreview = new TFormPreview(this);
   FormPreview->SetHost(this);
+  Worker = new RenderWorker(this);
+  connect(Worker, &RenderWorker::ProgressChanged, FormPreview, &TFormPreview::SetProgress);
+  // A render that ends, fails or is cancelled clears the flag of Change Color.
+  connect(Worker, &RenderWorker::Idle, this, [this] { PickColorFlag = false; });
 
   ThumbnailStrip strip{FlatPanel2, {}, {}};
   for (int n = 1; n <= kThumbCount; ++n) strip.ImgView[n] = ImgView[n], strip.Label[n] = Label[n];
   browser_ = std::make_unique<EffectBrowser>(
       BrowserState{WorkBitmap, ThumbBitmap, ResultBitmap, CurrentCategory}, strip,
-      FormPreview->BtnColor, QFile::encodeName(AppDir).toStdString());
+      FormPreview->BtnColor, QFile::encodeName(AppDir).toStdString(), *Worker,
+      [this](std::exception_ptr error) { ReportFailure(error); });
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+  // The render thread reads the pictures that go with this window.
+  Worker->CancelAndWait();
+}
 
 void TFormMain::CreateControls() {
   FlatPanel4 = Panel(this, "FlatPanel4", kDarkOlive);
@@ -262,6 +271,7 @@ void TFormMain::BtnOpenClick() {
   // Nothing changes unless the file reads completely.
   DecodedPicture opened = LoadPicture(*path);
   Bitmap &picture = opened.Pixels;
+  StopRenders();
   UndoBitmap = picture;
   ResultBitmap = picture;
   WorkBitmap = std::move(picture);
@@ -283,6 +293,7 @@ void TFormMain::BtnOpenClick() {
 }
 
 void TFormMain::BtnUndoClick() {
+  StopRenders();
   ResultBitmap = UndoBitmap;
   WorkBitmap = ResultBitmap;
   Bitmap &display = ImgEffect->EditPicture();
@@ -336,28 +347,58 @@ void TFormMain::BringToFront() {
 }
 
 void TFormMain::CategoryClick(int id) {
+  // The strip's render replaces whatever runs; a preview that waited for
+  // its render has nothing to show.
+  PickColorFlag = false;
+  if (FormPreview->Rendering()) FormPreview->RenderCancelled();
   browser_->CategoryClick(id);
 }
 
 void TFormMain::ImgViewNClick(int n) {
   CurrentThumb = n;
+  PickColorFlag = false;
   ImgViewClick(n, CurrentCategory);
 }
 
 void TFormMain::ImgViewClick(int n, int category) {
-  DispatchEffect(*FormPreview, n, category, WorkBitmap, ResultBitmap, Env());
+  DispatchEffect(*FormPreview, *Worker, n, category, WorkBitmap, ResultBitmap, Env(),
+                 [this](std::exception_ptr error) {
+                   PickColorFlag = false;
+                   if (error) ReportFailure(error);
+                 });
 }
 
 void TFormMain::RenderWithPickedColor() {
   PickColorFlag = true;
-  struct ClearFlag {
-    bool &flag;
-    ~ClearFlag() { flag = false; }
-  } clear{PickColorFlag};
-  ImgViewClick(CurrentThumb, CurrentCategory);
+  try {
+    ImgViewClick(CurrentThumb, CurrentCategory);
+  } catch (...) {
+    PickColorFlag = false;
+    throw;
+  }
+}
+
+void TFormMain::CancelRender() {
+  Worker->Cancel();
+  PickColorFlag = false;
+}
+
+bool TFormMain::Rendering() const {
+  return Worker->Busy();
+}
+
+void TFormMain::StopRenders() {
+  if (FormPreview->Rendering()) FormPreview->RenderCancelled();
+  Worker->CancelAndWait();
+  PickColorFlag = false;
+}
+
+void TFormMain::ReportFailure(std::exception_ptr error) {
+  Guard([error] { std::rethrow_exception(error); });
 }
 
 void TFormMain::CommitPicture(const Bitmap &picture) {
+  StopRenders();
   UndoBitmap = WorkBitmap;
   WorkBitmap = picture;
   ImgEffect->SetPicture(picture);
@@ -385,6 +426,7 @@ void TFormMain::closeEvent(QCloseEvent *event) {
 void TFormMain::FormClose() {
   if (closed_) return;
   closed_ = true;
+  StopRenders();
   SkinRemove();
   WorkBitmap = Bitmap();
   ThumbBitmap = Bitmap();

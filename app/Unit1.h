@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -26,6 +27,7 @@ namespace qv {
 
 class Dialogs;
 class EffectBrowser;
+class RenderWorker;
 class TFlatPanel;
 class TFormPreview;
 class TImage;
@@ -77,6 +79,8 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // browser/CategoryButtons.h; each is named as its row there says.
   std::array<QPushButton *, kCategoryCount + 1> BtnCategory{};
   TFormPreview *FormPreview = nullptr;
+  // Renders the thumbnails and the full-size previews off the GUI thread.
+  RenderWorker *Worker = nullptr;
 
   // The layout this window was given for its screen.
   const MainLayout &Layout() const { return layout_; }
@@ -114,6 +118,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void CommitPicture(const Bitmap &picture) override;
   // Change Color in the preview dialog: PickColorFlag is set while it runs.
   void RenderWithPickedColor() override;
+  // Cancel, Esc or the close box of the preview while it renders.
+  void CancelRender() override;
+  // Whether a render runs or its result has still to be shown.
+  bool Rendering() const;
 
   static constexpr const char *kOpenFilter = "*.bmp *.jpg|*.bmp;*.jpg";
   static constexpr const char *kSaveFilter = "*.jpg|*.jpg|*.bmp|*.bmp";
@@ -130,6 +138,12 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void ApplyLayout();
   void FormCreate();
   void FormClose();
+  // Stops any render and waits for the render thread, before a handler
+  // changes the pictures a render reads; an open preview that waited for
+  // the render hides.
+  void StopRenders();
+  // Shows the message of a render that failed on the render thread.
+  void ReportFailure(std::exception_ptr error);
   // The kernels' surroundings; the colour prompt is there while
   // PickColorFlag is set.
   KernelEnv Env();

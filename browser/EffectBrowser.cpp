@@ -1,19 +1,28 @@
 #include "browser/EffectBrowser.h"
 
+#include <memory>
 #include <utility>
+#include <vector>
 
 #include <QLabel>
 #include <QWidget>
 
+#include "gfx/RunControl.h"
 #include "kernels/KernelEnv.h"
 #include "kernels/Recipes.h"
 #include "widgets/Image.h"
+#include "worker/RenderWorker.h"
 
 namespace qv {
 
 EffectBrowser::EffectBrowser(BrowserState state, ThumbnailStrip strip, QWidget *changeColor,
-                             std::string appDir)
-    : state_(state), strip_(strip), changeColor_(changeColor), appDir_(std::move(appDir)) {}
+                             std::string appDir, RenderWorker &worker, FailureReport report)
+    : state_(state),
+      strip_(strip),
+      changeColor_(changeColor),
+      appDir_(std::move(appDir)),
+      worker_(worker),
+      report_(std::move(report)) {}
 
 void EffectBrowser::CategoryClick(int id) {
   const Category *category = FindCategory(id);
@@ -22,17 +31,60 @@ void EffectBrowser::CategoryClick(int id) {
   state_.CurrentCategory = id;
   ApplyChangeColorRule(button->ChangeColor, false);
   ShrinkToThumb();
-  // No colour prompt: the strip always renders the effects' own colours.
-  const KernelEnv env{appDir_, nullptr};
-  for (int n = 1; n <= kThumbnailCount; ++n) {
-    RenderRecipe(id, n, state_.ThumbBitmap, state_.ResultBitmap, env, RenderSize::Thumbnail);
-    // Art's thumbnails appear together when the window next paints.
-    if (category->Strip == StripKind::Art)
-      PutThumbnail(n);
-    else
-      ShowThumbnail(n);
-  }
-  ApplyChangeColorRule(button->ChangeColor, true);
+
+  // The job's own copies: the squeezed picture and a result bitmap with the
+  // brush of the shared one, which the recipes fall back on.
+  auto thumb = std::make_shared<const Bitmap>(state_.ThumbBitmap);
+  const TColor brush = state_.ResultBitmap.BrushColor();
+  const bool together = category->Strip == StripKind::Art;
+  const ChangeColorOnChoice rule = button->ChangeColor;
+  worker_.Start(
+      [this, id, thumb, brush, together](const RunControl &control) {
+        // No colour prompt: the strip always renders the effects' own colours.
+        KernelEnv env(appDir_);
+        env.Control = control;
+        Bitmap result;
+        result.SetBrushColor(brush);
+        // Art's thumbnails appear together when the window next paints,
+        // also those done before a failure.
+        std::vector<Bitmap> art;
+        auto showArt = [this, &art] {
+          auto done = std::make_shared<const std::vector<Bitmap>>(std::move(art));
+          worker_.Deliver([this, done] {
+            for (std::size_t i = 0; i < done->size(); ++i) {
+              HandOverResult((*done)[i], state_.ResultBitmap);
+              PutThumbnail(int(i) + 1);
+            }
+          });
+        };
+        for (int n = 1; n <= kThumbnailCount; ++n) {
+          const ProgressSpan part(n - 1, kThumbnailCount);
+          try {
+            RenderRecipe(id, n, *thumb, result, env, RenderSize::Thumbnail);
+          } catch (const Cancelled &) {
+            throw;
+          } catch (...) {
+            if (together) showArt();
+            throw;
+          }
+          if (together) {
+            art.push_back(result);
+            art.back().SetBrushColor(result.BrushColor());
+            continue;
+          }
+          auto done = std::make_shared<Bitmap>(result);
+          done->SetBrushColor(result.BrushColor());
+          worker_.Deliver([this, done, n] {
+            HandOverResult(*done, state_.ResultBitmap);
+            ShowThumbnail(n);
+          });
+        }
+        if (together) showArt();
+      },
+      [this, rule](std::exception_ptr error) {
+        if (error) return report_(error);
+        ApplyChangeColorRule(rule, true);
+      });
 }
 
 void EffectBrowser::ShrinkToThumb() {

@@ -87,13 +87,14 @@ RunScope::~RunScope() {
   currentRun = previous_;
 }
 
-ProgressSpan::ProgressSpan(int index, int count) : run_(count > 0 ? currentRun : nullptr) {
+ProgressSpan::ProgressSpan(int index, int count, int width)
+    : run_(count > 0 ? currentRun : nullptr) {
   if (!run_) return;
   lo_ = run_->Lo;
   hi_ = run_->Hi;
   const double part = (hi_ - lo_) / count;
   run_->Lo = lo_ + part * index;
-  run_->Hi = lo_ + part * (index + 1);
+  run_->Hi = lo_ + part * (index + width);
 }
 
 ProgressSpan::~ProgressSpan() {

@@ -75,12 +75,12 @@ class RunScope {
   detail::RunState *previous_;
 };
 
-// Within the current run, the part `index` of `count` equal parts of the
-// current span: passes reported while it lives move the progress across
-// that part only. Without a run it does nothing.
+// Within the current run, `width` parts from part `index` on, of `count`
+// equal parts of the current span: passes reported while it lives move the
+// progress across those parts only. Without a run it does nothing.
 class ProgressSpan {
  public:
-  ProgressSpan(int index, int count);
+  ProgressSpan(int index, int count, int width = 1);
   ~ProgressSpan();
   ProgressSpan(const ProgressSpan &) = delete;
   ProgressSpan &operator=(const ProgressSpan &) = delete;

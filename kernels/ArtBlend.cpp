@@ -1,4 +1,5 @@
 #include "effects/Filters.h"
+#include "gfx/RunControl.h"
 #include "kernels/ArtKernels.h"
 #include "kernels/Blend.h"
 #include "kernels/ChannelPass.h"
@@ -16,11 +17,15 @@ constexpr int kBlurAmount = 3;
 void ArtBlend(const Bitmap &source, Bitmap &dest, int mode) {
   // The sharp copy is taken first, so dest may be source itself.
   Bitmap copy(source);
+  // The four blur passes are most of the work, so most of the progress:
+  // four parts of six, one part for what comes before and after each.
   if (mode != 7) {
+    const ProgressSpan blurring(0, 6, 4);
     Bitmap blurred(source);
     ApplyGaussianBlur(blurred, kBlurAmount);
     dest = std::move(blurred);
   }
+  const ProgressSpan blending(mode != 7 ? 4 : 0, 6, mode != 7 ? 2 : 6);
 
   // Each pass takes its bounds from dest and writes into dest; the first
   // blend argument is A, the second B.
@@ -47,15 +52,23 @@ void ArtBlend(const Bitmap &source, Bitmap &dest, int mode) {
     case 6:
       ChannelPass<Screen>(dest, copy, dest, dest);
       break;
-    case 7:
+    case 7: {
       // The blurred negative of the grey picture dodges the sharp colours:
       // flat grey turns white, flat colour pale, edges stay dark.
-      Greyscale(copy);
-      Invert(copy);
-      ApplyGaussianBlur(copy, kBlurAmount);
+      {
+        const ProgressSpan preparing(0, 6);
+        Greyscale(copy);
+        Invert(copy);
+      }
+      {
+        const ProgressSpan blurring(1, 6, 4);
+        ApplyGaussianBlur(copy, kBlurAmount);
+      }
       dest = source;
+      const ProgressSpan dodging(5, 6);
       ChannelPass<Dodge>(dest, dest, copy, dest);
       break;
+    }
     default:
       break;
   }

@@ -1,6 +1,7 @@
 #include <optional>
 
 #include "effects/Filters.h"
+#include "gfx/RunControl.h"
 #include "kernels/ArtKernels.h"
 #include "kernels/Blend.h"
 #include "kernels/ChannelPass.h"
@@ -21,7 +22,12 @@ void MosaicRelief(const Bitmap &source, Bitmap &dest) {
 
   Bitmap mosaic(source);
   ApplyMosaic(mosaic, block);
-  for (int pass = 0; pass < 3; ++pass) DiagonalSharpen(mosaic);
+  // The three sharpening passes run row after row: most of the time.
+  for (int pass = 0; pass < 3; ++pass) {
+    const ProgressSpan sharpening(pass, 4);
+    DiagonalSharpen(mosaic);
+  }
+  const ProgressSpan overlaying(3, 4);
   dest = std::move(mosaic);
 
   // The sharpened mosaic is A, so the overlay branches on its value.

@@ -1,4 +1,5 @@
 #include "effects/Filters.h"
+#include "gfx/RunControl.h"
 #include "kernels/ArtKernels.h"
 #include "kernels/Blend.h"
 #include "kernels/ChannelPass.h"
@@ -13,7 +14,11 @@ void PencilSketch(const Bitmap &source, Bitmap &dest, const KernelEnv &env) {
 
   // Two split-blur passes of the grey picture, then its negative.
   Bitmap blur(grey);
-  ApplyGaussianBlur(blur, 1);
+  {
+    const ProgressSpan blurring(0, 3, 2);  // the two passes: most of the time
+    ApplyGaussianBlur(blur, 1);
+  }
+  const ProgressSpan rest(2, 3);
   Invert(blur);
 
   // Where the blur equals the grey value g, the dodge gives g * 256 div g,

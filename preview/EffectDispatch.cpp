@@ -1,8 +1,9 @@
 #include "preview/EffectDispatch.h"
 
+#include <memory>
 #include <optional>
+#include <utility>
 
-#include <QCoreApplication>
 #include <QPushButton>
 
 #include "browser/CategoryButtons.h"
@@ -11,10 +12,28 @@
 #include "preview/UnitPreview.h"
 #include "widgets/Image.h"
 #include "widgets/TFlatPanelUnit.h"
+#include "worker/RenderWorker.h"
 
 namespace qv {
 
 namespace {
+
+// The kernels' colour prompt on the render thread: each question goes to
+// the window's prompt on the GUI thread while the render waits for the
+// answer. The answer is shared, since a cancelled render does not wait.
+class ForwardedPrompt : public ColorPrompt {
+ public:
+  ForwardedPrompt(RenderWorker &worker, ColorPrompt *gui) : worker_(worker), gui_(gui) {}
+  std::optional<TColor> AskColor() override {
+    auto answer = std::make_shared<std::optional<TColor>>();
+    worker_.Ask([answer, gui = gui_] { *answer = gui->AskColor(); });
+    return *answer;
+  }
+
+ private:
+  RenderWorker &worker_;
+  ColorPrompt *gui_;
+};
 
 // Categories that leave "Change Color" alone when chosen let each effect
 // decide once it is rendered: offered where its recipe asks for a colour.
@@ -40,21 +59,51 @@ void ShowPreview(TFormPreview &dialog, const Bitmap &work) {
   dialog.ImgPreview->setGeometry((panelWidth - width) / 2, dialog.ImgPreview->y(), width, height);
 }
 
-void DispatchEffect(TFormPreview &dialog, int n, int category, const Bitmap &work, Bitmap &result,
-                    const KernelEnv &env) {
+void DispatchEffect(TFormPreview &dialog, RenderWorker &worker, int n, int category,
+                    const Bitmap &work, Bitmap &result, const KernelEnv &env,
+                    std::function<void(std::exception_ptr error)> ended) {
   dialog.BeginRender();
   ShowPreview(dialog, work);
-  // The render holds the thread; let the notice be painted first.
-  QCoreApplication::processEvents();
-  try {
-    if (HasFullSizeRender(category))
-      RenderRecipe(category, n, work, result, env, RenderSize::FullSize);
-  } catch (...) {
-    dialog.RenderFailed();
-    throw;
+  auto show = [&dialog, &result, category, n] {
+    dialog.ShowRender(result);
+    if (const auto offered = ChangeColorOffered(category, n)) dialog.BtnColor->setVisible(*offered);
+  };
+  if (!HasFullSizeRender(category)) {
+    worker.Cancel();
+    show();
+    ended(nullptr);
+    return;
   }
-  dialog.ShowRender(result);
-  if (const auto offered = ChangeColorOffered(category, n)) dialog.BtnColor->setVisible(*offered);
+
+  const TColor brush = result.BrushColor();
+  worker.Start(
+      [&worker, &work, &result, env, brush, category, n](const RunControl &control) {
+        KernelEnv mine = env;
+        mine.Control = control;
+        ForwardedPrompt prompt(worker, env.Prompt);
+        if (env.Prompt) mine.Prompt = &prompt;
+        auto render = std::make_shared<Bitmap>();
+        render->SetBrushColor(brush);
+        auto handOver = [&worker, &result, render] {
+          worker.Deliver([&result, render] { HandOverResult(*render, result); });
+        };
+        try {
+          RenderRecipe(category, n, work, *render, mine, RenderSize::FullSize);
+        } catch (const Cancelled &) {
+          throw;
+        } catch (...) {
+          handOver();  // what the steps before the failing one made
+          throw;
+        }
+        handOver();
+      },
+      [&dialog, show, ended = std::move(ended)](std::exception_ptr error) {
+        if (error)
+          dialog.RenderFailed();
+        else
+          show();
+        ended(error);
+      });
 }
 
 }  // namespace qv

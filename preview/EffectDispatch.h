@@ -2,11 +2,15 @@
 
 // The full-size render of a clicked thumbnail, shown in the preview dialog.
 
+#include <exception>
+#include <functional>
+
 #include "gfx/Bitmap.h"
 #include "kernels/KernelEnv.h"
 
 namespace qv {
 
+class RenderWorker;
 class TFormPreview;
 
 // Lays out the preview image for the shape of `work` (its height fills the
@@ -14,12 +18,21 @@ class TFormPreview;
 // front. An open dialog stays open.
 void ShowPreview(TFormPreview &dialog, const Bitmap &work);
 
-// Renders thumbnail n of the category at full size, from work into result,
-// and shows it in the dialog: the notice first, one pass over the pending
-// events so that it is painted, then the render. Line and unknown
-// categories render nothing, and the dialog shows result as it was. A
-// failed render is rethrown after the dialog has dropped its notice.
-void DispatchEffect(TFormPreview &dialog, int n, int category, const Bitmap &work, Bitmap &result,
-                    const KernelEnv &env);
+// Renders thumbnail n of the category at full size from `work` and shows it
+// in the dialog. The dialog shows its notice and the progress at once; the
+// render runs on `worker` into a bitmap of its own, which becomes `result`
+// on the GUI thread when it is done (a render already running is
+// cancelled). Line and unknown categories render nothing, and the dialog
+// shows `result` as it was. `work` must stay as it is until the render has
+// ended or been cancelled.
+//
+// env's colour prompt, if any, is asked on the GUI thread, once for each
+// question of the kernels and in their order, while the render waits.
+// `ended` runs on the GUI thread when the render has ended (error null) or
+// failed; a failed render leaves the dialog without its notice and without
+// a picture to apply, and `result` as the failing step left it.
+void DispatchEffect(TFormPreview &dialog, RenderWorker &worker, int n, int category,
+                    const Bitmap &work, Bitmap &result, const KernelEnv &env,
+                    std::function<void(std::exception_ptr error)> ended);
 
 }  // namespace qv

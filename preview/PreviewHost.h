@@ -17,6 +17,9 @@ class PreviewHost {
   // Change Color: renders the thumbnail clicked last, of the category chosen
   // last, again at full size, asking for a colour wherever the effect has one.
   virtual void RenderWithPickedColor() = 0;
+  // Cancel, Esc or the close box while a render runs: the render stops and
+  // every picture stays as it was.
+  virtual void CancelRender() = 0;
   // Runs a click handler; a failure is reported to the user, not thrown.
   virtual void Guard(const std::function<void()> &handler) = 0;
 };

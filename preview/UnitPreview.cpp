@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include "gfx/Bitmap.h"
@@ -73,6 +75,12 @@ TFormPreview::TFormPreview(QWidget *parent)
   Label1->setObjectName(QStringLiteral("Label1"));
   Label2 = NoticeLabel(Panel1, QStringLiteral("Wait seconds"), 24, {64, 64, 144, 29});
   Label2->setObjectName(QStringLiteral("Label2"));
+  ProgressRender = new QProgressBar(Panel1);
+  ProgressRender->setObjectName(QStringLiteral("ProgressRender"));
+  ProgressRender->setGeometry(64, 140, 241, 16);
+  ProgressRender->setRange(0, 1000);
+  ProgressRender->setTextVisible(false);
+  ProgressRender->hide();
 
   BtnApply = Button(this, "BtnApply", QStringLiteral("Apply"), {184, 248, 75, 25});
   BtnCancel = Button(this, "BtnCancel", QStringLiteral("Cancel"), {272, 248, 75, 25});
@@ -97,7 +105,21 @@ void TFormPreview::BtnApplyClick() {
 }
 
 void TFormPreview::Button2Click() {
+  if (rendering_) {
+    rendering_ = false;
+    SetNotice(false);
+    if (host_) host_->CancelRender();
+  }
   hide();
+}
+
+void TFormPreview::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Escape) {
+    Button2Click();
+    event->accept();
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void TFormPreview::closeEvent(QCloseEvent *event) {
@@ -113,9 +135,16 @@ void TFormPreview::BtnColorClick() {
 void TFormPreview::SetNotice(bool on) {
   Label2->setVisible(on);
   Label1->setVisible(on);
+  ProgressRender->setVisible(on);
+}
+
+void TFormPreview::SetProgress(double fraction) {
+  ProgressRender->setValue(int(std::clamp(fraction, 0.0, 1.0) * 1000));
 }
 
 void TFormPreview::BeginRender() {
+  rendering_ = true;
+  SetProgress(0);
   hasRender_ = false;
   BtnApply->setEnabled(false);
   ImgPreview->hide();
@@ -123,6 +152,7 @@ void TFormPreview::BeginRender() {
 }
 
 void TFormPreview::ShowRender(const Bitmap &result) {
+  rendering_ = false;
   ImgPreview->SetPicture(result);
   SetNotice(false);
   ImgPreview->show();
@@ -131,10 +161,17 @@ void TFormPreview::ShowRender(const Bitmap &result) {
 }
 
 void TFormPreview::RenderFailed() {
+  rendering_ = false;
   SetNotice(false);
   ImgPreview->hide();
   hasRender_ = false;
   BtnApply->setEnabled(false);
+}
+
+void TFormPreview::RenderCancelled() {
+  rendering_ = false;
+  SetNotice(false);
+  hide();
 }
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace qv {
@@ -30,38 +31,49 @@ class TFormPreview : public QWidget {
   // Apply: commits the shown render and hides the dialog. Does nothing
   // while no render is shown.
   void BtnApplyClick();
-  // Cancel (and the close box): hides the dialog, nothing else changes.
+  // Cancel (and Esc and the close box): stops a render that runs and hides
+  // the dialog; nothing else changes.
   void Button2Click();
   // Change Color: the same effect again, with colours picked by the user.
   void BtnColorClick();
 
-  // A render has started: the notice replaces the picture, and nothing can
-  // be applied until a render has finished.
+  // A render has started: the notice and the progress replace the picture,
+  // and nothing can be applied until a render has finished.
   void BeginRender();
+  // How far the render has come, 0 to 1.
+  void SetProgress(double fraction);
   // A render has finished: the dialog shows a copy of `result`.
   void ShowRender(const Bitmap &result);
   // A render has failed: the notice goes, the picture stays hidden and
   // Apply stays disabled.
   void RenderFailed();
+  // The render was cancelled from the main window (another category was
+  // chosen): there is nothing to show, and the dialog hides.
+  void RenderCancelled();
   // Whether a finished render is shown (and so can be applied).
   bool HasRender() const { return hasRender_; }
+  // Whether the dialog waits for a render.
+  bool Rendering() const { return rendering_; }
 
   TFlatPanel *Panel1;
   TImage *ImgPreview;
-  QLabel *Label1;  // "PROCESSING---"
-  QLabel *Label2;  // "Wait seconds"
+  QLabel *Label1;                // "PROCESSING---"
+  QLabel *Label2;                // "Wait seconds"
+  QProgressBar *ProgressRender;  // below the notice while a render runs
   QPushButton *BtnApply;
   QPushButton *BtnCancel;
   QPushButton *BtnColor;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
+  void keyPressEvent(QKeyEvent *event) override;
 
  private:
   void SetNotice(bool on);
 
   PreviewHost *host_ = nullptr;
   bool hasRender_ = false;
+  bool rendering_ = false;
 };
 
 }  // namespace qv

@@ -1,7 +1,10 @@
 // A thumbnail click, the preview dialog and what its buttons do to the
 // working picture, driven through the main window.
 
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QProgressBar>
+#include <QThread>
 #include <QtTest>
 
 #include "EditorFixture.h"
@@ -10,6 +13,7 @@
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
 #include "widgets/TFlatPanelUnit.h"
+#include "worker/RenderWorker.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -68,6 +72,7 @@ class PreviewTest : public QObject {
         },
         Qt::QueuedConnection);
     Click(e->ImgView[3]);
+    QVERIFY(e.Settle());
 
     QVERIFY(probed && noticeBeforeRender);
     QVERIFY(e.dialogs.Messages.isEmpty());
@@ -83,6 +88,7 @@ class PreviewTest : public QObject {
 
     // Another thumbnail renders into the open dialog.
     Click(e->ImgView[5]);
+    QVERIFY(e.Settle());
     QVERIFY(ShowsRender(d, e.Expected(1, 5, RenderSize::FullSize)));
   }
 
@@ -106,7 +112,9 @@ class PreviewTest : public QObject {
     Editor e;
     e->FormPreview->BtnColor->setVisible(before);
     e->CategoryClick(id);
+    QVERIFY(e.Settle());
     e->ImgViewNClick(n);
+    QVERIFY(e.Settle());
     QVERIFY(ShowsRender(*e->FormPreview, e.Expected(id, n, RenderSize::FullSize)));
     QCOMPARE(Shown(e->FormPreview->BtnColor), after);
   }
@@ -117,6 +125,7 @@ class PreviewTest : public QObject {
     e.Choose(1);
     const Bitmap before = e->WorkBitmap;
     Click(e->ImgView[2]);
+    QVERIFY(e.Settle());
     const Bitmap render = e.Expected(1, 2, RenderSize::FullSize);
     Click(e->FormPreview->BtnApply);
 
@@ -147,6 +156,7 @@ class PreviewTest : public QObject {
     e.Choose(10);
     const Bitmap before = e->WorkBitmap;
     e->ImgViewNClick(8);
+    QVERIFY(e.Settle());
     if (closeBox)
       e->FormPreview->close();
     else
@@ -157,6 +167,7 @@ class PreviewTest : public QObject {
     QVERIFY(e->ResultBitmap.SamePixels(e.Expected(10, 8, RenderSize::FullSize)));
     // The next click shows it again.
     e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
     QVERIFY(ShowsRender(*e->FormPreview, e.Expected(10, 3, RenderSize::FullSize)));
   }
 
@@ -165,29 +176,36 @@ class PreviewTest : public QObject {
     e->show();
     e.Choose(1);
     e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
     TFormPreview &d = *e->FormPreview;
 
     e.dialogs.ColorAnswers = {kRed};
     Click(d.BtnColor);
+    QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.LastColorShown, clBlack);
     QVERIFY(ShowsRender(d, WithColors(e, 1, 3, {kRed}, 1)));
     QVERIFY(!e->PickColorFlag);
     // Cancelled: the dialog opened on the colour chosen last, and the light
     // map goes on without a colour.
     Click(d.BtnColor);
+    QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.LastColorShown, kRed);
     QVERIFY(ShowsRender(d, e.Expected(1, 3, RenderSize::FullSize)));
     // A thumbnail click asks for nothing.
     e.dialogs.ColorAnswers = {kGreen};
     e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.ColorAnswers.size(), std::size_t(1));
 
     // Preset 8 lights with Dream A, then tones: two questions, in order.
     // (Preset hides the button; the click stands for a user who chose it.)
     e->CategoryClick(16);
+    QVERIFY(e.Settle());
     e->ImgViewNClick(8);
+    QVERIFY(e.Settle());
     e.dialogs.ColorAnswers = {kRed, kGreen};
     d.BtnColorClick();
+    QVERIFY(e.Settle());
     QVERIFY(e.dialogs.ColorAnswers.empty());
     QCOMPARE(e.dialogs.LastColorShown, kRed);
     QVERIFY(ShowsRender(d, WithColors(e, 16, 8, {kRed, kGreen}, 2)));
@@ -199,6 +217,7 @@ class PreviewTest : public QObject {
     e->show();
     e.Choose(1);
     e->ImgViewNClick(4);
+    QVERIFY(e.Settle());
     TFormPreview &d = *e->FormPreview;
     const Bitmap lightA4 = d.ImgPreview->Picture();
 
@@ -210,6 +229,7 @@ class PreviewTest : public QObject {
     e.Choose(2);
     e.dialogs.ColorAnswers = {kRed};
     Click(d.BtnColor);
+    QVERIFY(e.Settle());
     const Bitmap lightB4 = WithColors(e, 2, 4, {kRed}, 1);
     QVERIFY(ShowsRender(d, lightB4));
 
@@ -229,10 +249,12 @@ class PreviewTest : public QObject {
     e.Choose(1);
     TFormPreview &d = *e->FormPreview;
     e->ImgViewNClick(2);
+    QVERIFY(e.Settle());
     const Bitmap before = e->WorkBitmap;
     e.RemoveAsset("lightA", 3);
 
     Click(e->ImgView[3]);
+    QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.Messages.size(), 1);
     QVERIFY(e.dialogs.Messages[0].startsWith("Cannot open file"));
     QVERIFY(d.isVisible() && !NoticeShown(d) && !Shown(d.ImgPreview));
@@ -243,13 +265,91 @@ class PreviewTest : public QObject {
     // Change Color fails the same way and still clears the flag.
     e.dialogs.ColorAnswers = {kRed};
     Click(d.BtnColor);
+    QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.Messages.size(), 2);
     QVERIFY(!e->PickColorFlag);
     QVERIFY(!NoticeShown(d) && !d.BtnApply->isEnabled());
 
     // A render that succeeds can be applied again.
     Click(e->ImgView[2]);
+    QVERIFY(e.Settle());
     QVERIFY(ShowsRender(d, e.Expected(1, 2, RenderSize::FullSize)));
+  }
+
+  // A render stopped by Cancel, Esc, the close box, another thumbnail or
+  // another category: the render thread stops within 100 ms and no picture
+  // changes but those the new choice renders.
+  void aRunningRenderIsCancelled_data() {
+    QTest::addColumn<QString>("how");
+    for (const char *how : {"Cancel", "Esc", "close box", "thumbnail", "category"})
+      QTest::newRow(how) << QString::fromLatin1(how);
+  }
+  void aRunningRenderIsCancelled() {
+    QFETCH(QString, how);
+    Editor e(4000, 3000);
+    e->show();
+    e.Choose(15);  // Art 7: a grey negative blurred four times, row after row
+    TFormPreview &d = *e->FormPreview;
+    e->ImgViewNClick(7);
+    QTRY_VERIFY(d.ProgressRender->value() > 0 && Shown(d.ProgressRender) && NoticeShown(d));
+    QVERIFY(e->Worker->Working());
+    const Bitmap work = e->WorkBitmap, result = e->ResultBitmap, thumb = e->ThumbBitmap,
+                 undo = e->UndoBitmap, strip = e->ImgView[4]->Picture();
+
+    QElapsedTimer stopping;
+    stopping.start();
+    if (how == "Cancel") Click(d.BtnCancel);
+    if (how == "Esc") QTest::keyClick(&d, Qt::Key_Escape);
+    if (how == "close box") d.close();
+    if (how == "thumbnail") e->ImgViewNClick(8);
+    if (how == "category") e.Choose(8);
+    const bool closes = how != "thumbnail";
+    if (closes && how != "category") {
+      while (e->Worker->Working() && stopping.elapsed() < 5000) QThread::usleep(200);
+      QVERIFY2(stopping.elapsed() < 100, qPrintable(QString::number(stopping.elapsed())));
+    }
+    QCOMPARE(d.isVisible(), !closes);
+    QVERIFY(e.Settle());
+    QVERIFY(e.dialogs.Messages.isEmpty());
+    QVERIFY(e->WorkBitmap.SamePixels(work) && e->UndoBitmap.SamePixels(undo));
+    QVERIFY(e->ThumbBitmap.SamePixels(thumb));
+    if (how == "thumbnail") {
+      QVERIFY(ShowsRender(d, e.Expected(15, 8, RenderSize::FullSize)));
+      QVERIFY(e->ResultBitmap.SamePixels(e.Expected(15, 8, RenderSize::FullSize)));
+    } else if (how == "category") {
+      QVERIFY(e->ResultBitmap.SamePixels(e.Expected(8, 10, RenderSize::Thumbnail)));
+    } else {
+      QVERIFY(e->ResultBitmap.SamePixels(result));
+      QVERIFY(e->ImgView[4]->Picture().SamePixels(strip));
+      QVERIFY(!d.HasRender());
+    }
+  }
+
+  // The review's case: a click on thumbnail 9 queued while Change Color
+  // renders effect 1. The click cancels that render and renders 9 instead;
+  // the window's choice, the dialog and the result all agree, and no colour
+  // is asked for the cancelled render afterwards.
+  void aQueuedClickDuringARenderSeesNoHalfWrittenPicture() {
+    Editor e;
+    e->show();
+    e.Choose(1);
+    e->ImgViewNClick(1);
+    QVERIFY(e.Settle());
+    TFormPreview &d = *e->FormPreview;
+    e.dialogs.ColorAnswers = {kRed, kGreen};
+    QMetaObject::invokeMethod(
+        &*e, [&] { Click(e->ImgView[9]); }, Qt::QueuedConnection);
+    Click(d.BtnColor);
+    QVERIFY(e.Settle());
+    QCOMPARE(e->CurrentThumb, 9);
+    const Bitmap nine = e.Expected(1, 9, RenderSize::FullSize);
+    QVERIFY(ShowsRender(d, nine));
+    QVERIFY(e->ResultBitmap.SamePixels(nine));
+    QCOMPARE(e.dialogs.ColorAnswers.size(), std::size_t(2));
+    QVERIFY(!e->PickColorFlag);
+    // Apply commits what the dialog shows.
+    Click(d.BtnApply);
+    QVERIFY(e->WorkBitmap.SamePixels(nine));
   }
 };
 

@@ -65,7 +65,7 @@ class StripTest : public QObject {
     QFETCH(bool, offeredAfter);
     Editor e;
     e->FormPreview->BtnColor->setVisible(offeredBefore);
-    e.Choose(id);
+    e.Choose(id);  // and waits for the render thread
 
     QVERIFY2(e.dialogs.Messages.isEmpty(), qPrintable(e.dialogs.Messages.join('\n')));
     QCOMPARE(e->CurrentCategory, id);
@@ -133,7 +133,10 @@ class StripTest : public QObject {
     PaintWatch watch(*e);
     e.Choose(id);
     if (id != 15) {
-      QCOMPARE(watch.VisibleAtEachPaint, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+      // Later paints of the whole window repeat the last count.
+      QList<int> counts = watch.VisibleAtEachPaint;
+      counts.erase(std::unique(counts.begin(), counts.end()), counts.end());
+      QCOMPARE(counts, QList<int>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
     } else {
       QVERIFY(watch.VisibleAtEachPaint.isEmpty());
       QTRY_VERIFY(!watch.VisibleAtEachPaint.isEmpty());

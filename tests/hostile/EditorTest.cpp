@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "BadFiles.h"
+#include "EditorFixture.h"
 #include "ScriptedDialogs.h"
 #include "app/Unit1.h"
 #include "fuzz/SampleFiles.h"
@@ -159,6 +160,7 @@ class HostileEditorTest : public QObject {
     TFormMain &f = Start();
     const Snapshot before = Take(f);
     QTest::mouseClick(f.BtnCategory[1], Qt::LeftButton);  // Light A
+    QVERIFY(test::Settle(f));
     if (bad.Expect == Verdict::Refused) {
       QVERIFY2(OneMessage(Native(bad.Message)), qPrintable(Messages()));
       if (bad.Message.rfind("Cannot open", 0) == 0)

@@ -7,8 +7,11 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QPushButton>
+#include <QThread>
 
 #include "AssetFixture.h"
 #include "ScriptedDialogs.h"
@@ -19,6 +22,18 @@
 #include "kernels/Recipes.h"
 
 namespace qv::test {
+
+// Lets the window's render thread finish and its results reach the window;
+// false if it is still busy after a minute.
+inline bool Settle(TFormMain &form) {
+  QDeadlineTimer deadline(60000);
+  while (form.Rendering() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QThread::msleep(1);
+  }
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  return !form.Rendering();
+}
 
 inline Bitmap Squeezed(const Bitmap &picture) {
   Bitmap thumb(kThumbnailSide, kThumbnailSide);
@@ -58,11 +73,16 @@ class Editor {
   TFormMain &operator*() { return *form; }
   TFormMain *operator->() { return form.get(); }
 
-  // Presses the category's own button (Line's is hidden but still clicks).
+  // Presses the category's own button (Line's is hidden but still clicks)
+  // and waits for the strip.
   void Choose(int id) {
     auto *button = form->findChild<QPushButton *>(QString::fromLatin1(CategoryButtonOf(id)->Name));
     button->click();
+    Settle();
   }
+
+  // Waits for the render thread; see test::Settle.
+  bool Settle() { return test::Settle(*form); }
 
   void RemoveAsset(const char *folder, int n) {
     const QString path =
