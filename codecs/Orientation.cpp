@@ -45,6 +45,22 @@ Bitmap Upright(Bitmap stored, int orientation) {
   const std::ptrdiff_t stride = std::ptrdiff_t(stored.RowBytes());
   const std::ptrdiff_t stepX = 3 * m->ColumnFromX + stride * m->RowFromX;
   const std::ptrdiff_t stepY = 3 * m->ColumnFromY + stride * m->RowFromY;
+  if (!m->SwapSides) {
+    // Whole rows: each upright row is one stored row, copied or reversed.
+    for (int y = 0; y < h; ++y) {
+      const std::uint8_t *in = stored.ScanLine(m->RowFromY < 0 ? h - 1 - y : y);
+      std::uint8_t *out = upright.ScanLine(y);
+      if (m->ColumnFromX > 0) {
+        std::memcpy(out, in, stored.RowBytes());
+        continue;
+      }
+      for (int x = 0; x < w; ++x, out += 3) {
+        const std::uint8_t *pixel = in + 3 * (w - 1 - x);
+        out[0] = pixel[0], out[1] = pixel[1], out[2] = pixel[2];
+      }
+    }
+    return upright;
+  }
   const std::uint8_t *origin = stored.ScanLine(row0) + 3 * column0;
   // In tiles, so that the stored rows a tile reads stay in the cache.
   constexpr int kTile = 64;
