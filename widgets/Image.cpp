@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include "widgets/BitmapImage.h"
 #include "widgets/DisplayColor.h"
@@ -12,7 +13,7 @@ namespace qv {
 TImage::TImage(QWidget *parent) : QWidget(parent) {}
 
 Bitmap &TImage::EditPicture() {
-  converted_ = QImage();
+  screen_.Invalidate();
   update();
   return picture_;
 }
@@ -28,14 +29,14 @@ void TImage::SetPicture(Bitmap &&picture) {
 }
 
 void TImage::PictureChanged() {
-  converted_ = QImage();
+  screen_.Invalidate();
   if (autoSize_ && !picture_.Empty()) resize(picture_.Width(), picture_.Height());
   update();
 }
 
 void TImage::SetColorSpace(const QColorSpace &space) {
   space_ = space;
-  converted_ = QImage();
+  screen_.Invalidate();
   update();
 }
 
@@ -55,23 +56,26 @@ void TImage::paintEvent(QPaintEvent *) {
   // A disabled control fades into its parent, so that a disabled image
   // button does not look like one that can be pressed.
   if (!isEnabled()) painter.setOpacity(0.4);
-  if (NeedsDisplayConversion(space_)) {
-    // Converted once at the size it is shown at, not on every paint.
-    const QSize size =
-        stretch_ ? rect().size() * devicePixelRatio() : QSize(picture_.Width(), picture_.Height());
-    if (size.isEmpty()) return;
-    if (converted_.size() != size) converted_ = DisplayImage(picture_, space_, size);
-    converted_.setDevicePixelRatio(stretch_ ? devicePixelRatio() : 1.0);
-    painter.drawImage(0, 0, converted_);
-    return;
-  }
-  const QImage view = WrapAsQImage(picture_);
-  if (stretch_) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(rect(), view);
-  } else {
-    painter.drawImage(0, 0, view);
-  }
+  if (stretch_)
+    PaintStretched(painter);
+  else
+    painter.drawImage(0, 0, DisplayImage(WrapAsQImage(picture_), space_));
+}
+
+void TImage::PaintStretched(QPainter &painter) {
+  // What the parent does not clip away.
+  QRect shown = rect();
+  if (const QWidget *parent = parentWidget())
+    shown &= QRect(mapFromParent(QPoint(0, 0)), parent->size());
+  if (shown.isEmpty()) return;
+  const double ratio = devicePixelRatioF();
+  const double sx = double(picture_.Width()) / width(), sy = double(picture_.Height()) / height();
+  const QRectF source(shown.x() * sx, shown.y() * sy, shown.width() * sx, shown.height() * sy);
+  const QSize target(qRound(shown.width() * ratio), qRound(shown.height() * ratio));
+  const QScreen *display = screen();
+  const int screenHeight = qRound((display ? display->size().height() : 1080) * ratio);
+  painter.drawImage(shown.topLeft(),
+                    screen_.View(picture_, space_, source, target, ratio, screenHeight));
 }
 
 void TImage::changeEvent(QEvent *event) {

@@ -1,16 +1,25 @@
 #pragma once
 
 #include <QColorSpace>
-#include <QImage>
 #include <QWidget>
 
 #include "gfx/Bitmap.h"
+#include "widgets/ScreenCopy.h"
+
+class QPainter;
 
 namespace qv {
 
 // An image control: shows its own bitmap, either at its natural size from
 // the top-left corner or stretched to the control's bounds, and raises
 // Click when the left button is pressed and released over it.
+//
+// A stretched picture is drawn from a screen-size copy (ScreenCopy), made
+// smoothly at the screen's pixel ratio once per change of the picture or of
+// the control's size, so a repaint never rescales the full-size picture and
+// the picture stays sharp on a high-density screen. Only the part inside the
+// parent is scaled, so a picture wider than its frame costs no more. The
+// screen copy is converted to sRGB (DisplayColor.h) when it is made.
 class TImage : public QWidget {
   Q_OBJECT
  public:
@@ -33,6 +42,9 @@ class TImage : public QWidget {
   void SetColorSpace(const QColorSpace &space);
   const QColorSpace &ColorSpace() const { return space_; }
 
+  // The copy a stretched picture is drawn from.
+  const ScreenCopy &Screen() const { return screen_; }
+
  signals:
   void Click();
 
@@ -45,11 +57,11 @@ class TImage : public QWidget {
  private:
   void PictureChanged();
 
+  void PaintStretched(QPainter &painter);
+
   Bitmap picture_;
   QColorSpace space_;
-  // The converted picture at the size last painted; made again after any
-  // change of the picture, the size or the colour space.
-  QImage converted_;
+  ScreenCopy screen_;
   bool stretch_ = false;
   bool autoSize_ = false;
   bool pressed_ = false;

@@ -1,0 +1,113 @@
+#include "widgets/ScreenCopy.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "gfx/Bitmap.h"
+#include "widgets/BitmapImage.h"
+#include "widgets/DisplayColor.h"
+
+namespace qv {
+
+namespace {
+
+// Scaled in one piece below this many source pixels, in bands above.
+constexpr qint64 kBandPixels = 4'000'000;
+// A reduced copy larger than this many screens (a panorama shown by its
+// height) is not kept; views are then scaled from the picture itself.
+constexpr double kMaxReducedScreens = 3.0;
+
+}  // namespace
+
+QImage SmoothScaled(const Bitmap &picture, QRect source, QSize target) {
+  source &= QRect(0, 0, picture.Width(), picture.Height());
+  if (source.isEmpty() || target.isEmpty()) return {};
+  const QImage whole = WrapAsQImage(picture);  // no copy
+  if (qint64(source.width()) * source.height() <= kBandPixels || target.height() >= source.height())
+    return whole.copy(source)
+        .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+
+  // Each band of target rows is scaled from the source rows it covers.
+  QImage out(target, QImage::Format_RGB32);
+  const double rowsPerTarget = double(source.height()) / target.height();
+  const int bandRows =
+      std::max(1, int(double(kBandPixels) / (double(source.width()) * rowsPerTarget)));
+  for (int ty = 0; ty < target.height(); ty += bandRows) {
+    const int rows = std::min(bandRows, target.height() - ty);
+    const int sy0 = int(std::floor(ty * rowsPerTarget));
+    const int sy1 = std::min(source.height(), int(std::ceil((ty + rows) * rowsPerTarget)));
+    const QImage band =
+        whole.copy(source.left(), source.top() + sy0, source.width(), std::max(sy1 - sy0, 1))
+            .scaled(target.width(), rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < rows; ++y)
+      std::memcpy(out.scanLine(ty + y), band.constScanLine(y), std::size_t(target.width()) * 4);
+  }
+  return out;
+}
+
+void ScreenCopy::Invalidate() {
+  reduced_ = QImage();
+  reducedScale_ = 0;
+  view_ = QImage();
+}
+
+// `height`: the picture's height on screen that the copy must serve.
+void ScreenCopy::Reduce(const Bitmap &picture, const QColorSpace &space, int height) {
+  ++fullSizeReads_;
+  reducedFor_ = height;
+  const double scale = std::min(1.0, double(height) / picture.Height());
+  const QSize size(std::max(1, int(std::lround(picture.Width() * scale))),
+                   std::max(1, int(std::lround(picture.Height() * scale))));
+  const double screens = double(size.width()) * size.height() / (double(height) * height);
+  if (screens > kMaxReducedScreens) {
+    reduced_ = QImage();
+    reducedScale_ = -1;  // looked at, not kept
+    return;
+  }
+  reduced_ = DisplayImage(
+      SmoothScaled(picture, QRect(0, 0, picture.Width(), picture.Height()), size), space);
+  reducedScale_ = double(size.height()) / picture.Height();
+}
+
+const QImage &ScreenCopy::View(const Bitmap &picture, const QColorSpace &space,
+                               const QRectF &source, QSize target, double ratio, int screenHeight) {
+  if (picture.Empty() || target.isEmpty() || source.isEmpty()) {
+    view_ = QImage();
+    return view_;
+  }
+  // The whole picture as tall as this view shows it; a screen's height is
+  // enough for any view that fits on the screen.
+  const int needed =
+      std::max(screenHeight, int(std::ceil(target.height() * picture.Height() / source.height())));
+  const bool tooSmall = reducedScale_ > 0 && reducedScale_ < 1 && needed > reducedFor_;
+  if (reducedScale_ == 0 || tooSmall) {
+    Reduce(picture, space, needed);
+    view_ = QImage();
+  }
+  if (!view_.isNull() && viewSource_ == source && viewTarget_ == target &&
+      view_.devicePixelRatio() == ratio)
+    return view_;
+
+  ++viewsMade_;
+  viewSource_ = source;
+  viewTarget_ = target;
+  if (reducedScale_ > 0) {
+    const QRectF part(source.left() * reducedScale_, source.top() * reducedScale_,
+                      source.width() * reducedScale_, source.height() * reducedScale_);
+    const QRect rounded = part.toAlignedRect() & reduced_.rect();
+    view_ = part.toRect() == QRect(QPoint(0, 0), reduced_.size()) && target == reduced_.size()
+                ? reduced_
+                : reduced_.copy(rounded).scaled(target, Qt::IgnoreAspectRatio,
+                                                Qt::SmoothTransformation);
+  } else {
+    ++fullSizeReads_;
+    view_ = DisplayImage(SmoothScaled(picture, source.toAlignedRect(), target), space);
+  }
+  view_.setDevicePixelRatio(ratio);
+  return view_;
+}
+
+}  // namespace qv
