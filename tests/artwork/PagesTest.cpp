@@ -26,6 +26,15 @@ TEST(HelpPage, DescribesEveryVisibleCategoryByItsCaption) {
   }
   for (const char *step : {"Open", "Apply", "Cancel", "Change Color", "Undo", "Save"})
     EXPECT_NE(page.find(step), std::string::npos) << step;
+  for (const char *section : {"shortcuts", "formats", "metadata", "limits"})
+    EXPECT_NE(page.find(std::string("<h2 id=\"") + section + "\">"), std::string::npos) << section;
+}
+
+// Viewers that draw no gradients (the editor's own help window among them)
+// would leave text meant for a dark gradient on white.
+TEST(HelpPage, PutsNoTextOnGradients) {
+  const std::string page = ReadText(kArtworkDir + "help.html");
+  EXPECT_EQ(page.find("gradient("), std::string::npos);
 }
 
 // It opens in any viewer without a network: nothing is fetched from outside.
