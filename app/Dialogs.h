@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include <QString>
@@ -10,6 +11,9 @@ class QWidget;
 
 namespace qv {
 
+// The answers to "Save changes to NAME?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 // Everything the window asks of the person or the desktop goes through this
 // seam, so that tests can drive the whole window with scripted answers.
 // Filters are written as "description|patterns|description|patterns".
@@ -17,12 +21,14 @@ class Dialogs {
  public:
   virtual ~Dialogs() = default;
 
-  // The picture-open dialog; nothing when cancelled.
-  virtual std::optional<QString> OpenPicture(QWidget *parent, const QString &filter) = 0;
-  // The save dialog. filterIndex (1-based) selects the entry shown first and
-  // returns the entry chosen.
+  // The picture-open dialog, starting in `folder`; nothing when cancelled.
+  virtual std::optional<QString> OpenPicture(QWidget *parent, const QString &filter,
+                                             const QString &folder) = 0;
+  // The save dialog, proposing `proposed` (a folder, or a folder and a
+  // name). filterIndex (1-based) selects the entry shown first and returns
+  // the entry chosen.
   virtual std::optional<QString> SavePicture(QWidget *parent, const QString &filter,
-                                             int &filterIndex) = 0;
+                                             int &filterIndex, const QString &proposed) = 0;
   // The colour dialog, opening on `initial`; nothing when cancelled.
   virtual std::optional<TColor> PickColor(QWidget *parent, TColor initial) = 0;
   virtual void ShowMessage(QWidget *parent, const QString &text) = 0;
@@ -33,8 +39,11 @@ class Dialogs {
   virtual bool ConfirmReplace(QWidget *parent, const QString &path) = 0;
   // Whether an existing read-only file may be replaced all the same.
   virtual bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) = 0;
-  // Hands a document to the desktop's default viewer; failures are silent.
-  virtual void OpenDocument(const QString &path) = 0;
+  // "Save changes to NAME?" with Save, Discard and Cancel.
+  virtual SaveChoice AskSaveChanges(QWidget *parent, const QString &name) = 0;
+  // Hands a document to the desktop's viewer; `noViewer` runs (perhaps
+  // later) when there is none that can show it.
+  virtual void OpenDocument(const QString &path, std::function<void()> noViewer) = 0;
 };
 
 }  // namespace qv

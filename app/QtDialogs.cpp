@@ -1,11 +1,15 @@
 #include "app/QtDialogs.h"
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "app/PictureOpenDialog.h"
@@ -24,15 +28,17 @@ QStringList NameFilters(const QString &filter) {
   return filters;
 }
 
-std::optional<QString> QtDialogs::OpenPicture(QWidget *parent, const QString &filter) {
+std::optional<QString> QtDialogs::OpenPicture(QWidget *parent, const QString &filter,
+                                              const QString &folder) {
   PictureOpenDialog dialog(parent);
   dialog.setNameFilters(NameFilters(filter));
+  dialog.setDirectory(folder);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return dialog.selectedFiles().first();
 }
 
 std::optional<QString> QtDialogs::SavePicture(QWidget *parent, const QString &filter,
-                                              int &filterIndex) {
+                                              int &filterIndex, const QString &proposed) {
   QFileDialog dialog(parent);
   // The window asks about replacing a file itself, once it knows the final
   // name with its extension.
@@ -43,6 +49,13 @@ std::optional<QString> QtDialogs::SavePicture(QWidget *parent, const QString &fi
   dialog.setNameFilters(filters);
   if (filterIndex >= 1 && filterIndex <= filters.size())
     dialog.selectNameFilter(filters[filterIndex - 1]);
+  const QFileInfo target(proposed);
+  if (target.isDir()) {
+    dialog.setDirectory(proposed);
+  } else {
+    dialog.setDirectory(target.absolutePath());
+    dialog.selectFile(target.fileName());
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
   if (chosen >= 0) filterIndex = int(chosen) + 1;
@@ -57,6 +70,8 @@ std::optional<TColor> QtDialogs::PickColor(QWidget *parent, TColor initial) {
 }
 
 void QtDialogs::ShowMessage(QWidget *parent, const QString &text) {
+  // Also for whoever started the editor from a terminal or reads its log.
+  std::fprintf(stderr, "quorvane: %s\n", qPrintable(text));
   QMessageBox::critical(parent, QApplication::applicationName(), text);
 }
 
@@ -86,10 +101,49 @@ bool QtDialogs::ConfirmReplace(QWidget *parent, const QString &path) {
                                      .arg(QFileInfo(path).fileName()));
 }
 
-void QtDialogs::OpenDocument(const QString &path) {
-  // A missing document is not reported, and neither is a desktop without a
-  // viewer for it.
-  if (QFileInfo::exists(path)) QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+SaveChoice QtDialogs::AskSaveChanges(QWidget *parent, const QString &name) {
+  QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvane"),
+                  QStringLiteral("Save changes to %1?").arg(name),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setInformativeText(
+      QStringLiteral("The effects applied since it was last saved are lost "
+                     "if you discard them."));
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChoice::Save;
+    case QMessageBox::Discard:
+      return SaveChoice::Discard;
+    default:
+      return SaveChoice::Cancel;
+  }
+}
+
+void QtDialogs::OpenDocument(const QString &path, std::function<void()> noViewer) {
+  const QUrl url = QUrl::fromLocalFile(path);
+  // Qt hands the page to xdg-open and forgets it; started here, its exit
+  // status tells whether anything could show the page.
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (opener.isEmpty()) {
+    if (!QDesktopServices::openUrl(url)) noViewer();
+    return;
+  }
+  auto *process = new QProcess;
+  process->setStandardOutputFile(QProcess::nullDevice());
+  process->setStandardErrorFile(QProcess::nullDevice());
+  QObject::connect(process, &QProcess::finished, process,
+                   [process, noViewer](int code, QProcess::ExitStatus status) {
+                     if (status != QProcess::NormalExit || code != 0) noViewer();
+                     process->deleteLater();
+                   });
+  QObject::connect(process, &QProcess::errorOccurred, process,
+                   [process, noViewer](QProcess::ProcessError error) {
+                     if (error != QProcess::FailedToStart) return;
+                     noViewer();
+                     process->deleteLater();
+                   });
+  process->start(opener, {url.toString()});
 }
 
 }  // namespace qv

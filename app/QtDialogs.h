@@ -9,15 +9,17 @@ namespace qv {
 // The dialogs of a running editor.
 class QtDialogs : public Dialogs {
  public:
-  std::optional<QString> OpenPicture(QWidget *parent, const QString &filter) override;
-  std::optional<QString> SavePicture(QWidget *parent, const QString &filter,
-                                     int &filterIndex) override;
+  std::optional<QString> OpenPicture(QWidget *parent, const QString &filter,
+                                     const QString &folder) override;
+  std::optional<QString> SavePicture(QWidget *parent, const QString &filter, int &filterIndex,
+                                     const QString &proposed) override;
   std::optional<TColor> PickColor(QWidget *parent, TColor initial) override;
   void ShowMessage(QWidget *parent, const QString &text) override;
   void ShowWarning(QWidget *parent, const QString &text) override;
   bool ConfirmReplace(QWidget *parent, const QString &path) override;
   bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) override;
-  void OpenDocument(const QString &path) override;
+  SaveChoice AskSaveChanges(QWidget *parent, const QString &name) override;
+  void OpenDocument(const QString &path, std::function<void()> noViewer) override;
 };
 
 // "desc|patterns|desc|patterns" as Qt's name filters, "desc (patterns)".

@@ -21,8 +21,7 @@ constexpr int kPanel3Left = 112;
 }  // namespace
 
 MainLayout LayoutForScreen(int screenWidth, int screenHeight) {
-  MainLayout l;
-  Bounds &w = l.Window;
+  Bounds w;
   if (screenWidth > 800) {
     w.Width = 1004;
     w.Height = 718;
@@ -32,11 +31,19 @@ MainLayout LayoutForScreen(int screenWidth, int screenHeight) {
     w.Width = screenWidth - 20;
     w.Height = screenHeight - 40;
   }
-  l.ClientWidth = w.Width - kFrameAcross;
-  l.ClientHeight = w.Height - kFrameDown;
+  MainLayout l = LayoutForClient(w.Width - kFrameAcross, w.Height - kFrameDown);
+  l.Window = w;
+  return l;
+}
 
-  l.FlatPanel4 = {0, 0, kPanel4Width, w.Height - 40};
-  l.FlatPanel1 = {kPanel1Left, 0, w.Width - kPanel4Width - 16, l.FlatPanel4.Height};
+MainLayout LayoutForClient(int clientWidth, int clientHeight) {
+  // The outer-size rules with the frame taken off: everything follows from
+  // the client area alone.
+  MainLayout l;
+  l.ClientWidth = clientWidth;
+  l.ClientHeight = clientHeight;
+  l.FlatPanel4 = {0, 0, kPanel4Width, clientHeight};
+  l.FlatPanel1 = {kPanel1Left, 0, clientWidth - kPanel4Width, l.FlatPanel4.Height};
   l.FlatPanel2 = {kPanel1Left, l.FlatPanel1.Height - kPanel2Height, l.FlatPanel1.Width,
                   kPanel2Height};
   l.FlatPanel3 = {kPanel3Left, 0, l.FlatPanel1.Width - kPanel3Left,

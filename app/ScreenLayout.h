@@ -20,6 +20,11 @@ struct MainLayout {
 
 MainLayout LayoutForScreen(int screenWidth, int screenHeight);
 
+// The panels for a window whose client area the user has resized (Window is
+// left empty): the category column and the tool area keep their widths, the
+// display and the strip take what is left, the strip keeps its height.
+MainLayout LayoutForClient(int clientWidth, int clientHeight);
+
 // The main display inside its frame panel: the full panel height less 3,
 // the picture's aspect kept, centred across. A picture wider than the panel
 // gets a negative Left and is clipped on both sides, not shrunk.

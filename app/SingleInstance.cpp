@@ -1,52 +1,66 @@
 #include "app/SingleInstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace qv {
 
 namespace {
-const QByteArray kRaise = "raise\n";
+
+// One request per line: "raise", or "open " and the path's bytes
+// percent-encoded, so that any file name fits on one line.
+const QByteArray kRaise = "raise";
+const QByteArray kOpen = "open ";
 constexpr int kConnectMs = 1000;
+
+QByteArray Request(const QString &file) {
+  if (file.isEmpty()) return kRaise + '\n';
+  return kOpen + QFile::encodeName(file).toPercentEncoding() + '\n';
+}
+
 }  // namespace
 
-SingleInstance::SingleInstance(QString name, QObject *parent)
-    : QObject(parent), name_(std::move(name)) {
+SingleInstance::SingleInstance(const QString &name, QObject *parent)
+    : QObject(parent),
+      name_(QDir::isAbsolutePath(name) ? name : QDir(RuntimeFolder()).filePath(name)) {
   server_.setSocketOptions(QLocalServer::UserAccessOption);
   connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::ReadRequests);
 }
 
 QString SingleInstance::DefaultName() {
   const QString overridden = qEnvironmentVariable("QV_SINGLE_INSTANCE_NAME");
-  if (!overridden.isEmpty()) return overridden;
-  QString user = qEnvironmentVariable("USER");
-  if (user.isEmpty()) user = qEnvironmentVariable("LOGNAME");
-  if (user.isEmpty()) user = QDir::home().dirName();
-  user.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-  return QStringLiteral("RunOnlyOnce_MyProjectSkecth1-") + user;
+  return overridden.isEmpty() ? QStringLiteral("RunOnlyOnce_MyProjectSkecth1") : overridden;
 }
 
-bool SingleInstance::AskOtherToRaise() {
+QString SingleInstance::RuntimeFolder() {
+  // Qt checks that the folder belongs to the user and falls back to one of
+  // the user's own in the temporary folder.
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  return folder.isEmpty() ? QDir::tempPath() : folder;
+}
+
+bool SingleInstance::HandOver(const QString &file) {
   QLocalSocket socket;
   socket.connectToServer(name_);
   if (!socket.waitForConnected(kConnectMs)) return false;
-  socket.write(kRaise);
+  socket.write(Request(file));
   socket.waitForBytesWritten(kConnectMs);
   socket.disconnectFromServer();
   return true;
 }
 
-bool SingleInstance::Claim() {
+bool SingleInstance::Claim(const QString &file) {
   // Two editors started at the same moment must not both remove and take
   // the name; the lock file orders them (and a crashed holder's lock is
-  // taken over).
-  QLockFile lock(QDir::temp().filePath(name_ + QStringLiteral(".lock")));
+  // taken over). It is removed again when this function returns.
+  QLockFile lock(name_ + QStringLiteral(".lock"));
   lock.setStaleLockTime(0);
   lock.tryLock(5000);
 
-  if (AskOtherToRaise()) return false;
+  if (HandOver(file)) return false;
   // Nobody answers: a name left by a crashed instance must not block us.
   QLocalServer::removeServer(name_);
   // Keeping one instance is a courtesy: if the name cannot be taken the
@@ -61,12 +75,18 @@ void SingleInstance::ReadRequests() {
   while (QLocalSocket *socket = server_.nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
     auto read = [this, socket] {
-      while (socket->canReadLine())
-        if (socket->readLine() == kRaise) emit RaiseRequested();
+      while (socket->canReadLine()) Handle(socket->readLine().chopped(1));
     };
     connect(socket, &QLocalSocket::readyRead, this, read);
     read();  // what arrived before the connection was taken
   }
+}
+
+void SingleInstance::Handle(const QByteArray &line) {
+  if (line == kRaise)
+    emit RaiseRequested();
+  else if (line.startsWith(kOpen))
+    emit OpenRequested(QFile::decodeName(QByteArray::fromPercentEncoding(line.mid(kOpen.size()))));
 }
 
 }  // namespace qv

@@ -1,10 +1,20 @@
 #include "app/Unit1.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
 #include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
 
 #include "app/Dialogs.h"
 #include "app/Guard.h"
@@ -36,6 +46,13 @@ const QString kThumbHint =
 
 // Shown when the sample picture cannot be read at start.
 constexpr int kBlankWidth = 640, kBlankHeight = 480;
+
+// The window can shrink to the smallest size whose strip still holds all ten
+// thumbnails (or to what a small screen gives it at start).
+constexpr int kMinClientWidth = 126 + 469 + 105 + 8, kMinClientHeight = 400;
+
+// "NAME – Quorvane", with Qt's marker of unsaved changes.
+const QString kTitleTail = QStringLiteral(" \u2013 Quorvane");
 
 struct ThumbPlace {
   int ViewLeft, ViewTop, LabelLeft, LabelTop;
@@ -82,9 +99,28 @@ DecodedPicture LoadPicture(const QString &path) {
   return picture;
 }
 
+namespace {
+QString SaveExtension(int filterIndex) {
+  return filterIndex == 2 ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+}
+}  // namespace
+
 QString SaveFileName(const QString &entered, int filterIndex) {
-  const QString extension = filterIndex == 2 ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
+  const QString extension = SaveExtension(filterIndex);
   return entered.contains(extension, Qt::CaseSensitive) ? entered : entered + extension;
+}
+
+QString ProposedSaveName(const QString &current, int filterIndex) {
+  const QFileInfo file(current);
+  const QString extension = SaveExtension(filterIndex);
+  if (file.fileName().contains(extension, Qt::CaseSensitive)) return file.fileName();
+  return file.completeBaseName() + extension;
+}
+
+QString CommandLineFile(const QString &argument) {
+  const QUrl url(argument);
+  const QString path = url.isLocalFile() ? url.toLocalFile() : argument;
+  return QFileInfo(path).absoluteFilePath();
 }
 
 TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWidget *parent)
@@ -93,16 +129,13 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
       dialogs_(dialogs),
       layout_(LayoutForScreen(screen.width(), screen.height())) {
   setObjectName(QStringLiteral("FormMain"));
-  setWindowTitle(QStringLiteral("Quorvane"));
-  // A fixed border with system menu and minimise, no maximise.
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                 Qt::WindowCloseButtonHint);
+  setAcceptDrops(true);
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, ColorToQColor(clBtnFace, pal));
   setPalette(pal);
 
+  CreateActions();
   CreateControls();
   FormCreate();
   FormPreview = new TFormPreview(this);
@@ -111,6 +144,7 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   connect(Worker, &RenderWorker::ProgressChanged, FormPreview, &TFormPreview::SetProgress);
   // A render that ends, fails or is cancelled clears the flag of Change Color.
   connect(Worker, &RenderWorker::Idle, this, [this] { PickColorFlag = false; });
+  UpdateActions();
 
   ThumbnailStrip strip{FlatPanel2, {}, {}};
   for (int n = 1; n <= kThumbCount; ++n) strip.ImgView[n] = ImgView[n], strip.Label[n] = Label[n];
@@ -123,6 +157,32 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
 TFormMain::~TFormMain() {
   // The render thread reads the pictures that go with this window.
   Worker->CancelAndWait();
+}
+
+void TFormMain::CreateActions() {
+  // Application-wide, so that the shortcuts also work while the preview or
+  // the help page has the focus.
+  auto make = [this](const char *text, std::initializer_list<QKeySequence> keys, auto handler) {
+    auto *action = new QAction(QString::fromUtf8(text), this);
+    QList<QKeySequence> shortcuts;
+    for (const QKeySequence &key : keys)
+      if (!key.isEmpty() && !shortcuts.contains(key)) shortcuts << key;
+    action->setShortcuts(shortcuts);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this,
+            [this, handler] { Guard([this, handler] { (this->*handler)(); }); });
+    addAction(action);
+    return action;
+  };
+  ActOpen = make("&Open...", {QKeySequence(QKeySequence::Open)}, &TFormMain::BtnOpenClick);
+  ActSave = make("&Save...", {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::SaveAs)},
+                 &TFormMain::BtnSaveClick);
+  ActUndo = make("&Undo", {QKeySequence(QKeySequence::Undo)}, &TFormMain::BtnUndoClick);
+  ActHelp = make("&Help", {QKeySequence(QKeySequence::HelpContents), QKeySequence(Qt::Key_F1)},
+                 &TFormMain::BtnHelpClick);
+  // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
+  ActQuit = make("&Quit", {QKeySequence(QKeySequence::Quit), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                 &TFormMain::close);
 }
 
 void TFormMain::CreateControls() {
@@ -142,14 +202,25 @@ void TFormMain::CreateControls() {
       PaintUndoArrow(QColor(200, 20, 30), QColor(255, 205, 215), QColor(255, 228, 234)));
   BtnUndo->SetPicDown(
       PaintUndoArrow(QColor(0, 120, 120), QColor(200, 236, 236), QColor(228, 247, 247)));
-  connect(BtnUndo, &TImage::Click, this, [this] { Guard([this] { BtnUndoClick(); }); });
+  connect(BtnUndo, &TImage::Click, ActUndo, &QAction::trigger);
 
   BtnOpen = Button(FlatPanel1, "BtnOpen", QStringLiteral("Open"), 16, 56);
   BtnSave = Button(FlatPanel1, "BtnSave", QStringLiteral("Save"), 16, 84);
   BtnHelp = Button(FlatPanel1, "BtnHelp", QStringLiteral("Help"), 16, 112);
-  connect(BtnOpen, &QPushButton::clicked, this, [this] { Guard([this] { BtnOpenClick(); }); });
-  connect(BtnSave, &QPushButton::clicked, this, [this] { Guard([this] { BtnSaveClick(); }); });
-  connect(BtnHelp, &QPushButton::clicked, this, [this] { Guard([this] { BtnHelpClick(); }); });
+  connect(BtnOpen, &QPushButton::clicked, ActOpen, &QAction::trigger);
+  connect(BtnSave, &QPushButton::clicked, ActSave, &QAction::trigger);
+  connect(BtnHelp, &QPushButton::clicked, ActHelp, &QAction::trigger);
+
+  // In the gap between Open and the display.
+  BtnRecent = new QToolButton(FlatPanel1);
+  BtnRecent->setObjectName(QStringLiteral("BtnRecent"));
+  BtnRecent->setGeometry(92, 56, 16, 25);
+  BtnRecent->setArrowType(Qt::DownArrow);
+  BtnRecent->setToolTip(QStringLiteral("Open Recent"));
+  BtnRecent->setPopupMode(QToolButton::InstantPopup);
+  MenuRecent = new QMenu(QStringLiteral("Open Recent"), this);
+  MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
+  BtnRecent->setMenu(MenuRecent);
 
   FlatPanel3 = Panel(FlatPanel1, "FlatPanel3", clOlive);
   FlatPanel3->setGeometry(112, 0, 463, 209);
@@ -157,6 +228,18 @@ void TFormMain::CreateControls() {
   ImgEffect->setObjectName(QStringLiteral("ImgEffect"));
   ImgEffect->setGeometry(120, 24, 105, 105);
   ImgEffect->SetStretch(true);
+
+  LabelSaved = new QLabel(FlatPanel3);
+  LabelSaved->setObjectName(QStringLiteral("LabelSaved"));
+  LabelSaved->setAlignment(Qt::AlignCenter);
+  LabelSaved->setStyleSheet(QStringLiteral(
+      "QLabel { background-color: rgba(0, 0, 0, 170); color: white; border: 1px solid #ff8000;"
+      " border-radius: 4px; padding: 4px 12px; }"));
+  LabelSaved->hide();
+  savedTimer_ = new QTimer(this);
+  savedTimer_->setSingleShot(true);
+  savedTimer_->setInterval(kSavedSignMs);
+  connect(savedTimer_, &QTimer::timeout, LabelSaved, &QWidget::hide);
 
   // Created after FlatPanel1, so it lies in front where the two overlap.
   FlatPanel2 = Panel(this, "FlatPanel2", clOlive);
@@ -210,16 +293,34 @@ void TFormMain::CreateCategoryButtons() {
 }
 
 void TFormMain::ApplyLayout() {
-  move(layout_.Window.Left, layout_.Window.Top);
-  setFixedSize(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
   Place(FlatPanel4, layout_.FlatPanel4);
   Place(FlatPanel1, layout_.FlatPanel1);
   Place(FlatPanel2, layout_.FlatPanel2);
   Place(FlatPanel3, layout_.FlatPanel3);
+  PlaceSavedSign();
+}
+
+void TFormMain::PlaceSavedSign() {
+  LabelSaved->adjustSize();
+  LabelSaved->move((FlatPanel3->width() - LabelSaved->width()) / 2, 12);
+  LabelSaved->raise();
+}
+
+void TFormMain::resizeEvent(QResizeEvent *event) {
+  QWidget::resizeEvent(event);
+  // The panels grow with the window and the picture fits the display again.
+  layout_ = LayoutForClient(width(), height());
+  ApplyLayout();
+  FitDisplay();
 }
 
 void TFormMain::FormCreate() {
   SkinStart(AppDir + QStringLiteral("blue.urf"));
+  // The screen's rule gives the size at start; from then on the user does.
+  move(layout_.Window.Left, layout_.Window.Top);
+  const QSize client(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
+  setMinimumSize(client.boundedTo(QSize(kMinClientWidth, kMinClientHeight)));
+  resize(client);
   ApplyLayout();
 
   Guard([this] { WorkBitmap = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")).Pixels; });
@@ -231,21 +332,25 @@ void TFormMain::FormCreate() {
   }
   ResultBitmap = WorkBitmap;
 
+  // The display holds the picture at full size, as after Open: the window
+  // can grow, and the screen copy it draws from is made at the screen's
+  // resolution.
   FitDisplay();
-  Bitmap display;
-  display.Recreate(std::max(ImgEffect->width(), 0), std::max(ImgEffect->height(), 0));
-  display.StretchDraw({0, 0, display.Width(), display.Height()}, WorkBitmap);
-  ImgEffect->SetPicture(std::move(display));
+  ImgEffect->SetPicture(WorkBitmap);
 
   ThumbBitmap.Recreate(kThumbSide, kThumbSide);
   ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
 
   Invisible();
-  BtnUndo->setEnabled(false);
+  doc_.OpenedSample();
 }
 
 void TFormMain::Guard(const std::function<void()> &handler) {
   Guarded(dialogs_, this, handler);
+}
+
+QRect TFormMain::PreviewArea() const {
+  return QRect(FlatPanel3->mapToGlobal(QPoint(0, 0)), FlatPanel3->size());
 }
 
 void TFormMain::FitDisplay() {
@@ -266,10 +371,24 @@ void TFormMain::Invisible() {
 }
 
 void TFormMain::BtnOpenClick() {
-  const auto path = dialogs_.OpenPicture(this, QString::fromLatin1(kOpenFilter));
-  if (!path) return;
+  if (!MaybeSave()) return;
+  const auto path =
+      dialogs_.OpenPicture(this, QString::fromLatin1(kOpenFilter), recent_.LastFolder());
+  if (path) LoadFile(*path);
+}
+
+void TFormMain::OpenFile(const QString &path) {
+  if (MaybeSave()) LoadFile(path);
+}
+
+void TFormMain::LoadFile(const QString &path) {
+  // A recent file that has gone leaves the list; the open then says why.
+  if (!QFileInfo::exists(path)) {
+    recent_.Remove(path);
+    UpdateActions();
+  }
   // Nothing changes unless the file reads completely.
-  DecodedPicture opened = LoadPicture(*path);
+  DecodedPicture opened = LoadPicture(path);
   Bitmap &picture = opened.Pixels;
   StopRenders();
   UndoBitmap = picture;
@@ -282,38 +401,48 @@ void TFormMain::BtnOpenClick() {
   ThumbBitmap.Recreate(kThumbSide, kThumbSide);
   ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
   Invisible();
-  BtnUndo->setEnabled(false);
   // The program's generator, seeded afresh for each picture opened.
   Random.SeedFromClock();
   WhitenIfUniform(WorkBitmap, Random);
+  doc_.Opened(QFileInfo(path).absoluteFilePath());
+  recent_.Add(path);
+  UpdateActions();
   // Told once the picture is there to be looked at.
   if (!opened.Warnings.empty())
     dialogs_.ShowWarning(this, QString::fromStdString(WarningLine(
-                                   QFileInfo(*path).fileName().toStdString(), opened.Warnings)));
+                                   QFileInfo(path).fileName().toStdString(), opened.Warnings)));
 }
 
 void TFormMain::BtnUndoClick() {
+  if (!doc_.CanUndo()) return;
   StopRenders();
   ResultBitmap = UndoBitmap;
   WorkBitmap = ResultBitmap;
   Bitmap &display = ImgEffect->EditPicture();
   display.StretchDraw({0, 0, display.Width(), display.Height()}, WorkBitmap);
-  BtnUndo->setEnabled(false);
+  doc_.Undone();
+  UpdateActions();
   update();
   Invisible();
 }
 
-void TFormMain::BtnSaveClick() {
+bool TFormMain::BtnSaveClick() {
   ResultBitmap = ImgEffect->Picture();
-  const auto entered =
-      dialogs_.SavePicture(this, QString::fromLatin1(kSaveFilter), SaveDialog1FilterIndex);
-  if (!entered) return;
+  // The picture's own name and folder, else the folder used last.
+  const QString current = doc_.FilePath();
+  const QString proposed =
+      current.isEmpty()
+          ? recent_.LastFolder()
+          : QFileInfo(current).dir().filePath(ProposedSaveName(current, SaveDialog1FilterIndex));
+  const auto entered = dialogs_.SavePicture(this, QString::fromLatin1(kSaveFilter),
+                                            SaveDialog1FilterIndex, proposed);
+  if (!entered) return false;
   const QString name = SaveFileName(*entered, SaveDialog1FilterIndex);
   const std::string file = QFile::encodeName(name).toStdString();
   const bool readOnly = IsReadOnlyFile(file);
   if (readOnly ? !dialogs_.ConfirmReplaceReadOnly(this, name)
                : QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name))
-    return;
+    return false;
 
   // The opened file's metadata goes with the picture (a BMP holds none).
   const Bytes data =
@@ -324,14 +453,109 @@ void TFormMain::BtnSaveClick() {
   // link is followed to its file, and a device or pipe is written straight
   // through rather than replaced by a regular file.
   WriteFileBytes(file, data, readOnly);
+
+  const QString saved = QFileInfo(name).absoluteFilePath();
+  doc_.Saved(saved);
+  recent_.Add(saved);
+  UpdateActions();
+  ShowSavedSign(saved);
+  return true;
+}
+
+bool TFormMain::MaybeSave() {
+  if (!doc_.Modified()) return true;
+  switch (dialogs_.AskSaveChanges(this, DocumentName())) {
+    case SaveChoice::Save: {
+      bool saved = false;
+      Guard([this, &saved] { saved = BtnSaveClick(); });
+      return saved;
+    }
+    case SaveChoice::Discard:
+      return true;
+    case SaveChoice::Cancel:
+      return false;
+  }
+  return false;
+}
+
+QString TFormMain::DocumentName() const {
+  return doc_.FilePath().isEmpty() ? QStringLiteral("sample.jpg")
+                                   : QFileInfo(doc_.FilePath()).fileName();
+}
+
+void TFormMain::UpdateActions() {
+  const bool canUndo = doc_.CanUndo();
+  BtnUndo->setEnabled(canUndo);
+  ActUndo->setEnabled(canUndo);
+  FillRecentMenu();
+
+  // "[*]" is where Qt puts its marker; one in a file name is doubled so that
+  // it shows as written.
+  QString name = DocumentName();
+  name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+  setWindowTitle(doc_.FilePath().isEmpty() ? QStringLiteral("Quorvane[*]")
+                                           : name + QStringLiteral("[*]") + kTitleTail);
+  setWindowModified(doc_.Modified());
+}
+
+void TFormMain::FillRecentMenu() {
+  // Later: this may run inside the triggered signal of an entry.
+  for (QAction *entry : MenuRecent->actions()) {
+    MenuRecent->removeAction(entry);
+    entry->deleteLater();
+  }
+  const QStringList &files = recent_.Files();
+  const QFontMetrics metrics(MenuRecent->font());
+  for (int i = 0; i < files.size(); ++i) {
+    const QString path = files[i];
+    const QString shown = metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle, 480);
+    QAction *action = MenuRecent->addAction(QStringLiteral("&%1  %2").arg((i + 1) % 10).arg(shown));
+    connect(action, &QAction::triggered, this,
+            [this, path] { Guard([this, path] { OpenFile(path); }); });
+  }
+  BtnRecent->setEnabled(!files.isEmpty());
+}
+
+void TFormMain::ShowSavedSign(const QString &path) {
+  LabelSaved->setText(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()));
+  PlaceSavedSign();
+  LabelSaved->show();
+  savedTimer_->start();
 }
 
 void TFormMain::BtnHelpClick() {
-  dialogs_.OpenDocument(AppDir + QStringLiteral("help.html"));
+  const QString page = AppDir + QStringLiteral("help.html");
+  if (!QFileInfo::exists(page))
+    throw Error("Cannot open file " + QFile::encodeName(page).toStdString());
+  // The window may be gone by the time the desktop reports that it has no
+  // browser.
+  QPointer<TFormMain> self(this);
+  dialogs_.OpenDocument(page, [self, page] {
+    if (self) self->ShowHelpInside(page);
+  });
+}
+
+void TFormMain::ShowHelpInside(const QString &page) {
+  if (!HelpBrowser) {
+    HelpBrowser = new QTextBrowser(this);
+    HelpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
+    HelpBrowser->setWindowFlag(Qt::Window);
+    HelpBrowser->setWindowTitle(QStringLiteral("Quorvane Help"));
+    HelpBrowser->setOpenExternalLinks(false);
+    HelpBrowser->resize(760, std::min(720, std::max(height(), 480)));
+  }
+  HelpBrowser->setSource(QUrl::fromLocalFile(page));
+  HelpBrowser->show();
+  HelpBrowser->raise();
+  HelpBrowser->activateWindow();
 }
 
 std::optional<TColor> TFormMain::ColorDialog1Execute() {
-  const auto color = dialogs_.PickColor(this, ColorDialog1Color);
+  // Asked for the preview's render, it belongs to the preview, so that the
+  // preview keeps its place above the main window when it closes.
+  QWidget *owner =
+      FormPreview && FormPreview->isVisible() ? static_cast<QWidget *>(FormPreview) : this;
+  const auto color = dialogs_.PickColor(owner, ColorDialog1Color);
   if (color) ColorDialog1Color = *color;
   return color;
 }
@@ -402,8 +626,9 @@ void TFormMain::CommitPicture(const Bitmap &picture) {
   UndoBitmap = WorkBitmap;
   WorkBitmap = picture;
   ImgEffect->SetPicture(picture);
+  doc_.Changed();
+  UpdateActions();
   update();
-  BtnUndo->setEnabled(true);
   Invisible();
 }
 
@@ -419,14 +644,53 @@ std::optional<TColor> TFormMain::AskColor() {
 }
 
 void TFormMain::closeEvent(QCloseEvent *event) {
+  if (!closed_ && !MaybeSave()) {
+    event->ignore();
+    return;
+  }
   FormClose();
   QWidget::closeEvent(event);
+}
+
+void TFormMain::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  // The preview belongs above this window. Window managers keep it there;
+  // without one, a click here would otherwise bury it.
+  if (event->type() == QEvent::ActivationChange && isActiveWindow() && FormPreview &&
+      FormPreview->isVisible())
+    FormPreview->raise();
+}
+
+namespace {
+// The first local file of a drag, if it carries one.
+QString DraggedFile(const QMimeData *data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl &url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+}  // namespace
+
+void TFormMain::dragEnterEvent(QDragEnterEvent *event) {
+  if (!DraggedFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void TFormMain::dropEvent(QDropEvent *event) {
+  const QString path = DraggedFile(event->mimeData());
+  if (path.isEmpty()) return;
+  event->acceptProposedAction();
+  // Opened once the drop is over: the question about unsaved changes or an
+  // error message must not run inside the drag.
+  QMetaObject::invokeMethod(
+      this, [this, path] { Guard([this, path] { OpenFile(path); }); }, Qt::QueuedConnection);
 }
 
 void TFormMain::FormClose() {
   if (closed_) return;
   closed_ = true;
   StopRenders();
+  if (FormPreview) FormPreview->hide();
+  if (HelpBrowser) HelpBrowser->hide();
   SkinRemove();
   WorkBitmap = Bitmap();
   ThumbBitmap = Bitmap();

@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/Document.h"
+#include "app/RecentFiles.h"
 #include "app/ScreenLayout.h"
 #include "codecs/Picture.h"
 #include "effects/Random.h"
@@ -20,8 +22,13 @@
 #include "kernels/KernelEnv.h"
 #include "preview/PreviewHost.h"
 
+class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
+class QTextBrowser;
+class QTimer;
+class QToolButton;
 
 namespace qv {
 
@@ -36,6 +43,11 @@ class TImgBtn;
 // The editor's main window. It owns the working pictures for the whole run
 // and the controls of the category column, the tool buttons, the main
 // display and the thumbnail strip.
+//
+// What it knows about the picture besides the pixels (its file, whether it
+// changed) lives in one Document; UpdateActions derives the title and every
+// enabled state from it. The commands are actions made in one place
+// (CreateActions) that the buttons and the standard shortcuts trigger.
 class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   Q_OBJECT
  public:
@@ -71,6 +83,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   TFlatPanel *FlatPanel1, *FlatPanel2, *FlatPanel3, *FlatPanel4;
   TImgBtn *BtnUndo;
   QPushButton *BtnOpen, *BtnSave, *BtnHelp;
+  QToolButton *BtnRecent;  // beside Open: the pictures opened or saved last
+  QMenu *MenuRecent;
+  QLabel *LabelSaved;  // the brief sign over the display after a save
+  QAction *ActOpen, *ActSave, *ActUndo, *ActHelp, *ActQuit;
   TImage *ImgEffect;
   TImage *ImgFuzhu;
   std::array<TImage *, kThumbCount + 1> ImgView{};
@@ -81,18 +97,34 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   TFormPreview *FormPreview = nullptr;
   // Renders the thumbnails and the full-size previews off the GUI thread.
   RenderWorker *Worker = nullptr;
+  QTextBrowser *HelpBrowser = nullptr;  // the help page inside the program, once needed
 
   // The layout this window was given for its screen.
   const MainLayout &Layout() const { return layout_; }
 
-  // Open: the picture chosen in OpenDialog1 becomes the working picture.
+  // Open: after the question about unsaved changes, the picture chosen in
+  // OpenDialog1 becomes the working picture.
   void BtnOpenClick();
   // Undo: back to the picture from before the last Apply.
   void BtnUndoClick();
-  // Save: the displayed picture is written as JPEG or BMP.
-  void BtnSaveClick();
-  // Help: the help page beside the executable, in the desktop's viewer.
+  // Save: the displayed picture is written as JPEG or BMP. True when it was.
+  bool BtnSaveClick();
+  // Help: the help page in the desktop's browser, or inside the program
+  // when there is none.
   void BtnHelpClick();
+  // Opens a picture given by path (the command line, a second start, a drop,
+  // the recent files), after the question about unsaved changes.
+  void OpenFile(const QString &path);
+  // "Save changes to NAME?" when the picture changed since it was opened or
+  // saved. True when the caller may go on (saved, discarded, or nothing to
+  // save).
+  bool MaybeSave();
+  // The title and every enabled state, from the document.
+  void UpdateActions();
+  const Document &Doc() const { return doc_; }
+  const RecentFiles &Recent() const { return recent_; }
+  // The file name the title and the questions use.
+  QString DocumentName() const;
   // Hides the thumbnails, then their numbers.
   void Invisible();
   // Sizes and centres the main display for WorkBitmap's shape.
@@ -107,6 +139,8 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
 
   // Runs a handler through the guard that reports its failure.
   void Guard(const std::function<void()> &handler) override;
+  // The main display, where the preview dialog opens.
+  QRect PreviewArea() const override;
 
   // A category button: renders the category's ten thumbnails.
   void CategoryClick(int id);
@@ -123,20 +157,34 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // Whether a render runs or its result has still to be shown.
   bool Rendering() const;
 
-  static constexpr const char *kOpenFilter = "*.bmp *.jpg|*.bmp;*.jpg";
-  static constexpr const char *kSaveFilter = "*.jpg|*.jpg|*.bmp|*.bmp";
+  static constexpr const char *kOpenFilter =
+      "BMP and JPEG pictures|*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif|All files|*";
+  static constexpr const char *kSaveFilter = "JPEG picture|*.jpg|BMP picture|*.bmp";
+  // How long the sign after a save stays.
+  static constexpr int kSavedSignMs = 2500;
   int SaveDialog1FilterIndex = 1;
   TColor ColorDialog1Color = clBlack;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
+  void changeEvent(QEvent *event) override;
+  void dragEnterEvent(QDragEnterEvent *event) override;
+  void dropEvent(QDropEvent *event) override;
 
  private:
+  void CreateActions();
   void CreateControls();
   void CreateCategoryButtons();
   void CreateThumbnails();
   void ApplyLayout();
+  void PlaceSavedSign();
   void FormCreate();
+  // Makes the picture at `path` the working picture (no question asked).
+  void LoadFile(const QString &path);
+  void FillRecentMenu();
+  void ShowSavedSign(const QString &path);
+  void ShowHelpInside(const QString &page);
   void FormClose();
   // Stops any render and waits for the render thread, before a handler
   // changes the pictures a render reads; an open preview that waited for
@@ -152,6 +200,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
 
   Dialogs &dialogs_;
   MainLayout layout_;
+  Document doc_;
+  RecentFiles recent_;
+  QTimer *savedTimer_;
   std::unique_ptr<EffectBrowser> browser_;
   bool closed_ = false;
 };
@@ -164,5 +215,14 @@ DecodedPicture LoadPicture(const QString &path);
 // The name Save writes to: the entered one if it holds ".jpg" (".bmp" for
 // the second filter entry) anywhere, letter case counting, else with it added.
 QString SaveFileName(const QString &entered, int filterIndex);
+
+// The name the Save dialog proposes for the picture opened from `current`:
+// the same name where the rule above keeps it, else the name with the
+// filter's extension in place of its own.
+QString ProposedSaveName(const QString &current, int filterIndex);
+
+// A file named on the command line, made absolute (it may be handed to an
+// editor started elsewhere); a file: URL gives its local file.
+QString CommandLineFile(const QString &argument);
 
 }  // namespace qv

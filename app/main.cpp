@@ -1,13 +1,21 @@
 // The editor: one window per user, laid out for the primary screen.
+//
+//   quorvane [FILE]
+//
+// opens FILE (a BMP or JPEG picture) instead of the sample picture. When an
+// editor already runs, FILE is handed to it, or it is only brought to the
+// front, and this start ends.
 
 #include <cstdio>
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QScreen>
 
 #include "app/QtDialogs.h"
 #include "app/SingleInstance.h"
 #include "app/Unit1.h"
+#include "kernels/KernelEnv.h"
 
 namespace {
 
@@ -18,9 +26,45 @@ bool HaveDisplay() {
          !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
+// Tests that run isolated instances (with a name of their own) follow the
+// editor by the lines it prints.
+void Report(const QString &line) {
+  if (qEnvironmentVariableIsEmpty("QV_SINGLE_INSTANCE_NAME")) return;
+  std::printf("quorvane: %s\n", qPrintable(line));
+  std::fflush(stdout);
+}
+
 }  // namespace
 
 int main(int argc, char *argv[]) {
+  QCoreApplication::setApplicationName(QStringLiteral("quorvane"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Quorvane, a photo-effects editor."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("A BMP or JPEG picture to open."));
+  if (!parser.parse(arguments)) {
+    std::fprintf(stderr, "quorvane: %s\n", qPrintable(parser.errorText()));
+    return 2;
+  }
+  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")) ||
+      parser.positionalArguments().size() > 1) {
+    if (parser.isSet(QStringLiteral("version"))) {
+      std::printf("quorvane %s\n", QUORVANE_VERSION);
+      return 0;
+    }
+    const bool asked = parser.isSet(QStringLiteral("help"));
+    std::fputs(qPrintable(parser.helpText()), asked ? stdout : stderr);
+    return asked ? 0 : 2;
+  }
+  const QString file = parser.positionalArguments().isEmpty()
+                           ? QString()
+                           : qv::CommandLineFile(parser.positionalArguments().first());
+
   if (!HaveDisplay()) {
     std::fputs(
         "quorvane: no display to open a window on (DISPLAY and WAYLAND_DISPLAY are unset).\n"
@@ -31,30 +75,40 @@ int main(int argc, char *argv[]) {
   QApplication app(argc, argv);
 
   qv::SingleInstance instance(qv::SingleInstance::DefaultName());
-  if (!instance.Claim()) return 0;
+  if (!instance.Claim(file)) return 0;
 
   // A request that arrives while the window is still being made (a start-up
   // message box can be up) is carried out once the window is shown.
   qv::TFormMain *window = nullptr;
   bool raisePending = false;
+  QStringList filesPending;
   QObject::connect(&instance, &qv::SingleInstance::RaiseRequested, &app, [&] {
+    Report(QStringLiteral("raise request"));
     if (window)
       window->BringToFront();
     else
       raisePending = true;
-    // Tests that run isolated instances watch for this line.
-    if (!qEnvironmentVariableIsEmpty("QV_SINGLE_INSTANCE_NAME")) {
-      std::puts("quorvane: raise request");
-      std::fflush(stdout);
+  });
+  QObject::connect(&instance, &qv::SingleInstance::OpenRequested, &app, [&](const QString &path) {
+    Report(QStringLiteral("open request ") + path);
+    if (!window) {
+      filesPending << path;
+      return;
     }
+    window->BringToFront();
+    window->Guard([&] { window->OpenFile(path); });
   });
 
   qv::QtDialogs dialogs;
   const QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1024, 768);
-  qv::TFormMain FormMain(dialogs, QCoreApplication::applicationDirPath() + QLatin1Char('/'),
-                         screen);
+  qv::TFormMain FormMain(dialogs, QString::fromStdString(qv::ProgramDataDir()), screen);
+  QObject::connect(&FormMain, &QWidget::windowTitleChanged, &app,
+                   [](const QString &title) { Report(QStringLiteral("title ") + title); });
+  if (!file.isEmpty()) FormMain.Guard([&] { FormMain.OpenFile(file); });
   FormMain.show();
   window = &FormMain;
+  Report(QStringLiteral("shown ") + FormMain.windowTitle());
   if (raisePending) FormMain.BringToFront();
+  for (const QString &path : filesPending) FormMain.Guard([&] { FormMain.OpenFile(path); });
   return app.exec();
 }

@@ -14,8 +14,20 @@ std::string ExecutableDir() {
   return dir;
 }
 
+std::string ProgramDataDir() {
+  namespace fs = std::filesystem;
+  const std::string beside = ExecutableDir();
+  std::error_code error;
+  if (fs::is_directory(fs::path(beside) / "pic", error)) return beside;
+  const fs::path installed = (fs::path(beside) / QV_DATA_FROM_BIN).lexically_normal();
+  if (!fs::is_directory(installed / "pic", error)) return beside;
+  std::string dir = installed.string();
+  if (dir.back() != '/') dir += '/';
+  return dir;
+}
+
 KernelEnv DefaultKernelEnv() {
-  return KernelEnv{ExecutableDir(), nullptr};
+  return KernelEnv{ProgramDataDir(), nullptr};
 }
 
 }  // namespace qv

@@ -44,7 +44,13 @@ struct KernelEnv {
 // The folder of the running executable, with a trailing separator.
 std::string ExecutableDir();
 
-// AppDir = ExecutableDir(), no prompt.
+// The folder that holds the artwork (pic/, the sample picture, the help page
+// and the skin), with a trailing separator: the executable's own folder when
+// pic/ lies beside it (the build tree), else the data folder of an install
+// (share/quorvane, found from the executable's folder).
+std::string ProgramDataDir();
+
+// AppDir = ProgramDataDir(), no prompt.
 KernelEnv DefaultKernelEnv();
 
 }  // namespace qv

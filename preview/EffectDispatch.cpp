@@ -48,9 +48,7 @@ std::optional<bool> ChangeColorOffered(int category, int n) {
 void ShowPreview(TFormPreview &dialog, const Bitmap &work) {
   // Shown first: the outer width counts the window frame, which is known
   // only once the dialog is on screen. Nothing paints before the layout.
-  dialog.show();
-  dialog.raise();
-  dialog.activateWindow();
+  dialog.ShowBeside();
   const int panelWidth = dialog.frameGeometry().width() - 23;
   dialog.Panel1->resize(panelWidth, dialog.Panel1->height());
   const int height = dialog.Panel1->height() - 3;

@@ -2,6 +2,8 @@
 
 #include <functional>
 
+#include <QRect>
+
 namespace qv {
 
 class Bitmap;
@@ -22,6 +24,9 @@ class PreviewHost {
   virtual void CancelRender() = 0;
   // Runs a click handler; a failure is reported to the user, not thrown.
   virtual void Guard(const std::function<void()> &handler) = 0;
+  // Where on the screen the dialog may open without covering the controls:
+  // the main display, in global coordinates.
+  virtual QRect PreviewArea() const = 0;
 };
 
 }  // namespace qv

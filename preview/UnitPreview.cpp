@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
 
 #include "gfx/Bitmap.h"
 #include "preview/PreviewHost.h"
@@ -23,6 +25,8 @@ namespace {
 
 constexpr TColor kBackground = 20817;  // red 81, green 81, blue 0
 constexpr TColor kFrame = 33023;       // orange: red 255, green 128, blue 0
+// Space kept between the dialog and the edges of the display it opens over.
+constexpr int kMargin = 8;
 
 QLabel *NoticeLabel(QWidget *parent, const QString &caption, int pixelHeight, QRect bounds) {
   auto *label = new QLabel(caption, parent);
@@ -45,15 +49,15 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption, Q
 
 }  // namespace
 
+// A dialog window: tied to its parent, above it, never lost behind it.
 TFormPreview::TFormPreview(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormPreview"));
   setWindowTitle(QStringLiteral("Preview"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
   setFixedSize(395, 290);
-  move(277, 54);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, ToQColor(kBackground));
   setPalette(pal);
@@ -94,6 +98,36 @@ TFormPreview::TFormPreview(QWidget *parent)
   connect(BtnApply, &QPushButton::clicked, this, [this] { BtnApplyClick(); });
   connect(BtnCancel, &QPushButton::clicked, this, [this] { Button2Click(); });
   connect(BtnColor, &QPushButton::clicked, this, [this] { BtnColorClick(); });
+  // Enter applies whichever button has the focus (Esc: keyPressEvent).
+  for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
+    connect(new QShortcut(key, this), &QShortcut::activated, this, [this] { BtnApplyClick(); });
+}
+
+void TFormPreview::ShowBeside() {
+  if (isHidden()) Place();
+  show();
+  raise();
+  activateWindow();
+}
+
+void TFormPreview::Place() {
+  if (!host_) return;
+  const QRect area = host_->PreviewArea();
+  // The frame is known once the dialog has been on screen; before that the
+  // client size stands for it.
+  const QSize outer = frameGeometry().size().expandedTo(size());
+  // At the right of the display, where it covers the least of a centred
+  // picture, but never left of the display, over the controls.
+  QPoint at(std::max(area.right() + 1 - kMargin - outer.width(), area.left() + kMargin),
+            area.top() + kMargin);
+  if (const QScreen *screen = parentWidget() ? parentWidget()->screen() : this->screen()) {
+    const QRect free = screen->availableGeometry();
+    at.setX(
+        std::clamp(at.x(), free.left(), std::max(free.left(), free.right() + 1 - outer.width())));
+    at.setY(
+        std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height())));
+  }
+  move(at);
 }
 
 void TFormPreview::BtnApplyClick() {

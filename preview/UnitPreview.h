@@ -13,8 +13,10 @@ class PreviewHost;
 class TFlatPanel;
 class TImage;
 
-// The preview dialog: shows a full-size render and offers Apply, Cancel
-// and Change Color. Modeless; created hidden with the main window.
+// The preview dialog: shows a full-size render and offers Apply (Enter),
+// Cancel (Esc) and Change Color. Modeless; created hidden with the main
+// window, which owns it: it stays above that window and opens over its
+// display, beside the controls.
 //
 // The picture it shows is its own copy of the render, and that copy is what
 // Apply commits: the main window's result bitmap is shared scratch that a
@@ -55,6 +57,10 @@ class TFormPreview : public QWidget {
   // Whether the dialog waits for a render.
   bool Rendering() const { return rendering_; }
 
+  // Shows the dialog in front; a hidden one first goes to its place beside
+  // the controls (PreviewHost::PreviewArea).
+  void ShowBeside();
+
   TFlatPanel *Panel1;
   TImage *ImgPreview;
   QLabel *Label1;                // "PROCESSING---"
@@ -70,6 +76,7 @@ class TFormPreview : public QWidget {
 
  private:
   void SetNotice(bool on);
+  void Place();
 
   PreviewHost *host_ = nullptr;
   bool hasRender_ = false;

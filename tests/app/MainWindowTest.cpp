@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "ScriptedDialogs.h"
+#include "TestHome.h"
 #include "app/PictureOpenDialog.h"
 #include "app/Unit1.h"
 #include "codecs/Codecs.h"
@@ -96,11 +97,7 @@ class MainWindowTest : public QObject {
   // What Apply commits, as the preview dialog does it.
   static void SimulateApply(TFormMain &f, const Bitmap &result) {
     f.ResultBitmap = result;
-    f.UndoBitmap = f.WorkBitmap;
-    f.WorkBitmap = f.ResultBitmap;
-    f.ImgEffect->SetPicture(f.ResultBitmap);
-    f.BtnUndo->setEnabled(true);
-    f.Invisible();
+    f.CommitPicture(result);
   }
 
   static void ShowStrip(TFormMain &f) {
@@ -135,10 +132,11 @@ class MainWindowTest : public QObject {
     QVERIFY(f.ResultBitmap.SamePixels(decoded));
     QVERIFY(f.UndoBitmap.Empty());
     QVERIFY(f.ThumbBitmap.SamePixels(Stretched(decoded, 105, 105)));
-    // The display: 750 x 399 frame, picture 400 x 300 at full height less 3.
+    // The display: 750 x 399 frame, picture 400 x 300 at full height less 3,
+    // drawn from the full-size picture.
     QCOMPARE(f.FlatPanel3->geometry(), QRect(112, 0, 750, 399));
     QCOMPARE(f.ImgEffect->geometry(), QRect(111, 1, 528, 396));
-    QVERIFY(f.ImgEffect->Picture().SamePixels(Stretched(decoded, 528, 396)));
+    QVERIFY(f.ImgEffect->Picture().SamePixels(decoded));
     QVERIFY(StripHidden(f));
     QVERIFY(!f.BtnUndo->isEnabled());
     QCOMPARE(f.CurrentCategory, 0);
@@ -198,12 +196,14 @@ class MainWindowTest : public QObject {
 
     TFormMain &f = Start();
     f.show();
+    SimulateApply(f, Gradient(20, 20));
     ShowStrip(f);
-    f.BtnUndo->setEnabled(true);
+    dialogs_.SaveChangesAnswers.push_back(SaveChoice::Discard);
     dialogs_.OpenAnswers.push_back(Work(name));
     Click(f.BtnOpen);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
-    QCOMPARE(dialogs_.LastOpenFilter, QString("*.bmp *.jpg|*.bmp;*.jpg"));
+    QCOMPARE(dialogs_.LastOpenFilter,
+             QString("BMP and JPEG pictures|*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif|All files|*"));
     QVERIFY(f.WorkBitmap.SamePixels(expected));
     QVERIFY(f.UndoBitmap.SamePixels(expected));
     QVERIFY(f.ResultBitmap.SamePixels(expected));
@@ -257,6 +257,7 @@ class MainWindowTest : public QObject {
     ShowStrip(f);
     const Bitmap work = f.WorkBitmap, undo = f.UndoBitmap, display = f.ImgEffect->Picture();
     const QRect displayBounds = f.ImgEffect->geometry();
+    dialogs_.SaveChangesAnswers = {SaveChoice::Discard, SaveChoice::Discard};
     dialogs_.OpenAnswers.push_back(Work("bad.xyz"));
     Click(f.BtnOpen);
     QCOMPARE(dialogs_.Messages.size(), 1);
@@ -316,15 +317,15 @@ class MainWindowTest : public QObject {
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work(entered), filter});
     Click(f.BtnSave);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
-    QCOMPARE(dialogs_.LastSaveFilter, QString("*.jpg|*.jpg|*.bmp|*.bmp"));
+    QCOMPARE(dialogs_.LastSaveFilter, QString("JPEG picture|*.jpg|BMP picture|*.bmp"));
     QVERIFY(QFile::exists(Work(written)));
     if (entered != written) QVERIFY(!QFile::exists(Work(entered)));
     const QByteArray head = ReadAll(Work(written)).left(2);
     QCOMPARE(head, filter == 2 ? QByteArray("BM") : QByteArray("\xFF\xD8"));
-    // Right after start-up the display holds the sample at the display's size.
+    // Right after start-up the display holds the sample at full size.
     const Bitmap saved = Decode(Work(written));
-    QCOMPARE(saved.Width(), 528);
-    QCOMPARE(saved.Height(), 396);
+    QCOMPARE(saved.Width(), 400);
+    QCOMPARE(saved.Height(), 300);
     QVERIFY(f.ResultBitmap.SamePixels(f.ImgEffect->Picture()));
     if (filter == 2) QVERIFY(saved.SamePixels(f.ImgEffect->Picture()));
     QFile::remove(Work(written));
@@ -395,10 +396,15 @@ class MainWindowTest : public QObject {
   }
 
   void helpOpensThePageBesideTheProgram() {
+    QFile page(AppDir() + "help.html");
+    QVERIFY(page.open(QIODevice::WriteOnly));
+    page.write("<p>help</p>");
+    page.close();
     TFormMain &f = Start();
     f.show();
     Click(f.BtnHelp);
     QCOMPARE(dialogs_.OpenedDocuments, QStringList{AppDir() + "help.html"});
+    QVERIFY(!f.HelpBrowser);  // a browser showed it
   }
 
   void theSkinLastsUntilClose() {
@@ -441,5 +447,5 @@ class MainWindowTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainWindowTest)
+QV_TEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

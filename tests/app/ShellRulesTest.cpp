@@ -2,6 +2,7 @@
 
 #include <QtTest>
 
+#include "TestHome.h"
 #include "app/QtDialogs.h"
 #include "app/ScreenLayout.h"
 #include "app/Unit1.h"
@@ -81,8 +82,13 @@ class ShellRulesTest : public QObject {
     QCOMPARE(l.FlatPanel1, panel1);
     QCOMPARE(l.FlatPanel2, panel2);
     QCOMPARE(l.FlatPanel3, panel3);
-    // The client area the panels fill: FlatPanel4 reaches its bottom.
+    // The client area the panels fill: FlatPanel4 reaches its bottom. A
+    // window resized to that client area gets the same panels.
     QCOMPARE(l.ClientHeight, l.FlatPanel4.Height);
+    const MainLayout resized = LayoutForClient(l.ClientWidth, l.ClientHeight);
+    QCOMPARE(resized.FlatPanel1, panel1);
+    QCOMPARE(resized.FlatPanel2, panel2);
+    QCOMPARE(resized.FlatPanel3, panel3);
   }
 
   void fitDisplay() {
@@ -104,6 +110,21 @@ class ShellRulesTest : public QObject {
     QCOMPARE(SaveFileName("out.jpg", 2), QString("out.jpg.bmp"));
     QCOMPARE(SaveFileName("out.bmp", 2), QString("out.bmp"));
     QCOMPARE(SaveFileName("out.BMP", 2), QString("out.BMP.bmp"));
+    // What the dialog proposes for the picture's own name: one the rule
+    // above keeps as it is.
+    QCOMPARE(ProposedSaveName("/p/a.jpg", 1), QString("a.jpg"));
+    QCOMPARE(ProposedSaveName("/p/a.jpg", 2), QString("a.bmp"));
+    QCOMPARE(ProposedSaveName("/p/my.photo.jpeg", 1), QString("my.photo.jpg"));
+    QCOMPARE(ProposedSaveName("/p/a.JPG", 1), QString("a.jpg"));
+    QCOMPARE(ProposedSaveName("/p/a.jpg.bmp", 1), QString("a.jpg.bmp"));
+    QCOMPARE(ProposedSaveName("/p/noext", 2), QString("noext.bmp"));
+  }
+
+  void commandLineFiles() {
+    QCOMPARE(CommandLineFile("file:///tmp/a%20b.jpg"), QString("/tmp/a b.jpg"));
+    QCOMPARE(CommandLineFile("/tmp/x/../y.bmp"), QString("/tmp/y.bmp"));
+    QCOMPARE(CommandLineFile("rel.jpg"), QDir::current().absoluteFilePath("rel.jpg"));
+    QCOMPARE(CommandLineFile("#1.jpg"), QDir::current().absoluteFilePath("#1.jpg"));
   }
 
   void whitenIfUniform() {
@@ -147,14 +168,16 @@ class ShellRulesTest : public QObject {
   }
 
   void dialogFiltersAndFont() {
-    QCOMPARE(NameFilters("*.bmp *.jpg|*.bmp;*.jpg"), QStringList{"*.bmp *.jpg (*.bmp *.jpg)"});
-    QCOMPARE(NameFilters("*.jpg|*.jpg|*.bmp|*.bmp"),
-             (QStringList{"*.jpg (*.jpg)", "*.bmp (*.bmp)"}));
+    QCOMPARE(NameFilters(TFormMain::kOpenFilter),
+             (QStringList{"BMP and JPEG pictures (*.bmp *.jpg *.jpeg *.jpe *.jfif)",
+                          "All files (*)"}));
+    QCOMPARE(NameFilters(TFormMain::kSaveFilter),
+             (QStringList{"JPEG picture (*.jpg)", "BMP picture (*.bmp)"}));
     const QFont font = DesignFont("MS Sans Serif", -11);
     QCOMPARE(font.pixelSize(), 11);
     QVERIFY(font.family() != "MS Sans Serif");
   }
 };
 
-QTEST_MAIN(ShellRulesTest)
+QV_TEST_MAIN(ShellRulesTest)
 #include "ShellRulesTest.moc"

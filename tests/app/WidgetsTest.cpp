@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QtTest>
 
+#include "TestHome.h"
 #include "widgets/FlatUtilitys.h"
 #include "widgets/ImgBtn.h"
 #include "widgets/TFlatPanelUnit.h"
@@ -203,5 +204,5 @@ class WidgetsTest : public QObject {
   }
 };
 
-QTEST_MAIN(WidgetsTest)
+QV_TEST_MAIN(WidgetsTest)
 #include "WidgetsTest.moc"

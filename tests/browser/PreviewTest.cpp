@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QThread>
+#include <QWindow>
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "TestHome.h"
 #include "kernels/ScriptedColorPrompt.h"
 #include "preview/UnitPreview.h"
 #include "widgets/Image.h"
@@ -243,6 +245,62 @@ class PreviewTest : public QObject {
     QVERIFY(e->ImgEffect->Picture().SamePixels(lightB4));
   }
 
+  void theDialogBelongsToTheWindowAndOpensBesideTheControls() {
+    Editor e;
+    e->show();
+    e.Choose(1);
+    TFormPreview &d = *e->FormPreview;
+    Click(e->ImgView[2]);
+    QVERIFY(e.Settle());
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    // A dialog of the main window, which window managers keep above it.
+    QCOMPARE(d.windowType(), Qt::Dialog);
+    QCOMPARE(d.windowHandle()->transientParent(), e->windowHandle());
+    // Over the display, not over the category column or the tool buttons.
+    const QRect display = e->PreviewArea();
+    QVERIFY(d.frameGeometry().left() >= display.left());
+    QVERIFY(d.frameGeometry().top() >= display.top());
+
+    // Where no window manager keeps it there, activating the main window
+    // raises it again; Change Color's question belongs to it.
+    struct Raises : QObject {
+      int count = 0;
+      bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::ZOrderChange) ++count;
+        return false;
+      }
+    } raises;
+    d.installEventFilter(&raises);
+    QApplication::setActiveWindow(&*e);
+    QTRY_VERIFY(raises.count > 0);
+    e.dialogs.ColorAnswers = {kRed};
+    Click(d.BtnColor);
+    QVERIFY(e.Settle());
+    QCOMPARE(e.dialogs.LastColorParent, &d);
+    QVERIFY(d.isVisible());
+  }
+
+  void enterAppliesAndEscCancels() {
+    Editor e;
+    e->show();
+    e.Choose(1);
+    TFormPreview &d = *e->FormPreview;
+    const Bitmap before = e->WorkBitmap, render = e.Expected(1, 2, RenderSize::FullSize);
+    e->ImgViewNClick(2);
+    QVERIFY(e.Settle());
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(&d, Qt::Key_Escape);
+    QVERIFY(!d.isVisible());
+    QVERIFY(e->WorkBitmap.SamePixels(before));
+
+    e->ImgViewNClick(2);
+    QVERIFY(e.Settle());
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(d.BtnCancel, Qt::Key_Return);  // whichever button has the focus
+    QVERIFY(!d.isVisible());
+    QVERIFY(e->WorkBitmap.SamePixels(render));
+  }
+
   void aFailedRenderLeavesNothingToApply() {
     Editor e;
     e->show();
@@ -353,5 +411,5 @@ class PreviewTest : public QObject {
   }
 };
 
-QTEST_MAIN(PreviewTest)
+QV_TEST_MAIN(PreviewTest)
 #include "PreviewTest.moc"

@@ -6,6 +6,7 @@
 #include <QtTest>
 
 #include "EditorFixture.h"
+#include "TestHome.h"
 #include "preview/UnitPreview.h"
 #include "widgets/Image.h"
 #include "widgets/TFlatPanelUnit.h"
@@ -145,5 +146,5 @@ class StripTest : public QObject {
   }
 };
 
-QTEST_MAIN(StripTest)
+QV_TEST_MAIN(StripTest)
 #include "StripTest.moc"

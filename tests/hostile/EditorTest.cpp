@@ -15,6 +15,7 @@
 #include "BadFiles.h"
 #include "EditorFixture.h"
 #include "ScriptedDialogs.h"
+#include "TestHome.h"
 #include "app/Unit1.h"
 #include "fuzz/SampleFiles.h"
 #include "widgets/Image.h"
@@ -61,10 +62,7 @@ class HostileEditorTest : public QObject {
     TFormMain &f = *form_;
     f.show();
     f.ResultBitmap = samples::Gradient(30, 20);
-    f.UndoBitmap = f.WorkBitmap;
-    f.WorkBitmap = f.ResultBitmap;
-    f.ImgEffect->SetPicture(f.ResultBitmap);
-    f.BtnUndo->setEnabled(true);
+    f.CommitPicture(f.ResultBitmap);
     return f;
   }
 
@@ -113,6 +111,7 @@ class HostileEditorTest : public QObject {
     WriteFileBytes(path.toStdString(), bad.Content);
     TFormMain &f = Start();
     const Snapshot before = Take(f);
+    dialogs_.SaveChangesAnswers.push_back(SaveChoice::Discard);  // the Apply of Start()
     dialogs_.OpenAnswers.push_back(path);
     QTest::mouseClick(f.BtnOpen, Qt::LeftButton);
     if (bad.Expect == Verdict::Refused) {
@@ -177,6 +176,7 @@ class HostileEditorTest : public QObject {
     const QString path = Work("limit.jpg");
     WriteFileBytes(path.toStdString(), hostile::ProgressiveDeclaring(12000, 10000));
     TFormMain &f = Start();
+    dialogs_.SaveChangesAnswers.push_back(SaveChoice::Discard);  // the Apply of Start()
     dialogs_.OpenAnswers.push_back(path);
     QTest::mouseClick(f.BtnOpen, Qt::LeftButton);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
@@ -240,5 +240,5 @@ class HostileEditorTest : public QObject {
   }
 };
 
-QTEST_MAIN(HostileEditorTest)
+QV_TEST_MAIN(HostileEditorTest)
 #include "EditorTest.moc"

@@ -24,30 +24,43 @@ class ScriptedDialogs : public Dialogs {
   std::deque<std::optional<TColor>> ColorAnswers;
   std::deque<bool> ReplaceAnswers;
   std::deque<bool> ReadOnlyAnswers;
+  std::deque<SaveChoice> SaveChangesAnswers;
+  bool NoViewer = false;  // the desktop has nothing that shows a document
 
   QStringList Messages;
   QStringList Warnings;
   QStringList ReplaceQuestions;
   QStringList ReadOnlyQuestions;
+  QStringList SaveChangesQuestions;
   QStringList OpenedDocuments;
-  QString LastOpenFilter, LastSaveFilter;
+  QString LastOpenFilter, LastSaveFilter, LastOpenFolder, LastSaveProposed;
   int LastSaveFilterShown = 0;
+  int DialogsShown = 0;  // open, save and colour dialogs, in all
   TColor LastColorShown = 0;
+  QWidget *LastColorParent = nullptr;
 
-  std::optional<QString> OpenPicture(QWidget *, const QString &filter) override {
+  std::optional<QString> OpenPicture(QWidget *, const QString &filter,
+                                     const QString &folder) override {
+    ++DialogsShown;
     LastOpenFilter = filter;
+    LastOpenFolder = folder;
     return Take(OpenAnswers).value_or(std::nullopt);
   }
-  std::optional<QString> SavePicture(QWidget *, const QString &filter, int &filterIndex) override {
+  std::optional<QString> SavePicture(QWidget *, const QString &filter, int &filterIndex,
+                                     const QString &proposed) override {
+    ++DialogsShown;
     LastSaveFilter = filter;
     LastSaveFilterShown = filterIndex;
+    LastSaveProposed = proposed;
     const auto answer = Take(SaveAnswers).value_or(std::nullopt);
     if (!answer) return {};
     filterIndex = answer->FilterIndex;
     return answer->Path;
   }
-  std::optional<TColor> PickColor(QWidget *, TColor initial) override {
+  std::optional<TColor> PickColor(QWidget *parent, TColor initial) override {
+    ++DialogsShown;
     LastColorShown = initial;
+    LastColorParent = parent;
     return Take(ColorAnswers).value_or(std::nullopt);
   }
   void ShowMessage(QWidget *, const QString &text) override { Messages << text; }
@@ -60,7 +73,14 @@ class ScriptedDialogs : public Dialogs {
     ReadOnlyQuestions << path;
     return Take(ReadOnlyAnswers).value_or(false);
   }
-  void OpenDocument(const QString &path) override { OpenedDocuments << path; }
+  SaveChoice AskSaveChanges(QWidget *, const QString &name) override {
+    SaveChangesQuestions << name;
+    return Take(SaveChangesAnswers).value_or(SaveChoice::Cancel);
+  }
+  void OpenDocument(const QString &path, std::function<void()> noViewer) override {
+    OpenedDocuments << path;
+    if (NoViewer) noViewer();
+  }
 
  private:
   template <class T>
