@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -17,6 +18,7 @@
 #include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "gfx/Bands.h"
+#include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 #include "kernels/Recipes.h"
@@ -28,7 +30,8 @@ namespace {
 
 constexpr const char *kOptionsHelp =
     "options:\n"
-    "  --assets DIR      look for the artwork in DIR/pic instead of beside the program\n"
+    "  --assets DIR      take the artwork from DIR/pic instead of the program's own;\n"
+    "                    DIR may also be that pic folder itself\n"
     "  --color RRGGBB    answer the next colour question with this colour (hex, red\n"
     "                    first), as \"Change Color\" does; repeat it for later questions\n"
     "  --cancel-color    answer the next colour question with \"cancelled\"\n"
@@ -113,9 +116,28 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
   return options;
 }
 
+// The folder that holds pic/, from the folder given to --assets: that
+// folder itself, or its parent when it is the pic folder.
+std::string AssetRoot(std::string dir) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  while (dir.size() > 1 && dir.back() == '/') dir.pop_back();
+  const fs::path given(dir);
+  if (!fs::is_directory(FindCaseBlind(dir + '/', {"pic"}), error)) {
+    std::string name = given.filename().string();
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (name == "pic" && fs::is_directory(given, error)) {
+      const fs::path parent = given.has_parent_path() ? given.parent_path() : fs::path(".");
+      return parent.string() + '/';
+    }
+  }
+  return dir + '/';
+}
+
 KernelEnv EnvFor(Options &options) {
   KernelEnv env = DefaultKernelEnv();
-  if (!options.assets.empty()) env.AppDir = options.assets;
+  if (!options.assets.empty()) env.AppDir = AssetRoot(options.assets);
   if (options.prompted) env.Prompt = &options.prompt;
   return env;
 }

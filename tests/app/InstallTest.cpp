@@ -37,9 +37,10 @@ class InstallTest : public QObject {
  private slots:
   void initTestCase() {
     int code = 0;
-    const QByteArray said = Run(QStringLiteral(CMAKE_COMMAND),
-                                {"--install", QStringLiteral(BUILD_DIR), "--prefix", prefix_.path()},
-                                elsewhere_.path(), &code);
+    const QByteArray said =
+        Run(QStringLiteral(CMAKE_COMMAND),
+            {"--install", QStringLiteral(BUILD_DIR), "--prefix", prefix_.path()}, elsewhere_.path(),
+            &code);
     QVERIFY2(code == 0, said.constData());
   }
 
@@ -80,9 +81,9 @@ class InstallTest : public QObject {
   void theRendererFindsItsArtwork() {
     int code = 0;
     const QString sample = Installed("share/quorvane/pic/sample.jpg");
-    const QByteArray said = Run(Installed("bin/quorvane-fx"),
-                                {"render", "light-a", "1", sample, "out.jpg"}, elsewhere_.path(),
-                                &code);
+    const QByteArray said =
+        Run(Installed("bin/quorvane-fx"), {"render", "light-a", "1", sample, "out.jpg"},
+            elsewhere_.path(), &code);
     QVERIFY2(code == 0, said.constData());
     const qv::Bitmap out = qv::ReadPicture(elsewhere_.filePath("out.jpg").toStdString());
     const qv::Bitmap in = qv::ReadPicture(sample.toStdString());

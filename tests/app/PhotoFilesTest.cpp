@@ -10,6 +10,7 @@
 #include "CodecTestUtil.h"
 #include "EditorFixture.h"
 #include "MetadataTestUtil.h"
+#include "TestHome.h"
 #include "preview/UnitPreview.h"
 #include "widgets/DisplayColor.h"
 #include "widgets/Image.h"
@@ -129,5 +130,5 @@ class PhotoFilesTest : public QObject {
   }
 };
 
-QTEST_MAIN(PhotoFilesTest)
+QV_TEST_MAIN(PhotoFilesTest)
 #include "PhotoFilesTest.moc"

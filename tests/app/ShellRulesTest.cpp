@@ -168,9 +168,9 @@ class ShellRulesTest : public QObject {
   }
 
   void dialogFiltersAndFont() {
-    QCOMPARE(NameFilters(TFormMain::kOpenFilter),
-             (QStringList{"BMP and JPEG pictures (*.bmp *.jpg *.jpeg *.jpe *.jfif)",
-                          "All files (*)"}));
+    QCOMPARE(
+        NameFilters(TFormMain::kOpenFilter),
+        (QStringList{"BMP and JPEG pictures (*.bmp *.jpg *.jpeg *.jpe *.jfif)", "All files (*)"}));
     QCOMPARE(NameFilters(TFormMain::kSaveFilter),
              (QStringList{"JPEG picture (*.jpg)", "BMP picture (*.bmp)"}));
     const QFont font = DesignFont("MS Sans Serif", -11);

@@ -79,6 +79,13 @@ TEST_F(RenderCommand, RendersTheRecipeAtFullSize) {
   // JPEG output by the extension.
   ASSERT_EQ(Fx("render weather 2 " + work + "in.bmp " + work + "out.jpg").status, 0);
   EXPECT_EQ(ReadPicture(work + "out.jpg").Width(), picture.Width());
+  // --assets also takes the pic folder itself, with or without a slash.
+  for (const char *pic : {"pic", "pic/"}) {
+    const Outcome run = RunFx("render light-a 2 " + work + "in.bmp " + work + "pic.bmp --assets '" +
+                              assets.Dir() + pic + "'");
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_TRUE(ReadPicture(work + "pic.bmp").SamePixels(Expected(1, 2))) << pic;
+  }
 }
 
 TEST_F(RenderCommand, ColourAnswersGoToThePromptsInOrder) {

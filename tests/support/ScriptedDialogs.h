@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <optional>
+#include <type_traits>
+#include <utility>
 
 #include <QString>
 #include <QStringList>
@@ -44,7 +46,7 @@ class ScriptedDialogs : public Dialogs {
     ++DialogsShown;
     LastOpenFilter = filter;
     LastOpenFolder = folder;
-    return Take(OpenAnswers).value_or(std::nullopt);
+    return Take(OpenAnswers, std::nullopt);
   }
   std::optional<QString> SavePicture(QWidget *, const QString &filter, int &filterIndex,
                                      const QString &proposed) override {
@@ -52,7 +54,7 @@ class ScriptedDialogs : public Dialogs {
     LastSaveFilter = filter;
     LastSaveFilterShown = filterIndex;
     LastSaveProposed = proposed;
-    const auto answer = Take(SaveAnswers).value_or(std::nullopt);
+    const std::optional<SaveAnswer> answer = Take(SaveAnswers, std::nullopt);
     if (!answer) return {};
     filterIndex = answer->FilterIndex;
     return answer->Path;
@@ -61,21 +63,21 @@ class ScriptedDialogs : public Dialogs {
     ++DialogsShown;
     LastColorShown = initial;
     LastColorParent = parent;
-    return Take(ColorAnswers).value_or(std::nullopt);
+    return Take(ColorAnswers, std::nullopt);
   }
   void ShowMessage(QWidget *, const QString &text) override { Messages << text; }
   void ShowWarning(QWidget *, const QString &text) override { Warnings << text; }
   bool ConfirmReplace(QWidget *, const QString &path) override {
     ReplaceQuestions << path;
-    return Take(ReplaceAnswers).value_or(false);
+    return Take(ReplaceAnswers, false);
   }
   bool ConfirmReplaceReadOnly(QWidget *, const QString &path) override {
     ReadOnlyQuestions << path;
-    return Take(ReadOnlyAnswers).value_or(false);
+    return Take(ReadOnlyAnswers, false);
   }
   SaveChoice AskSaveChanges(QWidget *, const QString &name) override {
     SaveChangesQuestions << name;
-    return Take(SaveChangesAnswers).value_or(SaveChoice::Cancel);
+    return Take(SaveChangesAnswers, SaveChoice::Cancel);
   }
   void OpenDocument(const QString &path, std::function<void()> noViewer) override {
     OpenedDocuments << path;
@@ -83,12 +85,14 @@ class ScriptedDialogs : public Dialogs {
   }
 
  private:
+  // The next answer, or `otherwise` when the test gave no more.
   template <class T>
-  static std::optional<T> Take(std::deque<T> &queue) {
-    if (queue.empty()) return {};
-    T value = std::move(queue.front());
-    queue.pop_front();
-    return value;
+  static T Take(std::deque<T> &queue, std::type_identity_t<T> otherwise) {
+    if (!queue.empty()) {
+      std::swap(otherwise, queue.front());
+      queue.pop_front();
+    }
+    return otherwise;
   }
 };
 
