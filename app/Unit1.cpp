@@ -215,7 +215,7 @@ void TFormMain::CreateControls() {
   BtnRecent = new QToolButton(FlatPanel1);
   BtnRecent->setObjectName(QStringLiteral("BtnRecent"));
   BtnRecent->setGeometry(92, 56, 16, 25);
-  BtnRecent->setArrowType(Qt::DownArrow);
+  BtnRecent->setText(QString(QChar(0x25BE)));  // a small down-pointing triangle
   BtnRecent->setToolTip(QStringLiteral("Open Recent"));
   BtnRecent->setPopupMode(QToolButton::InstantPopup);
   MenuRecent = new QMenu(QStringLiteral("Open Recent"), this);
@@ -543,6 +543,7 @@ void TFormMain::ShowHelpInside(const QString &page) {
     HelpBrowser->setWindowTitle(QStringLiteral("Quorvane Help"));
     HelpBrowser->setOpenExternalLinks(false);
     HelpBrowser->resize(760, std::min(720, std::max(height(), 480)));
+    HelpBrowser->move(frameGeometry().center() - HelpBrowser->rect().center());
   }
   HelpBrowser->setSource(QUrl::fromLocalFile(page));
   HelpBrowser->show();

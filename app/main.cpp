@@ -104,9 +104,11 @@ int main(int argc, char *argv[]) {
   qv::TFormMain FormMain(dialogs, QString::fromStdString(qv::ProgramDataDir()), screen);
   QObject::connect(&FormMain, &QWidget::windowTitleChanged, &app,
                    [](const QString &title) { Report(QStringLiteral("title ") + title); });
-  if (!file.isEmpty()) FormMain.Guard([&] { FormMain.OpenFile(file); });
   FormMain.show();
   window = &FormMain;
+  // Opened over the window, so that a message about the file has the window
+  // behind it.
+  if (!file.isEmpty()) FormMain.Guard([&] { FormMain.OpenFile(file); });
   Report(QStringLiteral("shown ") + FormMain.windowTitle());
   if (raisePending) FormMain.BringToFront();
   for (const QString &path : filesPending) FormMain.Guard([&] { FormMain.OpenFile(path); });

@@ -37,6 +37,8 @@ QLabel *NoticeLabel(QWidget *parent, const QString &caption, int pixelHeight, QR
   palette.setColor(QPalette::WindowText, Qt::red);
   label->setPalette(palette);
   label->setGeometry(bounds);
+  // Desktop fonts run wider than the design's; the caption is not clipped.
+  label->resize(std::max(bounds.width(), label->sizeHint().width()), bounds.height());
   return label;
 }
 
