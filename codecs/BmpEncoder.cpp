@@ -1,6 +1,8 @@
 // Uncompressed 24-bit bottom-up BMP with a 40-byte info header.
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
@@ -10,6 +12,8 @@ namespace qv {
 namespace {
 
 constexpr std::size_t kHeadersBytes = 14 + 40;
+// Rows are handed to the sink in pieces of about this size.
+constexpr std::size_t kBufferBytes = std::size_t(1) << 20;
 
 void Put16(std::uint8_t *at, std::uint32_t v) {
   at[0] = std::uint8_t(v);
@@ -23,7 +27,7 @@ void Put32(std::uint8_t *at, std::uint32_t v) {
 
 }  // namespace
 
-Bytes EncodeBmp(const Bitmap &bitmap) {
+void EncodeBmp(const Bitmap &bitmap, ByteSink &sink) {
   // A file without pixels would be one that no reader accepts.
   if (bitmap.Empty()) throw Error("Bitmap image is not valid");
   const std::size_t stride = (bitmap.RowBytes() + 3) & ~std::size_t(3);
@@ -31,8 +35,12 @@ Bytes EncodeBmp(const Bitmap &bitmap) {
   const std::size_t fileBytes = kHeadersBytes + imageBytes;
   if (fileBytes > 0xFFFFFFFFu) throw Error("Picture is too large for a BMP file");
 
-  Bytes file(fileBytes, 0);  // zeros also fill the row padding
-  std::uint8_t *h = file.data();
+  // The headers and then the rows, bottom row first, a buffer at a time;
+  // zeros fill the row padding.
+  const std::size_t rowsPerPut = std::max<std::size_t>(1, kBufferBytes / stride);
+  std::vector<std::uint8_t> buffer(
+      std::max(kHeadersBytes, std::min(imageBytes, rowsPerPut * stride)));
+  std::uint8_t *h = buffer.data();
   h[0] = 'B', h[1] = 'M';
   Put32(h + 2, std::uint32_t(fileBytes));
   Put32(h + 10, kHeadersBytes);
@@ -42,11 +50,22 @@ Bytes EncodeBmp(const Bitmap &bitmap) {
   Put16(h + 26, 1);   // planes
   Put16(h + 28, 24);  // bits per pixel
   Put32(h + 34, std::uint32_t(imageBytes));
+  if (!sink.Put({h, kHeadersBytes})) sink.RethrowFailure();
 
-  std::uint8_t *row = h + kHeadersBytes;
-  for (int y = bitmap.Height() - 1; y >= 0; --y, row += stride)
-    std::memcpy(row, bitmap.ScanLine(y), bitmap.RowBytes());
-  return file;
+  std::fill(buffer.begin(), buffer.end(), 0);
+  for (int y = bitmap.Height() - 1; y >= 0;) {
+    std::size_t used = 0;
+    for (; y >= 0 && used + stride <= buffer.size(); --y, used += stride)
+      std::memcpy(buffer.data() + used, bitmap.ScanLine(y), bitmap.RowBytes());
+    if (!sink.Put({buffer.data(), used})) sink.RethrowFailure();
+  }
+}
+
+Bytes EncodeBmp(const Bitmap &bitmap) {
+  BytesSink sink;
+  sink.Data.reserve(kHeadersBytes + (bitmap.RowBytes() + 3) / 4 * 4 * std::size_t(bitmap.Height()));
+  EncodeBmp(bitmap, sink);
+  return std::move(sink.Data);
 }
 
 }  // namespace qv

@@ -20,13 +20,25 @@ Bytes WriteBmp(const Bitmap &bitmap, const Metadata &) {
 Bytes WriteJpeg(const Bitmap &bitmap, const Metadata &meta) {
   return EncodeJpeg(bitmap, 90, meta);
 }
+void WriteBmpTo(const Bitmap &bitmap, const Metadata &, ByteSink &sink) {
+  EncodeBmp(bitmap, sink);
+}
+void WriteJpegTo(const Bitmap &bitmap, const Metadata &meta, ByteSink &sink) {
+  EncodeJpeg(bitmap, 90, meta, sink);
+}
 
 }  // namespace
 
 const std::vector<PictureCodec> &PictureCodecs() {
   static const std::vector<PictureCodec> codecs = {
-      {PictureFormat::Bmp, "BMP", {"bmp"}, LooksLikeBmp, DecodeBmpPicture, WriteBmp},
-      {PictureFormat::Jpeg, "JPEG", {"jpg", "jpeg"}, LooksLikeJpeg, DecodeJpegPicture, WriteJpeg},
+      {PictureFormat::Bmp, "BMP", {"bmp"}, LooksLikeBmp, DecodeBmpPicture, WriteBmp, WriteBmpTo},
+      {PictureFormat::Jpeg,
+       "JPEG",
+       {"jpg", "jpeg"},
+       LooksLikeJpeg,
+       DecodeJpegPicture,
+       WriteJpeg,
+       WriteJpegTo},
   };
   return codecs;
 }

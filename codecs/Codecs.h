@@ -12,10 +12,12 @@
 // decoder can work around is reported beside the picture (Picture.h).
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "codecs/ByteSink.h"
 #include "codecs/Picture.h"
 #include "gfx/Bitmap.h"
 
@@ -30,6 +32,8 @@ Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
 // Baseline JFIF, colour, default (4:2:0) subsampling, with meta written as
 // given (see MetadataForOutput). Refuses a side above kMaxJpegSide.
 Bytes EncodeJpeg(const Bitmap &bitmap, int quality = 90, const Metadata &meta = {});
+// The same bytes handed to sink as they are made.
+void EncodeJpeg(const Bitmap &bitmap, int quality, const Metadata &meta, ByteSink &sink);
 inline constexpr int kMaxJpegSide = 65500;
 
 // Windows bitmaps: 1, 4, 8, 16, 24 and 32 bits, RLE4/RLE8, bit fields,
@@ -38,6 +42,7 @@ DecodedPicture DecodeBmpPicture(std::span<const std::uint8_t> data);
 Bitmap DecodeBmp(std::span<const std::uint8_t> data);
 // Uncompressed 24-bit bottom-up BMP.
 Bytes EncodeBmp(const Bitmap &bitmap);
+void EncodeBmp(const Bitmap &bitmap, ByteSink &sink);
 
 enum class PictureFormat { Unknown, Bmp, Jpeg };
 
@@ -52,6 +57,9 @@ struct PictureCodec {
   // Metadata the format cannot hold is ignored; null when the format is
   // read only.
   Bytes (*Encode)(const Bitmap &bitmap, const Metadata &meta);
+  // The same bytes handed to a sink as they are made (a file being
+  // written), where the format has it.
+  void (*EncodeTo)(const Bitmap &bitmap, const Metadata &meta, ByteSink &sink) = nullptr;
 };
 const std::vector<PictureCodec> &PictureCodecs();
 const PictureCodec *FindCodec(PictureFormat format);
@@ -61,6 +69,29 @@ PictureFormat SniffFormat(std::span<const std::uint8_t> data);
 // By extension, without regard to case: .bmp, .jpg, .jpeg.
 PictureFormat FormatFromExtension(const std::string &path);
 
+// A file's bytes, read in one go into memory of their own, which is not
+// filled with anything first.
+class FileContents {
+ public:
+  std::uint8_t *data() { return data_.get(); }
+  const std::uint8_t *data() const { return data_.get(); }
+  std::size_t size() const { return size_; }
+  std::size_t capacity() const { return capacity_; }
+  operator std::span<const std::uint8_t>() const { return {data(), size()}; }
+  // Room for bytes in all; the bytes held stay.
+  void Reserve(std::size_t bytes);
+  // Takes count more bytes, already written past the end, into the contents.
+  void Grow(std::size_t count) { size_ += count; }
+
+ private:
+  struct Free {
+    void operator()(std::uint8_t *bytes) const;
+  };
+  std::unique_ptr<std::uint8_t[], Free> data_;
+  std::size_t size_ = 0, capacity_ = 0;
+};
+FileContents ReadFileContents(const std::string &path);
+// The same as a vector.
 Bytes ReadFileBytes(const std::string &path);
 // Replaces path once every byte is on disk. An existing file that no one may
 // write to (no write permission bit, or none for this user) is refused with
@@ -92,7 +123,8 @@ Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadat
 // The same for a format chosen otherwise (the editor's save filter).
 Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
                     bool stripMetadata = false);
-// Encodes first, so that a failure leaves any existing file untouched.
+// The encoder writes into a temporary beside the file as it goes, which
+// replaces the file at the end; a failure leaves any existing file untouched.
 void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
                       const WriteOptions &options = {});
 // Without metadata.

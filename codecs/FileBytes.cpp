@@ -6,13 +6,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "codecs/Codecs.h"
+#include "codecs/FileWriter.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -33,12 +36,6 @@ class FileDescriptor {
   FileDescriptor(const FileDescriptor &) = delete;
   FileDescriptor &operator=(const FileDescriptor &) = delete;
   int Get() const { return fd_; }
-  // Closes now and reports whether the last buffered writes failed.
-  bool Close() {
-    const int fd = fd_;
-    fd_ = -1;
-    return ::close(fd) == 0;
-  }
 
  private:
   int fd_;
@@ -77,13 +74,6 @@ int WriteAll(int fd, std::span<const std::uint8_t> data) {
   return 0;
 }
 
-void WriteThrough(const std::string &path, std::span<const std::uint8_t> data) {
-  FileDescriptor file(OpenNonBlocking(path, O_WRONLY));
-  if (file.Get() < 0) CannotOpen(path, errno);
-  if (const int error = WriteAll(file.Get(), data)) CannotWrite(path, error);
-  if (!file.Close()) CannotWrite(path, errno);
-}
-
 std::string TemporaryBeside(const std::string &target) {
   static std::atomic<unsigned> counter{0};
   const std::size_t slash = target.rfind('/');
@@ -95,7 +85,7 @@ std::string TemporaryBeside(const std::string &target) {
 
 }  // namespace
 
-Bytes ReadFileBytes(const std::string &path) {
+FileContents ReadFileContents(const std::string &path) {
   FileDescriptor file(OpenNonBlocking(path, O_RDONLY));
   struct stat info;
   if (file.Get() < 0 || ::fstat(file.Get(), &info) != 0) CannotOpen(path, errno);
@@ -104,22 +94,43 @@ Bytes ReadFileBytes(const std::string &path) {
   if (regular && std::size_t(info.st_size) > kMaxFileBytes)
     throw MakeError("File %s is too large to be a picture", path.c_str());
 
-  Bytes bytes(regular ? std::size_t(info.st_size) : 0);
-  std::size_t filled = 0;
+  // A regular file is read in one go into memory of its size; the one byte
+  // more only finds the end (or that the file has grown meanwhile). Other
+  // files grow the memory as they deliver.
+  FileContents contents;
+  contents.Reserve(regular ? std::size_t(info.st_size) + 1 : kReadChunk);
   for (;;) {
-    if (filled == bytes.size()) {
-      if (bytes.size() >= kMaxFileBytes)
+    if (contents.size() == contents.capacity()) {
+      if (contents.size() >= kMaxFileBytes)
         throw MakeError("File %s is too large to be a picture", path.c_str());
-      bytes.resize(bytes.size() + kReadChunk);
+      contents.Reserve(std::min(kMaxFileBytes, contents.capacity() * 2));
     }
-    const ssize_t n = ::read(file.Get(), bytes.data() + filled, bytes.size() - filled);
+    const ssize_t n = ::read(file.Get(), contents.data() + contents.size(),
+                             contents.capacity() - contents.size());
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) CannotOpen(path, errno);
     if (n == 0) break;
-    filled += std::size_t(n);
+    contents.Grow(std::size_t(n));
   }
-  bytes.resize(filled);
-  return bytes;
+  return contents;
+}
+
+Bytes ReadFileBytes(const std::string &path) {
+  const FileContents contents = ReadFileContents(path);
+  return Bytes(contents.data(), contents.data() + contents.size());
+}
+
+void FileContents::Free::operator()(std::uint8_t *bytes) const {
+  std::free(bytes);
+}
+
+void FileContents::Reserve(std::size_t bytes) {
+  if (bytes <= capacity_) return;
+  void *grown = std::realloc(data_.get(), bytes);
+  if (!grown) throw std::bad_alloc();
+  data_.release();
+  data_.reset(static_cast<std::uint8_t *>(grown));
+  capacity_ = bytes;
 }
 
 bool IsReadOnlyFile(const std::string &path) {
@@ -129,43 +140,79 @@ bool IsReadOnlyFile(const std::string &path) {
   return (existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0;
 }
 
-void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data,
-                    bool replaceReadOnly) {
+FileWriter::FileWriter(const std::string &path, bool replaceReadOnly)
+    : path_(path), target_(path), replaceReadOnly_(replaceReadOnly) {}
+
+void FileWriter::Open() {
+  opened_ = true;
+  const std::string &path = path_;
   struct stat existing;
   const bool exists = ::stat(path.c_str(), &existing) == 0;
   if (exists && S_ISDIR(existing.st_mode)) CannotOpen(path, EISDIR);
   // A read-only file is not replaced behind its owner's back.
-  if (!replaceReadOnly && IsReadOnlyFile(path)) ReadOnly(path);
+  if (!replaceReadOnly_ && IsReadOnlyFile(path)) ReadOnly(path);
   // Devices and pipes cannot be replaced, only written to.
-  if (exists && !S_ISREG(existing.st_mode)) return WriteThrough(path, data);
-
+  if (exists && !S_ISREG(existing.st_mode)) {
+    fd_ = OpenNonBlocking(path, O_WRONLY);
+    if (fd_ < 0) CannotOpen(path, errno);
+    return;
+  }
   // Through a symbolic link the file it points at is replaced, not the link.
-  std::string target = path;
   if (exists) {
     char resolved[PATH_MAX];
-    if (::realpath(path.c_str(), resolved)) target = resolved;
+    if (::realpath(path.c_str(), resolved)) target_ = resolved;
+    mode_ = int(existing.st_mode & 07777);
   }
-  std::string temporary;
-  int fd = -1;
   int openError = 0;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temporary = TemporaryBeside(target);
-    fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+    temporary_ = TemporaryBeside(target_);
+    fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     openError = errno;
-    if (fd < 0 && errno != EEXIST) break;
+    if (fd_ < 0 && errno != EEXIST) break;
   }
-  if (fd < 0) CannotOpen(path, openError);
-  FileDescriptor file(fd);
+  if (fd_ < 0) {
+    temporary_.clear();
+    CannotOpen(path, openError);
+  }
+}
 
-  int error = WriteAll(fd, data);
-  if (!error && exists && ::fchmod(fd, existing.st_mode & 07777) != 0) error = errno;
-  if (!error && ::fsync(fd) != 0) error = errno;
-  if (!file.Close() && !error) error = errno;
-  if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-  if (error) {
-    ::unlink(temporary.c_str());
-    CannotWrite(path, error);
+FileWriter::~FileWriter() {
+  if (fd_ >= 0) ::close(fd_);
+  if (!temporary_.empty()) ::unlink(temporary_.c_str());
+}
+
+bool FileWriter::Put(std::span<const std::uint8_t> bytes) noexcept {
+  try {
+    if (!opened_) Open();
+    if (!error_) error_ = WriteAll(fd_, bytes);
+    if (error_) CannotWrite(path_, error_);
+    return true;
+  } catch (...) {
+    return Fail();
   }
+}
+
+void FileWriter::Commit() {
+  RethrowFailure();
+  if (!opened_) Open();
+  int error = error_;
+  const bool through = temporary_.empty();
+  if (!error && !through && mode_ >= 0 && ::fchmod(fd_, mode_t(mode_)) != 0) error = errno;
+  if (!error && !through && ::fsync(fd_) != 0) error = errno;
+  // Closing reports whether the last buffered writes failed.
+  const int fd = fd_;
+  fd_ = -1;
+  if (::close(fd) != 0 && !error) error = errno;
+  if (!error && !through && ::rename(temporary_.c_str(), target_.c_str()) != 0) error = errno;
+  if (!error && !through) temporary_.clear();  // in place: nothing to remove
+  if (error) CannotWrite(path_, error);
+}
+
+void WriteFileBytes(const std::string &path, std::span<const std::uint8_t> data,
+                    bool replaceReadOnly) {
+  FileWriter file(path, replaceReadOnly);
+  file.Put(data);
+  file.Commit();
 }
 
 }  // namespace qv

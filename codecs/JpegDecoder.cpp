@@ -10,6 +10,7 @@
 #include "codecs/Codecs.h"
 #include "codecs/JpegErrorManager.h"
 #include "codecs/JpegMarkers.h"
+#include "codecs/JpegReader.h"
 #include "codecs/Metadata.h"
 #include "gfx/Error.h"
 
@@ -32,31 +33,13 @@ constexpr long long kMinBlockBudget = 1LL << 22;
 // ("Backing store not supported") instead of being allocated.
 constexpr long kJpegWorkingMemory = 64L << 20;
 
+// libjpeg hands out at most this many rows per call.
 constexpr int kRowsPerRead = 16;
 
 struct ScanBudget {
   jpeg_progress_mgr pub;  // first: libjpeg's pointer is the budget's
   int countedScan = 0;
   long long blocksLeft = 0;
-};
-
-struct Decompressor {
-  jpeg_decompress_struct cinfo;
-  JpegErrorManager errors;
-  ScanBudget budget;
-  JpegSegments segments;
-  bool created = false;
-
-  Decompressor() {
-    std::memset(&cinfo, 0, sizeof cinfo);
-    std::memset(&budget.pub, 0, sizeof budget.pub);
-    cinfo.err = InstallJpegErrorManager(errors);
-  }
-  ~Decompressor() {
-    if (created) jpeg_destroy_decompress(&cinfo);
-  }
-  Decompressor(const Decompressor &) = delete;
-  Decompressor &operator=(const Decompressor &) = delete;
 };
 
 long long BlocksOf(const jpeg_component_info &comp) {
@@ -104,60 +87,137 @@ void CmykToBgr(const std::uint8_t *cmyk, std::uint8_t *bgr, int width, bool inve
   }
 }
 
-DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata) {
-  Decompressor d;
-  jpeg_decompress_struct *cinfo = &d.cinfo;
-  RunJpeg(d.errors, [&] {
+}  // namespace
+
+struct JpegReader::State {
+  jpeg_decompress_struct cinfo;
+  JpegErrorManager errors;
+  ScanBudget budget;
+  JpegSegments segments;
+  bool created = false;
+  bool cmyk = false, inverted = false;
+  std::vector<std::uint8_t> cmykRow;
+
+  State() {
+    std::memset(&cinfo, 0, sizeof cinfo);
+    std::memset(&budget.pub, 0, sizeof budget.pub);
+    cinfo.err = InstallJpegErrorManager(errors);
+  }
+  ~State() {
+    if (created) jpeg_destroy_decompress(&cinfo);
+  }
+};
+
+JpegReader::JpegReader(std::span<const std::uint8_t> data, bool withMetadata)
+    : state_(std::make_unique<State>()) {
+  State &s = *state_;
+  jpeg_decompress_struct *cinfo = &s.cinfo;
+  RunJpeg(s.errors, [&] {
     jpeg_create_decompress(cinfo);
-    d.created = true;
+    s.created = true;
     jpeg_mem_src(cinfo, data.data(), static_cast<unsigned long>(data.size()));
-    if (withMetadata) CollectMetadataSegments(*cinfo, d.segments);
+    if (withMetadata) CollectMetadataSegments(*cinfo, s.segments);
     jpeg_read_header(cinfo, TRUE);
   });
 
   CheckPictureSize(cinfo->image_width, cinfo->image_height);
-  const bool cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
-  const bool inverted = cinfo->saw_Adobe_marker;
-  cinfo->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGR;
+  s.cmyk = cinfo->jpeg_color_space == JCS_CMYK || cinfo->jpeg_color_space == JCS_YCCK;
+  s.inverted = cinfo->saw_Adobe_marker;
+  cinfo->out_color_space = s.cmyk ? JCS_CMYK : JCS_EXT_BGR;
   cinfo->mem->max_memory_to_use = CoefficientBytes(*cinfo) + kJpegWorkingMemory;
   long long blocks = 0;
   for (int c = 0; c < cinfo->num_components; ++c) blocks += BlocksOf(cinfo->comp_info[c]);
-  d.budget.blocksLeft = std::max(kMaxPasses * blocks, kMinBlockBudget);
-  d.budget.pub.progress_monitor = ChargeScan;
-  cinfo->progress = &d.budget.pub;
+  s.budget.blocksLeft = std::max(kMaxPasses * blocks, kMinBlockBudget);
+  s.budget.pub.progress_monitor = ChargeScan;
+  cinfo->progress = &s.budget.pub;
 
-  RunJpeg(d.errors, [&] { jpeg_start_decompress(cinfo); });
-  const int width = int(cinfo->output_width), height = int(cinfo->output_height);
-  DecodedPicture decoded;
-  Bitmap &picture = decoded.Pixels;
-  picture.Recreate(width, height);
-  std::vector<std::uint8_t> cmykRow(cmyk ? std::size_t(width) * 4 : 0);
+  RunJpeg(s.errors, [&] { jpeg_start_decompress(cinfo); });
+  if (s.cmyk) s.cmykRow.resize(std::size_t(cinfo->output_width) * 4);
+}
 
-  RunJpeg(d.errors, [&] {
-    JSAMPROW rows[kRowsPerRead];
-    while (cinfo->output_scanline < cinfo->output_height) {
-      const int first = int(cinfo->output_scanline);
-      if (cmyk) {
-        rows[0] = cmykRow.data();
-        if (jpeg_read_scanlines(cinfo, rows, 1) != 1) break;
-        CmykToBgr(cmykRow.data(), picture.ScanLine(first), width, inverted);
+void JpegReader::ReadMetadata() {
+  metaWarnings_.clear();
+  meta_ = AssembleMetadata(state_->segments, metaWarnings_);
+  CheckMetadata(meta_, metaWarnings_);
+  orientation_ = ExifOrientation(meta_.Exif);
+}
+
+std::size_t JpegReader::MetadataSegmentCount() const {
+  return state_->segments.Kept.size() + (state_->segments.OverBudget ? 1 : 0);
+}
+
+JpegReader::~JpegReader() = default;
+
+int JpegReader::Width() const {
+  return int(state_->cinfo.output_width);
+}
+
+int JpegReader::Height() const {
+  return int(state_->cinfo.output_height);
+}
+
+int JpegReader::NextRow() const {
+  return int(state_->cinfo.output_scanline);
+}
+
+void JpegReader::ReadRows(std::uint8_t *const *rows, int count) {
+  State &s = *state_;
+  jpeg_decompress_struct *cinfo = &s.cinfo;
+  count = std::min(count, Height() - NextRow());
+  RunJpeg(s.errors, [&] {
+    for (int done = 0; done < count;) {
+      if (s.cmyk) {
+        JSAMPROW row = s.cmykRow.data();
+        if (jpeg_read_scanlines(cinfo, &row, 1) != 1) break;
+        CmykToBgr(s.cmykRow.data(), rows[done++], Width(), s.inverted);
         continue;
       }
-      const int count = height - first < kRowsPerRead ? height - first : kRowsPerRead;
-      for (int i = 0; i < count; ++i) rows[i] = picture.ScanLine(first + i);
-      if (jpeg_read_scanlines(cinfo, rows, JDIMENSION(count)) == 0) break;
+      // libjpeg only writes the rows it is given.
+      JSAMPARRAY next = const_cast<JSAMPARRAY>(rows + done);
+      const JDIMENSION got =
+          jpeg_read_scanlines(cinfo, next, JDIMENSION(std::min(count - done, kRowsPerRead)));
+      if (got == 0) break;
+      done += int(got);
     }
-    // Stopping short makes finish report the missing rows as an error.
-    jpeg_finish_decompress(cinfo);
   });
-  if (d.errors.warnings > 0)
-    decoded.Warnings.push_back(std::string("part of the picture is missing or damaged (") +
-                               d.errors.firstWarning + ")");
-  if (withMetadata) {
-    decoded.Meta = AssembleMetadata(d.segments, decoded.Warnings);
-    CheckMetadata(decoded.Meta, decoded.Warnings);
-    decoded.Orientation = ExifOrientation(decoded.Meta.Exif);
+}
+
+void JpegReader::Finish() {
+  State &s = *state_;
+  // Stopping short makes finish report the missing rows as an error.
+  RunJpeg(s.errors, [&] { jpeg_finish_decompress(&s.cinfo); });
+}
+
+std::vector<std::string> JpegReader::Warnings() const {
+  std::vector<std::string> warnings;
+  if (state_->errors.warnings > 0)
+    warnings.push_back(std::string("part of the picture is missing or damaged (") +
+                       state_->errors.firstWarning + ")");
+  warnings.insert(warnings.end(), metaWarnings_.begin(), metaWarnings_.end());
+  return warnings;
+}
+
+namespace {
+
+DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata) {
+  JpegReader reader(data, withMetadata);
+  DecodedPicture decoded;
+  Bitmap &picture = decoded.Pixels;
+  picture.Recreate(reader.Width(), reader.Height());
+  std::uint8_t *rows[kRowsPerRead];
+  while (reader.NextRow() < reader.Height()) {
+    const int first = reader.NextRow();
+    const int count = std::min(kRowsPerRead, reader.Height() - first);
+    for (int i = 0; i < count; ++i) rows[i] = picture.ScanLine(first + i);
+    reader.ReadRows(rows, count);
+    if (reader.NextRow() == first) break;  // no progress: Finish says why
   }
+  reader.Finish();
+  // Segments may follow the scans; all of them are in by now.
+  if (withMetadata) reader.ReadMetadata();
+  decoded.Warnings = reader.Warnings();
+  decoded.Meta = std::move(reader.Meta());
+  decoded.Orientation = reader.Orientation();
   return decoded;
 }
 

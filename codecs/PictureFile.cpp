@@ -2,6 +2,7 @@
 // carrying the metadata from the file read to the file written.
 
 #include "codecs/Codecs.h"
+#include "codecs/FileWriter.h"
 #include "codecs/Metadata.h"
 #include "codecs/Orientation.h"
 #include "gfx/Error.h"
@@ -72,7 +73,7 @@ DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::stri
 }
 
 DecodedPicture ReadPictureFile(const std::string &path) {
-  return DecodePicture(ReadFileBytes(path), path);
+  return DecodePicture(ReadFileContents(path), path);
 }
 
 Bitmap ReadPicture(const std::string &path) {
@@ -87,20 +88,40 @@ Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadat
   return EncodePicture(format, bitmap, meta, stripMetadata);
 }
 
-Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
-                    bool stripMetadata) {
+namespace {
+
+const PictureCodec &EncoderOf(PictureFormat format) {
   const PictureCodec *codec = FindCodec(format);
   if (!codec || !codec->Encode) throw Error("No encoder for this picture format");
-  const Metadata written = stripMetadata || meta.Empty()
-                               ? Metadata()
-                               : MetadataForOutput(meta, bitmap.Width(), bitmap.Height());
-  return codec->Encode(bitmap, written);
+  return *codec;
+}
+
+Metadata Written(const Bitmap &bitmap, const Metadata &meta, bool stripMetadata) {
+  return stripMetadata || meta.Empty() ? Metadata()
+                                       : MetadataForOutput(meta, bitmap.Width(), bitmap.Height());
+}
+
+}  // namespace
+
+Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
+                    bool stripMetadata) {
+  const PictureCodec &codec = EncoderOf(format);
+  return codec.Encode(bitmap, Written(bitmap, meta, stripMetadata));
 }
 
 void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
                       const WriteOptions &options) {
-  const Bytes data = EncodePicture(path, bitmap, meta, options.StripMetadata);
-  WriteFileBytes(path, data, options.ReplaceReadOnly);
+  const PictureFormat format = FormatFromExtension(path);
+  const PictureCodec *codec = FindCodec(format);
+  if (!codec || !codec->EncodeTo) {
+    const Bytes data = EncodePicture(path, bitmap, meta, options.StripMetadata);
+    return WriteFileBytes(path, data, options.ReplaceReadOnly);
+  }
+  // The encoder's bytes go straight to the file as they are made.
+  const Metadata written = Written(bitmap, meta, options.StripMetadata);
+  FileWriter file(path, options.ReplaceReadOnly);
+  codec->EncodeTo(bitmap, written, file);
+  file.Commit();
 }
 
 void WritePicture(const std::string &path, const Bitmap &bitmap) {
