@@ -167,20 +167,16 @@ void Bitmap::StretchDrawRows(const Rect &rect, const Bitmap &source, int first, 
   const int left = std::max(rect.Left, 0), right = std::min(rect.Right, width_);
   const int top = std::max({rect.Top, 0, first}), bottom = std::min({rect.Bottom, height_, last});
   if (left >= right || top >= bottom) return;
-  // Target pixel i of the rectangle takes source pixel floor((i + 0.5) * sw / dw),
-  // the centre-sampling rule; the column map is computed once per call.
-  const std::int64_t sw = source.width_, sh = source.height_;
+  // The column map is computed once per call.
   std::vector<std::uint32_t> columnOffset(std::size_t(right - left));
-  for (int x = left; x < right; ++x) {
-    const std::int64_t i = x - rect.Left;
-    columnOffset[std::size_t(x - left)] = std::uint32_t(((2 * i + 1) * sw / (2 * dw)) * 3);
-  }
+  for (int x = left; x < right; ++x)
+    columnOffset[std::size_t(x - left)] =
+        std::uint32_t(StretchSample(x - rect.Left, source.width_, dw) * 3);
   const std::size_t rowBytes = std::size_t(right - left) * 3;
   const std::uint8_t *lastRow = nullptr;
   std::uint8_t *lastOut = nullptr;
   for (int y = top; y < bottom; ++y) {
-    const std::int64_t j = y - rect.Top;
-    const std::uint8_t *in = source.ScanLine(int((2 * j + 1) * sh / (2 * dh)));
+    const std::uint8_t *in = source.ScanLine(StretchSample(y - rect.Top, source.height_, dh));
     std::uint8_t *out = ScanLine(y) + 3 * left;
     if (in == lastRow) {  // enlarging repeats rows: copy the finished one
       std::memcpy(out, lastOut, rowBytes);
@@ -194,6 +190,26 @@ void Bitmap::StretchDrawRows(const Rect &rect, const Bitmap &source, int first, 
     }
     lastRow = in;
     lastOut = out;
+  }
+}
+
+StretchMap::StretchMap(const Bitmap &source, int width, int height)
+    : source_(&source), height_(height) {
+  if (width < 0 || height < 0 || (source.Empty() && width > 0 && height > 0))
+    throw Error("Bitmap image is not valid");
+  columnOffset_.resize(std::size_t(width));
+  for (int x = 0; x < width; ++x)
+    columnOffset_[std::size_t(x)] = std::uint32_t(StretchSample(x, source.width_, width) * 3);
+}
+
+void StretchMap::Row(int y, std::uint8_t *out) const {
+  const std::uint8_t *in = source_->ScanLine(SourceRow(y));
+  const std::uint32_t *offset = columnOffset_.data();
+  for (std::size_t k = 0, n = columnOffset_.size(); k < n; ++k) {
+    const std::uint8_t *p = in + offset[k];
+    out[3 * k] = p[0];
+    out[3 * k + 1] = p[1];
+    out[3 * k + 2] = p[2];
   }
 }
 

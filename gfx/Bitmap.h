@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "gfx/Color.h"
 
@@ -88,6 +89,7 @@ class Bitmap {
   bool SamePixels(const Bitmap &other) const;
 
  private:
+  friend class StretchMap;
   void Allocate(int width, int height);
 
   struct FreePixels {
@@ -98,6 +100,32 @@ class Bitmap {
   int height_ = 0;
   std::unique_ptr<std::uint8_t[], FreePixels> pixels_;
   TColor brush_ = clWhite;
+};
+
+// The stretch's sampling rule: target pixel i of a run of target pixels
+// takes source pixel floor((i + 0.5) x source / target), the centre of its
+// place in the source.
+inline int StretchSample(std::int64_t i, std::int64_t source, std::int64_t target) {
+  return int((2 * i + 1) * source / (2 * target));
+}
+
+// StretchDraw of a whole bitmap onto a whole width x height picture, worked
+// out once and drawn a row at a time wherever the rows are wanted (a band
+// being blended, a scratch row). source must outlive the map, and may be
+// empty only when the picture is.
+class StretchMap {
+ public:
+  StretchMap(const Bitmap &source, int width, int height);
+  // The source row that row y of the stretch shows; rows that show the
+  // same one are equal.
+  int SourceRow(int y) const { return StretchSample(y, source_->height_, height_); }
+  // Row y of the stretched picture into out, 3 x width bytes.
+  void Row(int y, std::uint8_t *out) const;
+
+ private:
+  const Bitmap *source_;
+  int height_;
+  std::vector<std::uint32_t> columnOffset_;
 };
 
 }  // namespace qv

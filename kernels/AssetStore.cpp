@@ -25,9 +25,14 @@ std::string MatchEntry(const fs::path &dir, std::string_view part) {
   return best.empty() ? std::string(part) : best;
 }
 
-// Takes the bytes by value so that a file just read is not copied again.
-Bitmap DecodeAssetBytes(Bytes data) {
-  if (data.size() < kAssetHead.size()) data.resize(kAssetHead.size());
+// The fixed head goes over the first bytes in place; data shorter than the
+// head grows to its length.
+Bitmap DecodeAssetBytes(std::span<std::uint8_t> data) {
+  if (data.size() < kAssetHead.size()) {
+    Bytes grown(data.begin(), data.end());
+    grown.resize(kAssetHead.size());
+    return DecodeAssetBytes(grown);
+  }
   std::copy(kAssetHead.begin(), kAssetHead.end(), data.begin());
   return DecodeJpeg(data);
 }
@@ -46,11 +51,13 @@ std::string AssetPath(const KernelEnv &env, std::string_view folder, std::string
 }
 
 Bitmap DecodeAsset(std::span<const std::uint8_t> file) {
-  return DecodeAssetBytes(Bytes(file.begin(), file.end()));
+  Bytes copy(file.begin(), file.end());
+  return DecodeAssetBytes(copy);
 }
 
 void LoadAsset(const std::string &fileName, Bitmap &bitmap) {
-  bitmap = DecodeAssetBytes(ReadFileBytes(fileName));
+  FileContents file = ReadFileContents(fileName);
+  bitmap = DecodeAssetBytes({file.data(), file.size()});
 }
 
 Bitmap LoadAsset(const KernelEnv &env, std::string_view folder, std::string_view name) {

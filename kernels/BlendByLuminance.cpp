@@ -101,8 +101,9 @@ void RoundNearHalves(const std::uint8_t *m, std::uint8_t *weight, const std::uin
     }
 }
 
-// The pass of both forms below: with a colour row, each dest row is first
-// filled with it (the caller has sized dest), otherwise dest is mixed as it is.
+// The pass of both forms below: with a colour row, each dest row is the
+// colour mixed with source (the caller has sized dest), otherwise dest is
+// mixed as it is.
 void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
                const std::uint8_t *colorRow) {
   const int height = dest.Height();
@@ -112,40 +113,33 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
     throw Error("Bitmap image is not valid");
   const std::size_t bytes = dest.RowBytes(), pixels = std::size_t(width);
   if (bytes == 0 || height == 0) return;
-  const bool parallel = WorthSharing(std::size_t(height) * bytes);
-#if QV_X86_ROUTES
-  if (Avx2Route()) {
-    // One fused pass per row; with a colour row the colour is the row mixed
-    // into, and dest is only written.
-    ForEachBand(height, 16, parallel, [&](int first, int last) {
-      for (int r = first; r < last; ++r) {
-        std::uint8_t *d = dest.ScanLine(r);
-        const std::uint8_t *base = colorRow ? colorRow : d;
-        if (Avx512Route())
-          LuminanceRowAvx512(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
-        else
-          LuminanceRowAvx2(d, base, source.ScanLine(r), mask.ScanLine(r), pixels);
-      }
-    });
-    return;
-  }
-#endif
-  ForEachBand(height, 16, parallel, [&](int first, int last) {
-    // Each row first gets its weights, one per byte, so that the mixing loop
-    // is a plain byte loop the vectoriser can take whole.
-    std::vector<std::uint8_t> weight(bytes), half(pixels);
+  ForEachBand(height, 16, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
+    std::vector<std::uint8_t> scratch(LuminanceMixScratchBytes(pixels));
     for (int r = first; r < last; ++r) {
-      const std::uint8_t *m = mask.ScanLine(r);
-      RowWeights(m, weight.data(), half.data(), pixels);
-      RoundNearHalves(m, weight.data(), half.data(), pixels);
       std::uint8_t *d = dest.ScanLine(r);
-      if (colorRow) std::memcpy(d, colorRow, bytes);
-      RowMix(d, source.ScanLine(r), weight.data(), bytes);
+      LuminanceMixRow(d, colorRow ? colorRow : d, source.ScanLine(r), mask.ScanLine(r), pixels,
+                      scratch.data());
     }
   });
 }
 
 }  // namespace
+
+void LuminanceMixRow(std::uint8_t *dest, const std::uint8_t *base, const std::uint8_t *source,
+                     const std::uint8_t *mask, std::size_t pixels, std::uint8_t *scratch) {
+#if QV_X86_ROUTES
+  // One fused pass; dest is only written where base is elsewhere.
+  if (Avx2Route() && Avx512Route()) return LuminanceRowAvx512(dest, base, source, mask, pixels);
+  if (Avx2Route()) return LuminanceRowAvx2(dest, base, source, mask, pixels);
+#endif
+  // Each row first gets its weights, one per byte, so that the mixing loop
+  // is a plain byte loop the vectoriser can take whole.
+  std::uint8_t *weight = scratch, *half = scratch + 3 * pixels;
+  RowWeights(mask, weight, half, pixels);
+  RoundNearHalves(mask, weight, half, pixels);
+  if (base != dest) std::memcpy(dest, base, 3 * pixels);
+  RowMix(dest, source, weight, 3 * pixels);
+}
 
 void BlendByLuminance(Bitmap &dest, const Bitmap &source, const Bitmap &mask) {
   BlendRows(dest, source, mask, nullptr);

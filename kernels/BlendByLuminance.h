@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "gfx/Bitmap.h"
@@ -32,6 +33,18 @@ inline int MaskLuminance(std::uint8_t blue, std::uint8_t green, std::uint8_t red
 inline std::uint8_t DivideBy255(std::uint16_t x) {
   return static_cast<std::uint8_t>((x + 1 + (x >> 8)) >> 8);
 }
+
+// Bytes of working memory LuminanceMixRow needs for a row of pixels.
+inline std::size_t LuminanceMixScratchBytes(std::size_t pixels) {
+  return 4 * pixels;
+}
+
+// One row of the mix: for each pixel p, with L the luminance of mask pixel
+// p, and each of its three bytes i, dest[i] := (source[i] L + base[i]
+// (255 - L)) div 255. base may be dest itself; otherwise dest must be none
+// of the inputs.
+void LuminanceMixRow(std::uint8_t *dest, const std::uint8_t *base, const std::uint8_t *source,
+                     const std::uint8_t *mask, std::size_t pixels, std::uint8_t *scratch);
 
 // Mixes source into dest weighted by the mask's luminance:
 // dest := (source L + dest (255 - L)) div 255, per channel. Bounds come from

@@ -4,9 +4,12 @@
 // While a colour may be picked, the kernels that have a colour ask for it;
 // a cancelled answer keeps the caller's colour.
 
+#include <memory>
+
 #include "gfx/Bitmap.h"
 #include "gfx/Color.h"
 #include "kernels/KernelEnv.h"
+#include "kernels/RowStep.h"
 
 namespace qv {
 
@@ -29,5 +32,15 @@ void ColorToneByAsset(Bitmap &bmp, int mode, TColor color, const KernelEnv &env)
 // asset 2 stretched to source's size), then overlaid with that map. Source
 // is only read; a missing or broken asset throws before dest is touched.
 void ColorWashByAsset(const Bitmap &source, Bitmap &dest, TColor color, const KernelEnv &env);
+
+// Their rows for a picture of width x height, each working in place but
+// the wash, which makes its result from its input. Preparing loads the
+// asset and then asks for the colour, as the kernels above do.
+std::unique_ptr<RowStep> BurnWithColorRows(int width, TColor color, const KernelEnv &env);
+std::unique_ptr<RowStep> FourColorOverlayRows(int width, int height);
+std::unique_ptr<RowStep> ColorToneByAssetRows(int width, int height, int mode, TColor color,
+                                              const KernelEnv &env);
+std::unique_ptr<RowStep> ColorWashByAssetRows(int width, int height, TColor color,
+                                              const KernelEnv &env);
 
 }  // namespace qv

@@ -4,19 +4,17 @@
 
 namespace qv {
 
-void ColorMatte(const Bitmap &source, Bitmap &dest, const Bitmap &map, TColor defaultColor,
-                const KernelEnv &env) {
-  if (&source == &dest) {  // the fill would wipe the picture before it is read
-    const Bitmap picture(source);
-    ColorMatte(picture, dest, map, defaultColor, env);
-    return;
-  }
-  dest.Recreate(source.Width(), source.Height());
+TColor MatteColor(TColor defaultColor, const KernelEnv &env, TColor &brush) {
   if (!env.PickColorFlag())
-    dest.SetBrushColor(defaultColor);
+    brush = defaultColor;
   else if (const auto picked = env.AskColor())
-    dest.SetBrushColor(*picked);
-  BlendByLuminanceOverColor(dest, dest.BrushColor(), source, map);
+    brush = *picked;
+  return brush;
+}
+
+void MatteRow(std::uint8_t *out, const std::uint8_t *in, const std::vector<std::uint8_t> &fill,
+              const std::uint8_t *map, RowScratch &scratch) {
+  LuminanceMixRow(out, fill.data(), in, map, fill.size() / 3, scratch.Mix());
 }
 
 }  // namespace qv

@@ -19,15 +19,15 @@ namespace {
   }
 }
 
-QV_TWO_ROUTES(GreyRow, (std::uint8_t * p, std::size_t pixels), (p, pixels), GreyRowBody)
-
 }  // namespace
+
+QV_TWO_ROUTES(GreyscaleRow, (std::uint8_t * p, std::size_t pixels), (p, pixels), GreyRowBody)
 
 void Greyscale(Bitmap &bmp) {
   const int height = bmp.Height();
   const std::size_t width = std::size_t(bmp.Width());
   ForEachBand(height, 32, WorthSharing(std::size_t(height) * width * 3), [&](int first, int last) {
-    for (int r = first; r < last; ++r) GreyRow(bmp.ScanLine(r), width);
+    for (int r = first; r < last; ++r) GreyscaleRow(bmp.ScanLine(r), width);
   });
 }
 

@@ -1,8 +1,9 @@
 #include "kernels/LightMap.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 
-#include "gfx/Bands.h"
 #include "gfx/Text.h"
 #include "kernels/AssetStore.h"
 #include "kernels/ChannelPass.h"
@@ -10,6 +11,43 @@
 #include "kernels/Greyscale.h"
 
 namespace qv {
+
+namespace {
+
+class LightMapStep : public RowStep {
+ public:
+  LightMapStep(Bitmap asset, int width, int height, bool overlay, std::optional<TColor> tint)
+      : asset_(std::move(asset)),
+        map_(asset_, width, height),
+        blend_(overlay ? RowOf<Overlay>::Run : RowOf<Screen>::Run),
+        width_(width),
+        tinted_(tint.has_value()),
+        tint_(ColorRow(tint.value_or(0), width)) {}
+
+  // The map row is stretched once per source row it shows (and recoloured
+  // while a colour is picked), then blended with the picture's row.
+  void Run(PictureRows in, PictureRows out, int first, int last,
+           RowScratch &scratch) const override {
+    const std::size_t bytes = std::size_t(width_) * 3;
+    StretchedRow map(map_, scratch.Row(0));
+    auto recolour = [&](std::uint8_t *row) {
+      if (!tinted_) return;
+      GreyscaleRow(row, std::size_t(width_));
+      OverlayRow(row, row, tint_.data(), bytes);
+    };
+    for (int y = first; y < last; ++y) blend_(out[y], in[y], map.At(y, recolour), bytes);
+  }
+
+ private:
+  const Bitmap asset_;
+  const StretchMap map_;
+  const ChannelRowFn blend_;
+  const int width_;
+  const bool tinted_;
+  const std::vector<std::uint8_t> tint_;
+};
+
+}  // namespace
 
 bool IsOverlayFolder(std::string_view folder) {
   return EqualCaseBlind(folder, "gradient") || EqualCaseBlind(folder, "texture");
@@ -22,6 +60,14 @@ void OverlayPickedColor(Bitmap &bmp, const KernelEnv &env) {
   ColorPass<Overlay>(bmp, *picked);
 }
 
+std::unique_ptr<RowStep> LightMapRows(int width, int height, std::string_view folder,
+                                      std::string_view name, const KernelEnv &env) {
+  Bitmap asset = LoadAsset(env, folder, name);
+  const std::optional<TColor> tint = env.PickColorFlag() ? env.AskColor() : std::nullopt;
+  return std::make_unique<LightMapStep>(std::move(asset), width, height, IsOverlayFolder(folder),
+                                        tint);
+}
+
 void ApplyLightMap(const Bitmap &source, Bitmap &dest, std::string_view folder,
                    std::string_view name, const KernelEnv &env) {
   if (&source == &dest) {  // the map is drawn into dest before the picture is read
@@ -29,28 +75,9 @@ void ApplyLightMap(const Bitmap &source, Bitmap &dest, std::string_view folder,
     ApplyLightMap(picture, dest, folder, name, env);
     return;
   }
-  const Bitmap asset = LoadAsset(env, folder, name);
-  const int width = source.Width(), height = source.Height();
-  dest.Recreate(width, height);
-  const bool overlay = IsOverlayFolder(folder);
-  if (env.PickColorFlag()) {
-    dest.StretchDraw({0, 0, width, height}, asset);
-    OverlayPickedColor(dest, env);
-    if (overlay)
-      ChannelPass<Overlay>(dest, source, dest, dest);
-    else
-      ChannelPass<Screen>(dest, source, dest, dest);
-    return;
-  }
-  // The map is stretched a band at a time and blended while the band is
-  // still in the cache, instead of being written out whole and read back.
-  const ChannelRowFn blend = overlay ? RowOf<Overlay>::Run : RowOf<Screen>::Run;
-  const std::size_t bytes = dest.RowBytes();
-  ForEachBand(height, 16, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
-    dest.StretchDrawRows({0, 0, width, height}, asset, first, last);
-    for (int r = first; r < last; ++r)
-      blend(dest.ScanLine(r), source.ScanLine(r), dest.ScanLine(r), bytes);
-  });
+  const auto step = LightMapRows(source.Width(), source.Height(), folder, name, env);
+  dest.Recreate(source.Width(), source.Height());
+  RunRowStep(*step, source, dest);
 }
 
 }  // namespace qv

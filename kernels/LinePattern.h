@@ -4,8 +4,12 @@
 // repeated over the picture from its top-left corner and used as a matte
 // over a flat colour (green unless one is picked).
 
+#include <memory>
+
 #include "gfx/Bitmap.h"
+#include "gfx/Color.h"
 #include "kernels/KernelEnv.h"
+#include "kernels/RowStep.h"
 
 namespace qv {
 
@@ -25,5 +29,11 @@ int LineTileSide(int width, int height, int n);
 // last fill made on dest). Source is only read; a missing or broken asset
 // throws before dest is touched.
 void ApplyLinePattern(const Bitmap &source, Bitmap &dest, int n, const KernelEnv &env);
+
+// Its rows for a picture of width x height: loads the asset and scales it
+// to the tile, then settles the fill colour (MatteColor), which brush, the
+// result's brush, takes.
+std::unique_ptr<RowStep> LinePatternRows(int width, int height, int n, const KernelEnv &env,
+                                         TColor &brush);
 
 }  // namespace qv

@@ -2,17 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <exception>
+#include <span>
 #include <string>
 #include <utility>
 
 #include "gfx/Error.h"
 #include "kernels/ArtEffect.h"
-#include "kernels/AssetMatte.h"
 #include "kernels/Categories.h"
-#include "kernels/ColorKernels.h"
-#include "kernels/Greyscale.h"
-#include "kernels/LightMap.h"
-#include "kernels/LinePattern.h"
+#include "kernels/RecipeRows.h"
 
 namespace qv {
 
@@ -111,40 +109,6 @@ Table BuildTable() {
   return table;
 }
 
-void RunStep(const RecipeStep &step, const Bitmap &source, Bitmap &stage, Bitmap &result,
-             const KernelEnv &env, RenderSize size) {
-  const Bitmap &from = step.From == kStage ? stage : source;
-  const std::string file = std::to_string(step.Number);
-  switch (step.Kind) {
-    case LightMap:
-      return ApplyLightMap(from, result, step.FolderFor(size), file, env);
-    case MatteWhite:
-      return AssetMatteWhite(from, result, step.FolderFor(size), file, env);
-    case MatteYellow:
-      return AssetMatteYellow(from, result, step.FolderFor(size), file, env);
-    case ColorWash:
-      return ColorWashByAsset(from, result, step.Color, env);
-    case LinePattern:
-      return ApplyLinePattern(from, result, step.Number, env);
-    case ArtEffect:
-      return RenderArtEffect(step.Number, from, result, env);
-    case CopySource:
-      result = from;
-      return;
-    case Greyscale:
-      return qv::Greyscale(result);
-    case Burn:
-      return BurnWithColor(result, step.Color, env);
-    case FourColor:
-      return FourColorOverlay(result);
-    case ColorTone:
-      return ColorToneByAsset(result, step.Number, step.Color, env);
-    case StageResult:
-      stage = result;
-      return;
-  }
-}
-
 // Steps that read their input and write every pixel of the result.
 bool RewritesResult(const RecipeStep &step) {
   switch (step.Kind) {
@@ -161,13 +125,28 @@ bool RewritesResult(const RecipeStep &step) {
   }
 }
 
-// Size and pixels change places; each bitmap keeps its brush, which a
-// cancelled colour prompt falls back on.
-void SwapPixels(Bitmap &a, Bitmap &b) {
-  const TColor brushA = a.BrushColor(), brushB = b.BrushColor();
-  std::swap(a, b);
-  a.SetBrushColor(brushA);
-  b.SetBrushColor(brushB);
+// Steps [first, last) work row by row and run together, a band at a time,
+// on whole bitmaps. The size is the input's when the first step rewrites
+// the result, else the result's own.
+void RenderRows(std::span<const RecipeStep> steps, const Bitmap &source, const Bitmap &stage,
+                Bitmap &result, const KernelEnv &env, RenderSize size) {
+  const RecipeStep &head = steps.front();
+  const Bitmap &sized = !RewritesResult(head)           ? result
+                        : head.From == StepInput::Stage ? stage
+                                                        : source;
+  const int width = sized.Width(), height = sized.Height();
+  for (const RecipeStep &step : steps)
+    if (step.Kind != StageResult && step.From == StepInput::Source &&
+        (source.Width() != width || source.Height() != height))
+      throw Error("Bitmap image is not valid");
+  const RecipeRows rows(steps, width, height, env, size, result.BrushColor());
+  // The steps prepared before a failure are still done.
+  if (rows.Prepared() > 0) {
+    if (RewritesResult(head)) result.Recreate(width, height);
+    rows.RunWhole(source, result, stage);
+  }
+  result.SetBrushColor(rows.Brush());
+  if (rows.Failure()) std::rethrow_exception(rows.Failure());
 }
 
 }  // namespace
@@ -219,30 +198,30 @@ bool NeedsArtKernels(int categoryId, int n) {
 
 void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, const KernelEnv &env,
                   RenderSize size) {
-  const Recipe &recipe = RecipeFor(categoryId, n);
+  const std::vector<RecipeStep> &steps = RecipeFor(categoryId, n).Steps;
   const RunScope run(env.Control);
-  Bitmap stage;
-  const std::vector<RecipeStep> &steps = recipe.Steps;
   const int count = int(steps.size());
-  for (std::size_t i = 0; i < steps.size(); ++i) {
+  Bitmap stage;
+  for (int i = 0; i < count;) {
     CheckCancelled();
-    // Staging before a step that rewrites the whole result needs no copy:
-    // the two bitmaps trade pixels, and if that step fails they trade back,
-    // leaving the result as the steps before made it.
-    if (steps[i].Kind == StageResult && i + 1 < steps.size() && RewritesResult(steps[i + 1])) {
-      SwapPixels(stage, result);
-      try {
-        const ProgressSpan part(int(i + 1), count);
-        RunStep(steps[++i], source, stage, result, env, size);
-      } catch (...) {
-        SwapPixels(stage, result);
-        throw;
-      }
+    if (!WorksByRows(steps[std::size_t(i)])) {
+      const ProgressSpan part(i, count);
+      const RecipeStep &step = steps[std::size_t(i++)];
+      RenderArtEffect(step.Number, step.From == kStage ? stage : source, result, env);
       continue;
     }
-    // Each step its share of the progress.
-    const ProgressSpan part(int(i), count);
-    RunStep(steps[i], source, stage, result, env, size);
+    // The row steps up to the next art effect; staging that the art effect
+    // or nothing follows keeps the whole result.
+    int end = i;
+    while (end < count && WorksByRows(steps[std::size_t(end)])) ++end;
+    const bool stageAfter = steps[std::size_t(end - 1)].Kind == StageResult;
+    const int rowsEnd = stageAfter ? end - 1 : end;
+    if (rowsEnd > i) {
+      const ProgressSpan part(i, count, rowsEnd - i);
+      RenderRows({steps.data() + i, std::size_t(rowsEnd - i)}, source, stage, result, env, size);
+    }
+    if (stageAfter) stage = result;
+    i = end;
   }
 }
 

@@ -77,6 +77,7 @@ bool OffersChangeColor(int categoryId, int n);
 // brush between calls, which a cancelled colour prompt falls back on, so the
 // editor passes its long-lived result bitmap. Errors of the kernels (a
 // missing asset) propagate; the steps before the failing one stay done.
+// Steps that work row by row run together a band at a time on all cores.
 void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, const KernelEnv &env,
                   RenderSize size);
 

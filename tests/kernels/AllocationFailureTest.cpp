@@ -14,7 +14,6 @@
 #include "AssetFixture.h"
 #include "gfx/Bitmap.h"
 #include "kernels/BlendByLuminance.h"
-#include "kernels/VectorRoute.h"
 
 namespace {
 
@@ -39,17 +38,14 @@ namespace qv {
 namespace {
 
 TEST(AllocationFailure, InsideAParallelBandComesOutAsBadAlloc) {
-  // An odd width, so that the size of the per-band weight row (three bytes
-  // a pixel) is one no other allocation here has.
+  // An odd width, so that the size of the per-band working memory of the
+  // mix is one no other allocation here has.
   constexpr int kWidth = 4099, kHeight = 300;
   const Bitmap source = test::Varied(kWidth, kHeight, 1), mask = test::Varied(kWidth, kHeight, 2);
   Bitmap dest = test::Varied(kWidth, kHeight, 3);
-  const bool avx2 = Avx2Route();
-  Avx2Route() = false;  // the baseline route takes the row buffers
-  failingSize = std::size_t(kWidth) * 3;
+  failingSize = LuminanceMixScratchBytes(kWidth);
   EXPECT_THROW(BlendByLuminance(dest, source, mask), std::bad_alloc);
   failingSize = 0;
-  Avx2Route() = avx2;
   // And the pass still works once memory is there again.
   EXPECT_NO_THROW(BlendByLuminance(dest, source, mask));
 }
