@@ -12,14 +12,21 @@ bool TakeStripOption(Args &args) {
   return found;
 }
 
-DecodedPicture ReadInput(const std::string &path) {
-  DecodedPicture picture = ReadPictureFile(path);
-  if (!picture.Warnings.empty()) {
-    // One write, so that lines of pictures read at once do not mix.
-    const std::string line = "quorvane-fx: warning: " + WarningLine(path, picture.Warnings) + "\n";
-    std::fputs(line.c_str(), stderr);
-  }
+void WarnAbout(const std::string &path, const std::vector<std::string> &warnings) {
+  if (warnings.empty()) return;
+  // One write, so that lines of pictures read at once do not mix.
+  const std::string line = "quorvane-fx: warning: " + WarningLine(path, warnings) + "\n";
+  std::fputs(line.c_str(), stderr);
+}
+
+DecodedPicture DecodeInput(std::span<const std::uint8_t> data, const std::string &path) {
+  DecodedPicture picture = DecodePicture(data, path);
+  WarnAbout(path, picture.Warnings);
   return picture;
+}
+
+DecodedPicture ReadInput(const std::string &path) {
+  return DecodeInput(ReadFileContents(path), path);
 }
 
 }  // namespace qv::cli

@@ -4,7 +4,10 @@
 // input upright, with its metadata, and damage reported as a warning line;
 // the metadata written with each result unless --strip-metadata is given.
 
+#include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "cli/Commands.h"
 #include "codecs/Codecs.h"
@@ -20,7 +23,10 @@ inline constexpr const char *kStripHelp =
 bool TakeStripOption(Args &args);
 
 // The picture in path. Damage that was worked around is reported as one
-// line, "quorvane-fx: warning: <path>: ...", on standard error.
+// line, "quorvane-fx: warning: <path>: ...", on standard error (WarnAbout).
 DecodedPicture ReadInput(const std::string &path);
+// The same for the bytes of path, already read.
+DecodedPicture DecodeInput(std::span<const std::uint8_t> data, const std::string &path);
+void WarnAbout(const std::string &path, const std::vector<std::string> &warnings);
 
 }  // namespace qv::cli

@@ -23,6 +23,7 @@
 #include "kernels/KernelEnv.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
+#include "kernels/StreamedRender.h"
 
 namespace qv::cli {
 
@@ -185,6 +186,25 @@ std::string CurrentErrorText() {
   }
 }
 
+// One full-size render from file to file: streamed band by band where the
+// recipe and the files allow it, else through the whole picture. Either
+// way with colour answers of its own.
+void RenderFile(int categoryId, int n, const std::string &in, const std::string &out,
+                const Options &options) {
+  const FileContents input = ReadFileContents(in);
+  const WriteOptions writing{.StripMetadata = options.strip};
+  {
+    Options mine = options;
+    auto warn = [&in](const std::vector<std::string> &warnings) { WarnAbout(in, warnings); };
+    if (RenderStreamed(categoryId, n, input, out, EnvFor(mine), writing, warn)) return;
+  }
+  Options mine = options;
+  const DecodedPicture picture = DecodeInput(input, in);
+  Bitmap result;
+  RenderRecipe(categoryId, n, picture.Pixels, result, EnvFor(mine), RenderSize::FullSize);
+  WritePictureFile(out, result, picture.Meta, writing);
+}
+
 // Renders every input into folder, one picture per core at a time (a single
 // picture keeps both cores for its own passes). Each picture gets its own
 // copy of the colour answers, so every one is rendered alike. Failures are
@@ -218,13 +238,7 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
     std::string error = clash[std::size_t(i)];
     if (error.empty()) {
       try {
-        Options mine = options;
-        const KernelEnv env = EnvFor(mine);
-        const DecodedPicture picture = ReadInput(inputs[std::size_t(i)]);
-        Bitmap result;
-        RenderRecipe(categoryId, n, picture.Pixels, result, env, RenderSize::FullSize);
-        WritePictureFile(outputs[std::size_t(i)], result, picture.Meta,
-                         {.StripMetadata = options.strip});
+        RenderFile(categoryId, n, inputs[std::size_t(i)], outputs[std::size_t(i)], options);
       } catch (...) {
         error = CurrentErrorText();
       }
@@ -261,10 +275,7 @@ int RenderCommand(const Args &args) {
   if (!category || !n) return 2;
   if (batch) return RenderBatch(category->Id, *n, Args(p.begin() + 2, p.end()), *options);
 
-  const DecodedPicture picture = ReadInput(p[2]);
-  Bitmap result;
-  RenderRecipe(category->Id, *n, picture.Pixels, result, EnvFor(*options), RenderSize::FullSize);
-  WritePictureFile(p[3], result, picture.Meta, {.StripMetadata = options->strip});
+  RenderFile(category->Id, *n, p[2], p[3], *options);
   return 0;
 }
 

@@ -1,0 +1,103 @@
+#include "kernels/StreamedRender.h"
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <optional>
+
+#include "codecs/FileWriter.h"
+#include "codecs/JpegReader.h"
+#include "codecs/JpegWriter.h"
+#include "codecs/Metadata.h"
+#include "gfx/BandPipeline.h"
+#include "kernels/RecipeRows.h"
+#include "kernels/Recipes.h"
+
+namespace qv {
+
+namespace {
+
+// A band is one row of JPEG blocks at the usual 2x2 subsampling, which is
+// what libjpeg decodes at a time; the decoder may run up to this much ahead
+// of the encoder, enough to cover the loading of the artwork.
+constexpr int kBandRows = 16;
+constexpr std::size_t kAheadBytes = std::size_t(4) << 20;
+constexpr int kQuality = 90;
+
+// Memory for bands that are fully written before they are read, so it is
+// not filled with anything first.
+std::unique_ptr<std::uint8_t[]> Uninitialised(std::size_t bytes) {
+  return std::unique_ptr<std::uint8_t[]>(new std::uint8_t[bytes]);
+}
+
+}  // namespace
+
+bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
+                    const std::string &outputPath, const KernelEnv &env,
+                    const WriteOptions &options,
+                    const std::function<void(const std::vector<std::string> &)> &warn) {
+  const Recipe &recipe = RecipeFor(categoryId, n);
+  if (!RendersByRows(recipe) || SniffFormat(input) != PictureFormat::Jpeg ||
+      FormatFromExtension(outputPath) != PictureFormat::Jpeg)
+    return false;
+  JpegReader reader(input, true);
+  reader.ReadMetadata();
+  if (reader.Orientation() != 1) return false;
+  const std::size_t segmentsAtStart = reader.MetadataSegmentCount();
+
+  const RunScope run(env.Control);
+  const int width = reader.Width(), height = reader.Height();
+  const std::size_t rowBytes = std::size_t(width) * 3, bandBytes = rowBytes * kBandRows;
+  const int bands = (height + kBandRows - 1) / kBandRows;
+  const int slots = int(std::clamp<std::size_t>(kAheadBytes / bandBytes, 2, 64));
+  const auto ring = Uninitialised(bandBytes * std::size_t(slots));
+  const auto rendered = Uninitialised(bandBytes);
+  auto rowsOf = [&](std::uint8_t *base, int first) { return PictureRows{base, rowBytes, first}; };
+
+  std::optional<RecipeRows> steps;
+  FileWriter file(outputPath, options.ReplaceReadOnly);
+  std::optional<JpegWriter> writer;
+  bool decoded = false;
+  BandPipelineStages stages;
+  stages.Make = [&](int band, int slot) {
+    const int first = band * kBandRows, count = std::min(kBandRows, height - first);
+    const PictureRows rows = rowsOf(ring.get() + bandBytes * std::size_t(slot), first);
+    std::uint8_t *pointers[kBandRows];
+    for (int i = 0; i < count; ++i) pointers[i] = rows[first + i];
+    reader.ReadRows(pointers, count);
+    if (reader.NextRow() < first + count || band + 1 == bands) {
+      reader.Finish();  // too few rows is an error; the last band ends the decode
+      decoded = true;
+    }
+  };
+  stages.Start = [&] {
+    steps.emplace(recipe.Steps, width, height, env, RenderSize::FullSize, clWhite);
+    if (steps->Failure()) std::rethrow_exception(steps->Failure());
+    const Metadata written = options.StripMetadata || reader.Meta().Empty()
+                                 ? Metadata()
+                                 : MetadataForOutput(reader.Meta(), width, height);
+    writer.emplace(width, height, kQuality, written, file);
+  };
+  stages.Take = [&](int band, int slot) {
+    const int first = band * kBandRows, last = std::min(first + kBandRows, height);
+    const PictureRows result = rowsOf(rendered.get(), first);
+    steps->Run(rowsOf(ring.get() + bandBytes * std::size_t(slot), first), result, first, last);
+    const std::uint8_t *pointers[kBandRows];
+    for (int y = first; y < last; ++y) pointers[y - first] = result[y];
+    writer->WriteRows(pointers, last - first);
+  };
+  stages.Finish = [&] { writer->Finish(); };
+  try {
+    RunBandPipeline(bands, slots, stages);
+  } catch (...) {
+    // A picture read whole is reported before what went wrong after it.
+    if (decoded) warn(reader.Warnings());
+    throw;
+  }
+  if (reader.MetadataSegmentCount() != segmentsAtStart) return false;
+  warn(reader.Warnings());
+  file.Commit();
+  return true;
+}
+
+}  // namespace qv
