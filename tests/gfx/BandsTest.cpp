@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <new>
 #include <stdexcept>
+#include <thread>
 #include <vector>
 
 #include "gfx/Bands.h"
@@ -49,11 +51,15 @@ TEST(Bands, EveryItemOnceInBothForms) {
 // driver as itself, after the region, instead of ending the process, and
 // the bands not yet started are dropped.
 TEST(Bands, AFailingBandIsRethrownAfterTheRegion) {
+  // The first band fails at once while the others take a little time each, so
+  // a driver that ran on after the failure would run all 4000 (half a second)
+  // however slowly the throw itself is unwound.
   std::atomic<int> ran{0};
   EXPECT_THROW(ForEachBand(4000, 1, true,
                            [&](int first, int) {
                              ++ran;
-                             if (first == 100) throw std::bad_alloc();
+                             if (first == 0) throw std::bad_alloc();
+                             std::this_thread::sleep_for(std::chrono::microseconds(250));
                            }),
                std::bad_alloc);
   EXPECT_LT(ran.load(), 4000);
