@@ -26,19 +26,29 @@ void WriteBmpTo(const Bitmap &bitmap, const Metadata &, ByteSink &sink) {
 void WriteJpegTo(const Bitmap &bitmap, const Metadata &meta, ByteSink &sink) {
   EncodeJpeg(bitmap, 90, meta, sink);
 }
+Bytes WriteWebp(const Bitmap &bitmap, const Metadata &meta) {
+  return EncodeWebp(bitmap, 90, meta);
+}
 
 }  // namespace
 
 const std::vector<PictureCodec> &PictureCodecs() {
+  // JPEG first: the editor's save dialog offers the writable formats in
+  // this order, the first as the default, BMP second.
   static const std::vector<PictureCodec> codecs = {
-      {PictureFormat::Bmp, "BMP", {"bmp"}, LooksLikeBmp, DecodeBmpPicture, WriteBmp, WriteBmpTo},
       {PictureFormat::Jpeg,
        "JPEG",
-       {"jpg", "jpeg"},
+       {"jpg", "jpeg", "jpe", "jfif"},
        LooksLikeJpeg,
        DecodeJpegPicture,
        WriteJpeg,
        WriteJpegTo},
+      {PictureFormat::Bmp, "BMP", {"bmp"}, LooksLikeBmp, DecodeBmpPicture, WriteBmp, WriteBmpTo},
+      {PictureFormat::Png, "PNG", {"png"}, LooksLikePng, DecodePngPicture, EncodePng},
+      {PictureFormat::Webp, "WebP", {"webp"}, LooksLikeWebp, DecodeWebpPicture, WriteWebp},
+      {PictureFormat::Tiff, "TIFF", {"tif", "tiff"}, LooksLikeTiff, DecodeTiffPicture, EncodeTiff},
+      {PictureFormat::Heif, "HEIC", {"heic", "heif"}, LooksLikeHeif, DecodeHeifPicture, nullptr},
+      {PictureFormat::Avif, "AVIF", {"avif"}, LooksLikeAvif, DecodeAvifPicture, nullptr},
   };
   return codecs;
 }

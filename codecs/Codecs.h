@@ -7,6 +7,7 @@
 //   "Cannot open file %s: ..."          a file that cannot be read or written
 //   "JPEG error #%d: ..."               any libjpeg error, with libjpeg's text
 //   "Bitmap image is not valid: ..."    anything that is no valid BMP
+//   "PNG image is not valid: ..."       and so on for PNG, WebP, TIFF, HEIF, AVIF
 //   "Unknown picture file extension (.%s): ..."  no codec for the file
 // A decoder that throws has not touched anything the caller owns. Damage a
 // decoder can work around is reported beside the picture (Picture.h).
@@ -44,14 +45,49 @@ Bitmap DecodeBmp(std::span<const std::uint8_t> data);
 Bytes EncodeBmp(const Bitmap &bitmap);
 void EncodeBmp(const Bitmap &bitmap, ByteSink &sink);
 
-enum class PictureFormat { Unknown, Bmp, Jpeg };
+// PNG through libpng: every colour type and bit depth, interlaced or not;
+// 16-bit samples rounded to 8 bits, transparency laid over white; an
+// animated PNG gives its first frame. Keeps eXIf, iCCP, XMP (iTXt) and
+// "Comment" texts.
+bool LooksLikePng(std::span<const std::uint8_t> data);
+DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data);
+// 8-bit RGB.
+Bytes EncodePng(const Bitmap &bitmap, const Metadata &meta = {});
+
+// WebP through libwebp: lossy or lossless, alpha over white, the first
+// frame of an animation. Keeps the EXIF, ICCP and XMP chunks.
+bool LooksLikeWebp(std::span<const std::uint8_t> data);
+DecodedPicture DecodeWebpPicture(std::span<const std::uint8_t> data);
+// Lossy; refuses a side above kMaxWebpSide.
+Bytes EncodeWebp(const Bitmap &bitmap, int quality = 90, const Metadata &meta = {});
+inline constexpr int kMaxWebpSide = 16383;
+
+// TIFF through libtiff: the first page; 8 and 16-bit RGB, grey and CMYK,
+// 1 to 8-bit grey and palettes; uncompressed, LZW, deflate, PackBits or
+// JPEG; strips or tiles. Keeps the colour profile, XMP, Photoshop
+// resources (IPTC), the description (as a comment) and the EXIF tags; its
+// orientation tag turns it upright.
+bool LooksLikeTiff(std::span<const std::uint8_t> data);
+DecodedPicture DecodeTiffPicture(std::span<const std::uint8_t> data);
+// 8-bit RGB, deflate.
+Bytes EncodeTiff(const Bitmap &bitmap, const Metadata &meta = {});
+
+// HEIF (HEIC) and AVIF through libheif, read only: the primary picture,
+// upright by the file's own rotation and mirroring, deeper samples rounded
+// to 8 bits, alpha over white. Keeps EXIF, XMP and the ICC profile.
+bool LooksLikeHeif(std::span<const std::uint8_t> data);
+bool LooksLikeAvif(std::span<const std::uint8_t> data);
+DecodedPicture DecodeHeifPicture(std::span<const std::uint8_t> data);
+DecodedPicture DecodeAvifPicture(std::span<const std::uint8_t> data);
+
+enum class PictureFormat { Unknown, Bmp, Jpeg, Png, Webp, Tiff, Heif, Avif };
 
 // One entry per file format (CodecTable.cpp); the format of a file is found
 // by its content, the format to write by the target's extension.
 struct PictureCodec {
   PictureFormat Format;
   const char *Name;                      // "JPEG"
-  std::vector<const char *> Extensions;  // lower case, the first is the usual one
+  std::vector<const char *> Extensions;  // lower case, the first is the one a save adds
   bool (*Sniff)(std::span<const std::uint8_t> head);
   DecodedPicture (*Decode)(std::span<const std::uint8_t> data);
   // Metadata the format cannot hold is ignored; null when the format is
@@ -66,7 +102,7 @@ const PictureCodec *FindCodec(PictureFormat format);
 
 // By content: the first codec whose Sniff accepts the bytes.
 PictureFormat SniffFormat(std::span<const std::uint8_t> data);
-// By extension, without regard to case: .bmp, .jpg, .jpeg.
+// By extension, without regard to case: .bmp, .jpg, .jpeg, .png, ...
 PictureFormat FormatFromExtension(const std::string &path);
 
 // A file's bytes, read in one go into memory of their own, which is not

@@ -3,6 +3,8 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <exception>
 
@@ -36,7 +38,66 @@ void SetIfPresent(Exiv2::ExifData &data, const char *key, std::uint32_t value) {
   if (it != data.end()) it->setValue(std::to_string(value));
 }
 
+// Tags that describe the picture rather than the layout of the file that
+// holds it: those of a TIFF file's first directory that move to or from a
+// block of their own, besides the EXIF, GPS and interoperability groups.
+bool CameraTag(const Exiv2::Exifdatum &datum) {
+  static const char *const kImageTags[] = {"Make",     "Model",  "Software",
+                                           "DateTime", "Artist", "Copyright"};
+  const std::string group = datum.groupName();
+  if (group == "Photo" || group == "GPSInfo" || group == "Iop") return true;
+  if (group != "Image") return false;
+  for (const char *tag : kImageTags)
+    if (datum.tagName() == tag) return true;
+  return false;
+}
+
 }  // namespace
+
+Bytes ExifFromTiff(std::span<const std::uint8_t> tiff) {
+  PrepareExiv2();
+  try {
+    Exiv2::ExifData all;
+    Exiv2::IptcData iptc;
+    Exiv2::XmpData xmp;
+    const Exiv2::ByteOrder order = Exiv2::TiffParser::decode(
+        all, iptc, xmp, tiff.data(), std::uint32_t(std::min<std::size_t>(tiff.size(), UINT32_MAX)));
+    Exiv2::ExifData camera;
+    for (const Exiv2::Exifdatum &datum : all)
+      if (CameraTag(datum) && datum.groupName() != "Image") camera.add(datum);
+    if (camera.empty()) return {};
+    for (const Exiv2::Exifdatum &datum : all)
+      if (CameraTag(datum) && datum.groupName() == "Image") camera.add(datum);
+    Exiv2::Blob blob;
+    Exiv2::ExifParser::encode(blob, order, camera);
+    Bytes out(blob.begin(), blob.end());
+    return HasTiffHead(out) && out.size() <= kMaxExifBytes ? out : Bytes();
+  } catch (const std::exception &) {
+    return {};
+  }
+}
+
+Bytes ExifIntoTiff(const Bytes &tiff, const Bytes &exif) {
+  Exiv2::ExifData camera;
+  Exiv2::ByteOrder order;
+  if (!Decode(exif, camera, order)) return tiff;
+  try {
+    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(tiff.data(), long(tiff.size()));
+    image->readMetadata();
+    // The XMP packet and the Photoshop resources stay as libtiff wrote them.
+    image->writeXmpFromPacket(true);
+    Exiv2::ExifData &data = image->exifData();
+    for (const Exiv2::Exifdatum &datum : camera)
+      if (CameraTag(datum)) data[datum.key()] = datum.value();
+    image->writeMetadata();
+    Exiv2::BasicIo &io = image->io();
+    io.seek(0, Exiv2::BasicIo::beg);
+    const Exiv2::DataBuf written = io.read(long(io.size()));
+    return Bytes(written.pData_, written.pData_ + written.size_);
+  } catch (const std::exception &) {
+    return tiff;
+  }
+}
 
 bool CheckExif(const Bytes &exif) {
   Exiv2::ExifData data;

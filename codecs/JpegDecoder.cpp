@@ -12,6 +12,7 @@
 #include "codecs/JpegMarkers.h"
 #include "codecs/JpegReader.h"
 #include "codecs/Metadata.h"
+#include "codecs/SampleRows.h"
 #include "gfx/Error.h"
 
 namespace qv {
@@ -190,9 +191,7 @@ void JpegReader::Finish() {
 
 std::vector<std::string> JpegReader::Warnings() const {
   std::vector<std::string> warnings;
-  if (state_->errors.warnings > 0)
-    warnings.push_back(std::string("part of the picture is missing or damaged (") +
-                       state_->errors.firstWarning + ")");
+  if (state_->errors.warnings > 0) warnings.push_back(DamageWarning(state_->errors.firstWarning));
   warnings.insert(warnings.end(), metaWarnings_.begin(), metaWarnings_.end());
   return warnings;
 }

@@ -35,6 +35,12 @@ void PrepareExiv2() {
 }
 
 void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings) {
+  // Formats that hold each block in one piece (PNG, WebP, TIFF, HEIF) are
+  // held to the same size as the blocks put together from JPEG segments.
+  bool tooLarge = false;
+  for (Bytes *block : {&meta.Exif, &meta.Xmp, &meta.ExtendedXmp, &meta.Photoshop, &meta.Icc})
+    if (block->size() > kMaxMetadataBlockBytes) block->clear(), tooLarge = true;
+  if (tooLarge) warnings.push_back("some of its metadata was too large and was left out");
   Keep(meta.Exif, "EXIF", CheckExif, warnings);
   Keep(meta.Xmp, "XMP", CheckXmp, warnings);
   if (meta.Xmp.empty()) meta.ExtendedXmp.clear(), meta.ExtendedXmpGuid.clear();

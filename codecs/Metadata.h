@@ -6,6 +6,7 @@
 // is kept. A block that fails is dropped with a warning; the picture opens
 // all the same.
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,13 @@ bool CheckXmp(const Bytes &xmp);
 Bytes XmpForOutput(const Bytes &xmp, int width, int height);
 bool CheckPhotoshop(const Bytes &resources);
 Bytes PhotoshopForOutput(const Bytes &resources);
+// A TIFF file's EXIF as a block of its own: the camera's tags of the first
+// page (make, model, dates, exposure, GPS), without those that describe the
+// file's layout; empty when there are none.
+Bytes ExifFromTiff(std::span<const std::uint8_t> tiff);
+// tiff, a file just written, with the camera's tags of exif added by
+// libexiv2; tiff unchanged when they cannot be.
+Bytes ExifIntoTiff(const Bytes &tiff, const Bytes &exif);
 enum class IccVerdict { Rgb, OtherColours, Damaged };
 // The profile's verdict; an RGB profile is trimmed to the size its header
 // gives.

@@ -21,7 +21,8 @@ std::string ExtensionOf(const std::string &path) {
   return path.substr(dot + 1);
 }
 
-// "BMP or JPEG", or ".bmp, .jpg or .jpeg", from the codec table.
+// "JPEG, BMP, ... or AVIF", or the extensions of the formats that can be
+// written (".jpg, .jpeg, ... or .tiff"), from the codec table.
 std::string Listed(bool extensions) {
   std::vector<std::string> names;
   for (const PictureCodec &codec : PictureCodecs()) {
@@ -84,7 +85,10 @@ Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadat
                     bool stripMetadata) {
   const PictureFormat format = FormatFromExtension(name);
   const PictureCodec *codec = FindCodec(format);
-  if (!codec || !codec->Encode) UnknownExtension(name, "pictures are saved as " + Listed(true));
+  if (!codec) UnknownExtension(name, "pictures are saved as " + Listed(true));
+  if (!codec->Encode)
+    throw MakeError("%s pictures can be opened but not saved: pictures are saved as %s",
+                    codec->Name, Listed(true).c_str());
   return EncodePicture(format, bitmap, meta, stripMetadata);
 }
 

@@ -1,0 +1,204 @@
+// PNG decoding through libpng: every colour type and bit depth, interlaced
+// or not. An animated PNG shows its default picture, the first frame; the
+// animation chunks are skipped like any chunk libpng does not know.
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+#include "codecs/Codecs.h"
+#include "codecs/Metadata.h"
+#include "codecs/SampleRows.h"
+#include "gfx/Error.h"
+
+namespace qv {
+
+namespace {
+
+constexpr std::uint8_t kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+// Deflate makes at most 1032 bytes of each byte it stores, so rows that
+// need more than that many times the picture data present cannot be there.
+constexpr std::uint64_t kMaxInflation = 1032;
+// Text, colour profile and EXIF chunks: each at most one metadata block,
+// and no more than this many kept, so that compressed text cannot expand
+// into gigabytes.
+constexpr int kMaxTextChunks = 32;
+constexpr std::size_t kCutReadBytes = 16;
+
+struct PngReader {
+  png_structp png = nullptr;
+  png_infop info = nullptr;
+  std::jmp_buf jump;
+  char error[200] = {};
+  const std::uint8_t *data = nullptr;
+  std::size_t size = 0, at = 0;
+  int rowsRead = 0;
+
+  ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
+};
+
+PngReader &ReaderOf(png_structp png) {
+  return *static_cast<PngReader *>(png_get_error_ptr(png));
+}
+
+void JumpBack(png_structp png, png_const_charp message) {
+  PngReader &reader = ReaderOf(png);
+  std::snprintf(reader.error, sizeof reader.error, "%s", message);
+  std::longjmp(reader.jump, 1);
+}
+void Ignore(png_structp, png_const_charp) {}
+
+void ReadBytes(png_structp png, png_bytep out, std::size_t count) {
+  PngReader &reader = *static_cast<PngReader *>(png_get_io_ptr(png));
+  if (count > reader.size - reader.at) png_error(png, "the file is cut short");
+  std::memcpy(out, reader.data + reader.at, count);
+  reader.at += count;
+}
+
+// Runs body, which may only call libpng and touch plain data; a libpng
+// error comes back as false.
+template <class Body>
+bool RunPng(PngReader &reader, Body &&body) {
+  if (setjmp(reader.jump)) return false;
+  body();
+  return true;
+}
+
+struct ChunkWalk {
+  std::uint64_t pictureBytes = 0;  // of IDAT chunks, as far as they are present
+  bool cut = false;                // the last chunk ends past the file
+};
+
+ChunkWalk WalkChunks(std::span<const std::uint8_t> data) {
+  ChunkWalk walk;
+  for (std::size_t at = 8; at + 8 <= data.size();) {
+    const std::uint64_t length = std::uint64_t(data[at]) << 24 | std::uint64_t(data[at + 1]) << 16 |
+                                 std::uint64_t(data[at + 2]) << 8 | data[at + 3];
+    const std::size_t rest = data.size() - at - 8;
+    if (std::memcmp(&data[at + 4], "IDAT", 4) == 0)
+      walk.pictureBytes += std::min<std::uint64_t>(length, rest);
+    if (length + 4 > rest) {
+      walk.cut = true;
+      break;
+    }
+    at += 12 + std::size_t(length);
+  }
+  return walk;
+}
+
+void ReadMetadata(const PngReader &r, Metadata &meta) {
+  png_charp name = nullptr;
+  int compression = 0;
+  png_bytep profile = nullptr;
+  png_uint_32 profileBytes = 0;
+  if (png_get_iCCP(r.png, r.info, &name, &compression, &profile, &profileBytes) && profile)
+    meta.Icc.assign(profile, profile + profileBytes);
+  png_uint_32 exifBytes = 0;
+  png_bytep exif = nullptr;
+  if (png_get_eXIf_1(r.png, r.info, &exifBytes, &exif) && exif)
+    meta.Exif.assign(exif, exif + exifBytes);
+  png_textp texts = nullptr;
+  int count = 0;
+  png_get_text(r.png, r.info, &texts, &count);
+  for (int i = 0; i < count; ++i) {
+    const png_text &t = texts[i];
+    const std::size_t length = t.compression > 0 ? t.itxt_length : t.text_length;
+    if (!t.text) continue;
+    if (std::strcmp(t.key, "XML:com.adobe.xmp") == 0)
+      meta.Xmp.assign(t.text, t.text + length);
+    else if (std::strcmp(t.key, "Comment") == 0)
+      meta.Comments.emplace_back(t.text, length);
+  }
+}
+
+}  // namespace
+
+bool LooksLikePng(std::span<const std::uint8_t> data) {
+  return data.size() >= 8 && std::memcmp(data.data(), kSignature, 8) == 0;
+}
+
+DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
+  if (!LooksLikePng(data)) RefuseImage("PNG", "it does not start with the PNG signature");
+  PngReader r;
+  r.data = data.data();
+  r.size = data.size();
+  r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r, JumpBack, Ignore);
+  if (!r.png || !(r.info = png_create_info_struct(r.png))) throw Error("Out of memory");
+  png_uint_32 width = 0, height = 0;
+  int depth = 0, colorType = 0, interlace = 0, passes = 1, channels = 0;
+  const bool headerRead = RunPng(r, [&] {
+    png_set_read_fn(r.png, &r, ReadBytes);
+    png_set_user_limits(r.png, kMaxSide, kMaxSide);
+    png_set_chunk_malloc_max(r.png, kMaxMetadataBlockBytes);
+    png_set_chunk_cache_max(r.png, kMaxTextChunks);
+    // Damage libpng can step over (a bad ancillary chunk) is no reason to
+    // refuse the picture.
+    png_set_benign_errors(r.png, 1);
+    png_set_crc_action(r.png, PNG_CRC_DEFAULT, PNG_CRC_WARN_DISCARD);
+    png_read_info(r.png, r.info);
+    png_get_IHDR(r.png, r.info, &width, &height, &depth, &colorType, &interlace, nullptr, nullptr);
+  });
+  if (!headerRead) RefuseImage("PNG", r.error);
+  CheckPictureSize(width, height);
+  const std::uint64_t rawBytes =
+      std::uint64_t(height) *
+      (1 + (std::uint64_t(width) * png_get_channels(r.png, r.info) * std::uint64_t(depth) + 7) / 8);
+  const ChunkWalk walk = WalkChunks(data);
+  if (walk.pictureBytes * kMaxInflation < rawBytes)
+    RefuseImage("PNG", "the file ends before its pixels do");
+
+  const bool transformed = RunPng(r, [&] {
+    png_set_expand(r.png);    // palette to colour, small grey to 8 bits, tRNS to alpha
+    png_set_scale_16(r.png);  // (v * 255 + 32767) / 65535
+    png_set_gray_to_rgb(r.png);
+    png_set_bgr(r.png);
+    passes = png_set_interlace_handling(r.png);
+    // libpng reads picture data 8 KB at a time and stops at a read that
+    // the file cannot fill; in small steps, a file cut short gives every
+    // row its data holds.
+    if (walk.cut) png_set_compression_buffer_size(r.png, kCutReadBytes);
+    png_read_update_info(r.png, r.info);
+    channels = png_get_channels(r.png, r.info);
+  });
+  if (!transformed) RefuseImage("PNG", r.error);
+
+  DecodedPicture decoded;
+  Bitmap &picture = decoded.Pixels;
+  picture.Recreate(int(width), int(height));
+  const SampleLayout layout{channels, true, 255};
+  const std::size_t rowBytes = std::size_t(width) * std::size_t(channels);
+  // Interlaced rows fill in over several passes, so they are all kept;
+  // otherwise one row at a time goes straight into the picture.
+  std::vector<std::uint8_t> rows(passes > 1 ? rowBytes * height : rowBytes, 128);
+  if (passes > 1)
+    for (std::size_t i = 3; channels == 4 && i < rows.size(); i += 4) rows[i] = 255;
+  const bool complete = RunPng(r, [&] {
+    for (int pass = 0; pass < passes; ++pass)
+      for (png_uint_32 y = 0; y < height; ++y) {
+        std::uint8_t *row = passes > 1 ? &rows[rowBytes * y] : rows.data();
+        png_read_row(r.png, row, nullptr);
+        if (passes == 1) ToBgrRow(row, layout, picture.ScanLine(int(y)), int(width));
+        ++r.rowsRead;
+      }
+  });
+  if (!complete && r.rowsRead == 0) RefuseImage("PNG", r.error);
+  if (passes > 1)
+    for (png_uint_32 y = 0; y < height; ++y)
+      ToBgrRow(&rows[rowBytes * y], layout, picture.ScanLine(int(y)), int(width));
+  else if (!complete)
+    FillMissingRows(picture.ScanLine(r.rowsRead), picture.RowBytes(), int(height) - r.rowsRead);
+  if (!complete) decoded.Warnings.push_back(DamageWarning(r.error));
+  // Chunks after the picture data (EXIF and text may be there); a file that
+  // ends without them is complete enough.
+  else
+    RunPng(r, [&] { png_read_end(r.png, r.info); });
+
+  ReadMetadata(r, decoded.Meta);
+  CheckMetadata(decoded.Meta, decoded.Warnings);
+  decoded.Orientation = ExifOrientation(decoded.Meta.Exif);
+  return decoded;
+}
+
+}  // namespace qv
