@@ -1,11 +1,13 @@
 // qv-fuzz-seeds DIR: writes the seed corpora of the fuzzers, DIR/jpeg,
-// DIR/bmp and DIR/asset, from pictures built in code.
+// DIR/bmp, DIR/asset, DIR/png, DIR/webp, DIR/tiff and DIR/heif, from
+// pictures built in code.
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 #include <string>
 
+#include "fuzz/FormatSamples.h"
 #include "fuzz/SampleFiles.h"
 
 int main(int argc, char **argv) {
@@ -16,9 +18,10 @@ int main(int argc, char **argv) {
   namespace fs = std::filesystem;
   try {
     const std::pair<const char *, qv::samples::NamedFiles> corpora[] = {
-        {"jpeg", qv::samples::JpegSeeds()},
-        {"bmp", qv::samples::BmpSeeds()},
-        {"asset", qv::samples::AssetSeeds()},
+        {"jpeg", qv::samples::JpegSeeds()},   {"bmp", qv::samples::BmpSeeds()},
+        {"asset", qv::samples::AssetSeeds()}, {"png", qv::samples::PngSeeds()},
+        {"webp", qv::samples::WebpSeeds()},   {"tiff", qv::samples::TiffSeeds()},
+        {"heif", qv::samples::HeifSeeds()},
     };
     for (const auto &[folder, files] : corpora) {
       const fs::path dir = fs::path(argv[1]) / folder;

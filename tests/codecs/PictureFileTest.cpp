@@ -20,31 +20,31 @@ TEST(PictureFile, ContentChoosesTheCodecAndTheNameExplainsTheRest) {
   EXPECT_EQ(FormatFromExtension("x.bmp.jpg"), PictureFormat::Jpeg);
   EXPECT_EQ(FormatFromExtension("folder.jpg/photo"), PictureFormat::Unknown);
 
-  const Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-  const std::pair<std::string, Bytes> files[] = {{"png.jpg", png},
-                                                 {"text.bmp", {'h', 'i'}},
-                                                 {"empty.JPEG", {}},
-                                                 {"p.PNG", png},
-                                                 {"none", png}};
+  const Bytes gif = {'G', 'I', 'F', '8', '9', 'a'};
+  const std::pair<std::string, Bytes> files[] = {
+      {"gif.jpg", gif}, {"text.bmp", {'h', 'i'}},          {"empty.JPEG", {}}, {"p.GIF", gif},
+      {"none", gif},    {"cut.png", {0x89, 'P', 'N', 'G'}}};
   for (const auto &[name, bytes] : files) WriteFileBytes(dir / name, bytes);
   auto message = [&](const std::string &name) {
     return MessageOf([&] { ReadPicture(dir / name); });
   };
-  EXPECT_EQ(message("png.jpg"), "JPEG error #53: Not a JPEG file: starts with 0x89 0x50");
+  EXPECT_EQ(message("gif.jpg"), "JPEG error #53: Not a JPEG file: starts with 0x47 0x49");
   EXPECT_EQ(message("text.bmp"), "Bitmap image is not valid: it does not start with \"BM\"");
   EXPECT_EQ(message("empty.JPEG"), "JPEG error #42: Empty input file");
-  EXPECT_EQ(message("p.PNG"),
-            "Unknown picture file extension (.PNG): the file holds no BMP or JPEG picture");
+  EXPECT_EQ(message("cut.png"), "PNG image is not valid: it does not start with the PNG signature");
+  EXPECT_EQ(message("p.GIF"),
+            "Unknown picture file extension (.GIF): the file holds no JPEG, BMP, PNG, WebP, TIFF, "
+            "HEIC or AVIF picture");
   EXPECT_EQ(message("none"),
-            "Unknown picture file extension: the file name has none, and the file holds no BMP "
-            "or JPEG picture");
+            "Unknown picture file extension: the file name has none, and the file holds no JPEG, "
+            "BMP, PNG, WebP, TIFF, HEIC or AVIF picture");
   EXPECT_EQ(message("missing.jpg"),
             "Cannot open file " + dir / "missing.jpg" + ": No such file or directory");
   EXPECT_EQ(MessageOf([&] { ReadFileBytes(dir.path); }),
             "Cannot open file " + dir.path + ": Is a directory");
   if (::geteuid() != 0) {  // root reads anything
-    ::chmod((dir / "png.jpg").c_str(), 0);
-    EXPECT_EQ(message("png.jpg"), "Cannot open file " + dir / "png.jpg" + ": Permission denied");
+    ::chmod((dir / "gif.jpg").c_str(), 0);
+    EXPECT_EQ(message("gif.jpg"), "Cannot open file " + dir / "gif.jpg" + ": Permission denied");
   }
 }
 
@@ -63,8 +63,10 @@ TEST(PictureFile, SavesChooseTheCodecByExtensionAndFailWithoutHarm) {
   auto save = [&](const std::string &name, const Bitmap &b) {
     return MessageOf([&] { WritePicture(dir / name, b); });
   };
-  EXPECT_EQ(save("keep.gif", source),
-            "Unknown picture file extension (.gif): pictures are saved as .bmp, .jpg or .jpeg");
+  EXPECT_EQ(
+      save("keep.gif", source),
+      "Unknown picture file extension (.gif): pictures are saved as .jpg, .jpeg, .jpe, .jfif, "
+      ".bmp, .png, .webp, .tif or .tiff");
   EXPECT_EQ(save("keep", source).rfind("Unknown picture file extension: the file name has none", 0),
             0u);
   EXPECT_THROW(WritePicture(dir / "keep.jpg", Bitmap()), Error);  // refused before writing

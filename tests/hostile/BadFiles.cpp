@@ -137,7 +137,7 @@ void AddJpegCases(std::vector<BadFile> &cases) {
   cases.push_back({"png-named.jpg",
                    {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13},
                    Verdict::Refused,
-                   kJpegError});
+                   "PNG image is not valid"});
   cases.push_back({"text-named.jpg", Text("not a picture at all\n"), Verdict::Refused,
                    "JPEG error #53: Not a JPEG file: starts with 0x6e 0x6f"});
   // Metadata is attacker data too: a broken block is left out, the picture opens.
@@ -146,8 +146,8 @@ void AddJpegCases(std::vector<BadFile> &cases) {
   meta.Icc.resize(100);
   cases.push_back({"broken-metadata.jpg", EncodeJpeg(samples::Gradient(48, 32), 90, meta),
                    Verdict::Damaged, ""});
-  cases.push_back({"text-named.png", Text("not a picture at all\n"), Verdict::Refused,
-                   "Unknown picture file extension (.png)"});
+  cases.push_back({"text-named.gif", Text("not a picture at all\n"), Verdict::Refused,
+                   "Unknown picture file extension (.gif)"});
 }
 
 void AddBmpCases(std::vector<BadFile> &cases) {
@@ -281,6 +281,7 @@ std::vector<BadFile> BadPictures() {
   std::vector<BadFile> cases;
   AddJpegCases(cases);
   AddBmpCases(cases);
+  AddOtherFormatCases(cases);
   return cases;
 }
 

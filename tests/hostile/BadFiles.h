@@ -24,8 +24,10 @@ struct BadFile {
   std::string Message;  // the start of the message when refused
 };
 
-// Pictures to open: JPEG and BMP files, and files that are neither.
+// Pictures to open: files of every format, and files of none.
 std::vector<BadFile> BadPictures();
+// The cases of the formats besides JPEG and BMP (BadFormatFiles.cpp).
+void AddOtherFormatCases(std::vector<BadFile> &cases);
 // Contents of an asset file (its first 16 bytes are replaced on reading).
 std::vector<BadFile> BadAssets();
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "fuzz/FormatSamples.h"
 #include "fuzz/SampleFiles.h"
 #include "kernels/AssetStore.h"
 
@@ -13,6 +14,12 @@ TEST(SampleFiles, EverySeedDecodes) {
   for (const auto &[name, bytes] : JpegSeeds()) EXPECT_FALSE(DecodeJpeg(bytes).Empty()) << name;
   for (const auto &[name, bytes] : BmpSeeds()) EXPECT_FALSE(DecodeBmp(bytes).Empty()) << name;
   for (const auto &[name, bytes] : AssetSeeds()) EXPECT_FALSE(DecodeAsset(bytes).Empty()) << name;
+  for (const NamedFiles &seeds : {PngSeeds(), WebpSeeds(), TiffSeeds(), HeifSeeds()})
+    for (const auto &[name, bytes] : seeds) {
+      const DecodedPicture read = DecodePicture(bytes, name);
+      EXPECT_FALSE(read.Pixels.Empty()) << name;
+      EXPECT_TRUE(read.Warnings.empty()) << WarningLine(name, read.Warnings);
+    }
 }
 
 TEST(SampleFiles, BmpLayoutsShowTheSameFourColours) {
