@@ -1,10 +1,14 @@
 #include "app/PictureOpenDialog.h"
 
+#include <exception>
+
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
 
+#include "codecs/Codecs.h"
 #include "widgets/DisplayColor.h"
 
 namespace qv {
@@ -42,8 +46,23 @@ void PictureOpenDialog::ShowPreview(const QString &path) {
   if (size.isValid())
     reader.setScaledSize(size.scaled(kPreviewSide - 4, kPreviewSide - 4, Qt::KeepAspectRatio));
   const QImage image = reader.read();
-  if (!image.isNull())
+  if (!image.isNull()) {
     preview_->setPixmap(QPixmap::fromImage(DisplayImage(image, image.colorSpace())));
+    return;
+  }
+  // Formats Qt has no reader for here (HEIC, AVIF, and WebP or TIFF without
+  // Qt's image format plugins) go through the program's decoders, which
+  // are bounded in time and memory like any open.
+  try {
+    const DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString());
+    const QSize side(kPreviewSide - 4, kPreviewSide - 4);
+    const QSize fitted =
+        QSize(picture.Pixels.Width(), picture.Pixels.Height()).scaled(side, Qt::KeepAspectRatio);
+    preview_->setPixmap(QPixmap::fromImage(
+        DisplayImage(picture.Pixels, DisplaySpaceOf(picture.Meta.Icc), fitted.expandedTo({1, 1}))));
+  } catch (const std::exception &) {
+    // Not a picture, or a damaged one: the pane stays empty.
+  }
 }
 
 }  // namespace qv

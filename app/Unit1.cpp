@@ -18,6 +18,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Guard.h"
+#include "app/PictureTypes.h"
 #include "app/Skin.h"
 #include "app/WhitenIfUniform.h"
 #include "browser/CategoryButtons.h"
@@ -99,20 +100,9 @@ DecodedPicture LoadPicture(const QString &path) {
   return picture;
 }
 
-namespace {
-QString SaveExtension(int filterIndex) {
-  return filterIndex == 2 ? QStringLiteral(".bmp") : QStringLiteral(".jpg");
-}
-}  // namespace
-
-QString SaveFileName(const QString &entered, int filterIndex) {
-  const QString extension = SaveExtension(filterIndex);
-  return entered.contains(extension, Qt::CaseSensitive) ? entered : entered + extension;
-}
-
 QString ProposedSaveName(const QString &current, int filterIndex) {
   const QFileInfo file(current);
-  const QString extension = SaveExtension(filterIndex);
+  const QString extension = SavedExtension(filterIndex);
   if (file.fileName().contains(extension, Qt::CaseSensitive)) return file.fileName();
   return file.completeBaseName() + extension;
 }
@@ -373,7 +363,7 @@ void TFormMain::Invisible() {
 void TFormMain::BtnOpenClick() {
   if (!MaybeSave()) return;
   const auto path =
-      dialogs_.OpenPicture(this, QString::fromLatin1(kOpenFilter), recent_.LastFolder());
+      dialogs_.OpenPicture(this, OpenFilter(), recent_.LastFolder());
   if (path) LoadFile(*path);
 }
 
@@ -434,8 +424,7 @@ bool TFormMain::BtnSaveClick() {
       current.isEmpty()
           ? recent_.LastFolder()
           : QFileInfo(current).dir().filePath(ProposedSaveName(current, SaveDialog1FilterIndex));
-  const auto entered = dialogs_.SavePicture(this, QString::fromLatin1(kSaveFilter),
-                                            SaveDialog1FilterIndex, proposed);
+  const auto entered = dialogs_.SavePicture(this, SaveFilter(), SaveDialog1FilterIndex, proposed);
   if (!entered) return false;
   const QString name = SaveFileName(*entered, SaveDialog1FilterIndex);
   const std::string file = QFile::encodeName(name).toStdString();
@@ -444,10 +433,9 @@ bool TFormMain::BtnSaveClick() {
                : QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name))
     return false;
 
-  // The opened file's metadata goes with the picture (a BMP holds none).
-  const Bytes data =
-      EncodePicture(SaveDialog1FilterIndex == 2 ? PictureFormat::Bmp : PictureFormat::Jpeg,
-                    ResultBitmap, WorkMetadata);
+  // The opened file's metadata goes with the picture, as much of it as the
+  // format holds (a BMP none).
+  const Bytes data = EncodePicture(SaveFormat(SaveDialog1FilterIndex), ResultBitmap, WorkMetadata);
   // Written beside the target and renamed over it only when complete, so a
   // failed save leaves the old file as it was and no partial file behind; a
   // link is followed to its file, and a device or pipe is written straight

@@ -157,9 +157,6 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // Whether a render runs or its result has still to be shown.
   bool Rendering() const;
 
-  static constexpr const char *kOpenFilter =
-      "BMP and JPEG pictures|*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif|All files|*";
-  static constexpr const char *kSaveFilter = "JPEG picture|*.jpg|BMP picture|*.bmp";
   // How long the sign after a save stays.
   static constexpr int kSavedSignMs = 2500;
   int SaveDialog1FilterIndex = 1;
@@ -207,17 +204,13 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   bool closed_ = false;
 };
 
-// Reads a BMP or JPEG picture, chosen by its content, upright, with its
+// Reads a picture of any format the codecs know, chosen by its content, upright, with its
 // metadata and the damage its decoder worked around. A picture without
 // pixels is refused with "Bitmap image is not valid".
 DecodedPicture LoadPicture(const QString &path);
 
-// The name Save writes to: the entered one if it holds ".jpg" (".bmp" for
-// the second filter entry) anywhere, letter case counting, else with it added.
-QString SaveFileName(const QString &entered, int filterIndex);
-
 // The name the Save dialog proposes for the picture opened from `current`:
-// the same name where the rule above keeps it, else the name with the
+// the same name where the rule of SaveFileName keeps it, else the name with the
 // filter's extension in place of its own.
 QString ProposedSaveName(const QString &current, int filterIndex);
 

@@ -44,9 +44,10 @@ constexpr const char *kRenderHelp =
     "usage: quorvane-fx render CATEGORY N IN OUT [options]\n"
     "       quorvane-fx render CATEGORY N IN... --out DIR [options]\n"
     "Renders effect N of CATEGORY on the picture IN at full size and writes OUT,\n"
-    "as BMP or JPEG by its extension. With --out, renders every IN into DIR under\n"
-    "its own file name, several at once; a picture that fails is reported and the\n"
-    "others go on (the exit status is then 1).\n";
+    "as JPEG, BMP, PNG, WebP or TIFF by its extension. With --out, renders every IN\n"
+    "into DIR under its own file name (a HEIC or AVIF photo as NAME.jpg), several at\n"
+    "once; a picture that fails is reported and the others go on (the exit status\n"
+    "is then 1).\n";
 
 constexpr const char *kThumbsHelp =
     "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
@@ -222,7 +223,11 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
   std::map<std::string, std::size_t> firstWith;
   std::vector<std::string> outputs(inputs.size()), clash(inputs.size());
   for (std::size_t i = 0; i < inputs.size(); ++i) {
-    const std::string name = std::filesystem::path(inputs[i]).filename().string();
+    std::filesystem::path file = std::filesystem::path(inputs[i]).filename();
+    // A photo of a format that is only read (HEIC, AVIF) comes back as JPEG.
+    const PictureCodec *codec = FindCodec(FormatFromExtension(file.string()));
+    if (codec && !codec->Encode) file.replace_extension(".jpg");
+    const std::string name = file.string();
     outputs[i] = (folder / name).string();
     const auto [first, added] = firstWith.emplace(name, i);
     if (!added)

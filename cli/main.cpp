@@ -18,7 +18,8 @@ struct Command {
 
 const Command kCommands[] = {
     {"convert",
-     "convert IN OUT            decode a BMP or JPEG, write BMP or JPEG by OUT's extension",
+     "convert IN OUT            read any picture, write JPEG, BMP, PNG, WebP or TIFF by\n"
+     "                            OUT's extension",
      qv::cli::ConvertCommand},
     {"filter", "filter NAME [ARGS] IN OUT  apply one of the filters (filter --list names them)",
      qv::cli::FilterCommand},
@@ -35,9 +36,11 @@ void PrintUsage(std::FILE *to) {
   std::fprintf(to, "usage: quorvane-fx COMMAND ...\n");
   for (const Command &c : kCommands) std::fprintf(to, "  quorvane-fx %s\n", c.usage);
   std::fprintf(to,
-               "Pictures are read upright (EXIF orientation). JPEG results keep the input's\n"
-               "EXIF, XMP, IPTC, colour profile and comments; --strip-metadata, given to any\n"
-               "command that writes, leaves them out. BMP holds no metadata.\n");
+               "Pictures are read from JPEG, BMP, PNG, WebP, TIFF, HEIC and AVIF files, upright\n"
+               "(EXIF orientation). Results keep the input's metadata as far as their format\n"
+               "holds it: JPEG and TIFF all of EXIF, XMP, IPTC, colour profile and comments,\n"
+               "PNG all but IPTC, WebP EXIF, XMP and the profile, BMP none. --strip-metadata,\n"
+               "given to any command that writes, leaves them out.\n");
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "ScriptedDialogs.h"
 #include "TestHome.h"
 #include "app/PictureOpenDialog.h"
+#include "app/PictureTypes.h"
 #include "app/Unit1.h"
 #include "codecs/Codecs.h"
 #include "preview/UnitPreview.h"
@@ -202,8 +203,7 @@ class MainWindowTest : public QObject {
     dialogs_.OpenAnswers.push_back(Work(name));
     Click(f.BtnOpen);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
-    QCOMPARE(dialogs_.LastOpenFilter,
-             QString("BMP and JPEG pictures|*.bmp;*.jpg;*.jpeg;*.jpe;*.jfif|All files|*"));
+    QCOMPARE(dialogs_.LastOpenFilter, OpenFilter());
     QVERIFY(f.WorkBitmap.SamePixels(expected));
     QVERIFY(f.UndoBitmap.SamePixels(expected));
     QVERIFY(f.ResultBitmap.SamePixels(expected));
@@ -307,6 +307,9 @@ class MainWindowTest : public QObject {
     QTest::newRow("upper-case JPG kept, jpg added") << "out.JPG" << 1 << "out.JPG.jpg";
     QTest::newRow("bmp after jpg") << "out.jpg" << 2 << "out.jpg.bmp";
     QTest::newRow("bmp kept") << "pic.bmp" << 2 << "pic.bmp";
+    QTest::newRow("png added") << "pic" << 3 << "pic.png";
+    QTest::newRow("webp added") << "pic.jpg" << 4 << "pic.jpg.webp";
+    QTest::newRow("tiff kept") << "scan.tiff" << 5 << "scan.tiff";
   }
   void savesTheDisplayWithTheNameRules() {
     QFETCH(QString, entered);
@@ -317,17 +320,18 @@ class MainWindowTest : public QObject {
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work(entered), filter});
     Click(f.BtnSave);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
-    QCOMPARE(dialogs_.LastSaveFilter, QString("JPEG picture|*.jpg|BMP picture|*.bmp"));
+    QCOMPARE(dialogs_.LastSaveFilter, SaveFilter());
     QVERIFY(QFile::exists(Work(written)));
     if (entered != written) QVERIFY(!QFile::exists(Work(entered)));
-    const QByteArray head = ReadAll(Work(written)).left(2);
-    QCOMPARE(head, filter == 2 ? QByteArray("BM") : QByteArray("\xFF\xD8"));
+    const QByteArray bytes = ReadAll(Work(written));
+    QCOMPARE(SniffFormat(Bytes(bytes.begin(), bytes.end())), SaveFormat(filter));
     // Right after start-up the display holds the sample at full size.
     const Bitmap saved = Decode(Work(written));
     QCOMPARE(saved.Width(), 400);
     QCOMPARE(saved.Height(), 300);
     QVERIFY(f.ResultBitmap.SamePixels(f.ImgEffect->Picture()));
-    if (filter == 2) QVERIFY(saved.SamePixels(f.ImgEffect->Picture()));
+    const bool lossless = filter == 2 || filter == 3 || filter == 5;
+    if (lossless) QVERIFY(saved.SamePixels(f.ImgEffect->Picture()));
     QFile::remove(Work(written));
 
     // The dialog opens on the entry chosen last.

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include "TestHome.h"
+#include "app/PictureTypes.h"
 #include "app/QtDialogs.h"
 #include "app/ScreenLayout.h"
 #include "app/Unit1.h"
@@ -110,6 +111,11 @@ class ShellRulesTest : public QObject {
     QCOMPARE(SaveFileName("out.jpg", 2), QString("out.jpg.bmp"));
     QCOMPARE(SaveFileName("out.bmp", 2), QString("out.bmp"));
     QCOMPARE(SaveFileName("out.BMP", 2), QString("out.BMP.bmp"));
+    // The new entries follow the same rule; ".tif" is inside ".tiff".
+    QCOMPARE(SaveFileName("out", 3), QString("out.png"));
+    QCOMPARE(SaveFileName("out.webp", 4), QString("out.webp"));
+    QCOMPARE(SaveFileName("scan.tiff", 5), QString("scan.tiff"));
+    QCOMPARE(SaveFileName("scan.png", 5), QString("scan.png.tif"));
     // What the dialog proposes for the picture's own name: one the rule
     // above keeps as it is.
     QCOMPARE(ProposedSaveName("/p/a.jpg", 1), QString("a.jpg"));
@@ -118,6 +124,8 @@ class ShellRulesTest : public QObject {
     QCOMPARE(ProposedSaveName("/p/a.JPG", 1), QString("a.jpg"));
     QCOMPARE(ProposedSaveName("/p/a.jpg.bmp", 1), QString("a.jpg.bmp"));
     QCOMPARE(ProposedSaveName("/p/noext", 2), QString("noext.bmp"));
+    QCOMPARE(ProposedSaveName("/p/IMG_0001.heic", 1), QString("IMG_0001.jpg"));
+    QCOMPARE(ProposedSaveName("/p/scan.tiff", 5), QString("scan.tiff"));
   }
 
   void commandLineFiles() {
@@ -168,11 +176,21 @@ class ShellRulesTest : public QObject {
   }
 
   void dialogFiltersAndFont() {
+    const QStringList open = NameFilters(OpenFilter());
+    QCOMPARE(open.first(),
+             QString("All pictures (*.jpg *.jpeg *.jpe *.jfif *.bmp *.png *.webp *.tif *.tiff "
+                     "*.heic *.heif *.avif)"));
     QCOMPARE(
-        NameFilters(TFormMain::kOpenFilter),
-        (QStringList{"BMP and JPEG pictures (*.bmp *.jpg *.jpeg *.jpe *.jfif)", "All files (*)"}));
-    QCOMPARE(NameFilters(TFormMain::kSaveFilter),
-             (QStringList{"JPEG picture (*.jpg)", "BMP picture (*.bmp)"}));
+        open.mid(1),
+        (QStringList{"JPEG picture (*.jpg *.jpeg *.jpe *.jfif)", "BMP picture (*.bmp)",
+                     "PNG picture (*.png)", "WebP picture (*.webp)", "TIFF picture (*.tif *.tiff)",
+                     "HEIC picture (*.heic *.heif)", "AVIF picture (*.avif)", "All files (*)"}));
+    QCOMPARE(NameFilters(SaveFilter()),
+             (QStringList{"JPEG picture (*.jpg)", "BMP picture (*.bmp)", "PNG picture (*.png)",
+                          "WebP picture (*.webp)", "TIFF picture (*.tif *.tiff)"}));
+    const PictureFormat saved[] = {PictureFormat::Jpeg, PictureFormat::Bmp,  PictureFormat::Png,
+                                   PictureFormat::Webp, PictureFormat::Tiff, PictureFormat::Jpeg};
+    for (int entry = 1; entry <= 6; ++entry) QCOMPARE(SaveFormat(entry), saved[entry - 1]);
     const QFont font = DesignFont("MS Sans Serif", -11);
     QCOMPARE(font.pixelSize(), 11);
     QVERIFY(font.family() != "MS Sans Serif");

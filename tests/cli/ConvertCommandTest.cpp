@@ -8,7 +8,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "CodecTestUtil.h"
 #include "codecs/Codecs.h"
+#include "fuzz/FormatSamples.h"
 
 namespace qv {
 namespace {
@@ -48,7 +50,8 @@ TEST(ConvertCommand, ConvertsByTheOutputsExtensionAndReportsFailuresInOneLine) {
       {"missing.bmp keep.jpg", "Cannot open file " + dir + "/missing.bmp"},
       {"bad.bmp keep.jpg", "Bitmap image is not valid"},
       {"keep.jpg x.bmp", "JPEG error #"},
-      {"in.bmp keep.png", "Unknown picture file extension (.png)"},
+      {"in.bmp keep.gif", "Unknown picture file extension (.gif)"},
+      {"in.bmp keep.avif", "AVIF pictures can be opened but not saved"},
       {"in.bmp no/such.bmp", "Cannot open file " + dir + "/no/such.bmp"},
   };
   for (const auto &[files, line] : failures) {
@@ -60,6 +63,44 @@ TEST(ConvertCommand, ConvertsByTheOutputsExtensionAndReportsFailuresInOneLine) {
   }
   EXPECT_EQ(ReadFileBytes(dir + "/keep.jpg"), (Bytes{'o', 'l', 'd'}));
   EXPECT_EQ(RunFx("convert " + dir + "/in.bmp").first, 2);  // usage
+  std::filesystem::remove_all(dir);
+}
+
+// Every format read to every format written: the picture arrives, the
+// size kept, in the format the name asks for.
+TEST(ConvertCommand, EveryReadableFormatConvertsToEveryWritableOne) {
+  std::string dir = ::testing::TempDir() + "qv-cli-XXXXXX";
+  ASSERT_TRUE(::mkdtemp(dir.data()));
+  const Bitmap picture = samples::Gradient(40, 24);
+  const Bytes rgb = samples::RgbSamples(picture);
+  std::vector<std::pair<std::string, Bytes>> inputs = {
+      {"in.jpg", EncodeJpeg(picture)},
+      {"in.bmp", EncodeBmp(picture)},
+      {"in.png", samples::MakePng({.Width = 40, .Height = 24, .Rows = rgb})},
+      {"in.webp", samples::MakeWebp(picture, true)},
+      {"in.tif", samples::MakeTiff({.Width = 40, .Height = 24, .Rows = rgb})},
+  };
+  for (const bool avif : {false, true}) {
+    const Bytes heif = samples::MakeHeif({.Width = 40, .Height = 24, .Avif = avif, .Samples = rgb});
+    if (!heif.empty()) inputs.emplace_back(avif ? "in.avif" : "in.heic", heif);
+  }
+  const std::pair<const char *, PictureFormat> outputs[] = {{"jpg", PictureFormat::Jpeg},
+                                                            {"bmp", PictureFormat::Bmp},
+                                                            {"png", PictureFormat::Png},
+                                                            {"webp", PictureFormat::Webp},
+                                                            {"tiff", PictureFormat::Tiff}};
+  for (const auto &[name, bytes] : inputs) {
+    WriteFileBytes(dir + "/" + name, bytes);
+    for (const auto &[ext, format] : outputs) {
+      const std::string out = dir + "/out." + ext;
+      EXPECT_EQ(RunFx("convert " + dir + "/" + name + " " + out), std::make_pair(0, std::string()))
+          << name << " to " << ext;
+      const Bytes written = ReadFileBytes(out);
+      EXPECT_EQ(SniffFormat(written), format) << name << " to " << ext;
+      const Bitmap back = DecodePicture(written, out).Pixels;
+      EXPECT_LT(test::MeanAbsoluteError(back, picture), 6.0) << name << " to " << ext;
+    }
+  }
   std::filesystem::remove_all(dir);
 }
 

@@ -12,6 +12,7 @@
 #include "CodecTestUtil.h"
 #include "MetadataTestUtil.h"
 #include "codecs/Codecs.h"
+#include "fuzz/FormatSamples.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
@@ -163,9 +164,16 @@ TEST_F(RenderCommand, BatchRendersEveryPictureAndReportsEachFailure) {
   }
   EXPECT_EQ(std::distance(fs::directory_iterator(work + "batch"), fs::directory_iterator()), 2);
 
-  const Outcome good = Fx("render 1 1 " + work + "in.bmp " + work + "b.bmp --out " + work + "ok");
+  // A photo of a format that is only read comes back as JPEG.
+  std::string inputs = work + "in.bmp " + work + "b.bmp";
+  const Bytes heic = samples::MakeHeif({.Width = 16, .Height = 16, .Samples = Bytes(768, 90)});
+  if (!heic.empty()) WriteFileBytes(work + "phone.heic", heic), inputs += " " + work + "phone.heic";
+  const Outcome good = Fx("render 1 1 " + inputs + " --out " + work + "ok");
   EXPECT_EQ(good.status, 0) << good.output;
   EXPECT_EQ(good.output, "");  // no progress line when the output is no terminal
+  if (!heic.empty()) {
+    EXPECT_EQ(SniffFormat(ReadFileBytes(work + "ok/phone.jpg")), PictureFormat::Jpeg);
+  }
 }
 
 TEST_F(RenderCommand, BadCommandLinesAreUsageErrors) {
