@@ -166,9 +166,13 @@ Bytes FakeIccProfile(std::size_t size) {
   Bytes icc(size, 0x5A);
   std::memset(icc.data(), 0, 132);
   PutBigEndian(icc, 0, std::uint32_t(size), 4);
+  std::memcpy(&icc[12], "mntr", 4);  // a display's profile
   std::memcpy(&icc[16], "RGB ", 4);
   std::memcpy(&icc[20], "XYZ ", 4);
   std::memcpy(&icc[36], "acsp", 4);
+  // The D50 white of the connection space, which libpng checks for.
+  PutBigEndian(icc, 68, 0xF6D6, 4), PutBigEndian(icc, 72, 0x10000, 4),
+      PutBigEndian(icc, 76, 0xD32D, 4);
   return icc;
 }
 

@@ -48,7 +48,7 @@ Bytes MakeBmp(const BmpRecipe &recipe);
 // the given size and a comment: a photo's metadata as cameras and editors
 // leave it, built with libexiv2.
 Metadata CameraMetadata(int orientation, std::size_t iccBytes, std::size_t extendedXmpBytes);
-// An RGB ICC profile of the given size: a valid header, no tags.
+// An RGB ICC profile of the given size: a valid header (D50 white), no tags.
 Bytes FakeIccProfile(std::size_t size);
 
 // Named seeds of each reader. Assets are JPEG streams whose first 16 bytes
