@@ -362,8 +362,7 @@ void TFormMain::Invisible() {
 
 void TFormMain::BtnOpenClick() {
   if (!MaybeSave()) return;
-  const auto path =
-      dialogs_.OpenPicture(this, OpenFilter(), recent_.LastFolder());
+  const auto path = dialogs_.OpenPicture(this, OpenFilter(), recent_.LastFolder());
   if (path) LoadFile(*path);
 }
 

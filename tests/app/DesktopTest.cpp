@@ -134,7 +134,7 @@ class DesktopTest : public QObject {
     e.dialogs.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("second"), 2});
     QVERIFY(e->BtnSaveClick());
     QCOMPARE(e.dialogs.LastSaveProposed, Work("first [*].jpg"));
-    QCOMPARE(e.dialogs.LastSaveFilter, QString("JPEG picture|*.jpg|BMP picture|*.bmp"));
+    QVERIFY(e.dialogs.LastSaveFilter.startsWith("JPEG picture|*.jpg|BMP picture|*.bmp|"));
     QCOMPARE(ShownTitle(*e), "second.bmp " + kDash + " Quorvane");
     QVERIFY(!e->LabelSaved->isHidden());
     QCOMPARE(e->LabelSaved->text(), QString("Saved second.bmp"));
