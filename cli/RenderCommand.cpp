@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cctype>
+#include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -24,6 +25,7 @@
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 #include "kernels/StreamedRender.h"
+#include "kernels/StrengthMix.h"
 
 namespace qv::cli {
 
@@ -41,13 +43,16 @@ constexpr const char *kOptionsHelp =
     "CATEGORY is a name or an id from 'quorvane-fx list'; N is 1 to 10.\n";
 
 constexpr const char *kRenderHelp =
-    "usage: quorvane-fx render CATEGORY N IN OUT [options]\n"
-    "       quorvane-fx render CATEGORY N IN... --out DIR [options]\n"
+    "usage: quorvane-fx render CATEGORY N IN OUT [options] [--strength S]\n"
+    "       quorvane-fx render CATEGORY N IN... --out DIR [options] [--strength S]\n"
     "Renders effect N of CATEGORY on the picture IN at full size and writes OUT,\n"
     "as JPEG, BMP, PNG, WebP or TIFF by its extension. With --out, renders every IN\n"
     "into DIR under its own file name (a HEIC or AVIF photo as NAME.jpg), several at\n"
     "once; a picture that fails is reported and the others go on (the exit status\n"
-    "is then 1).\n";
+    "is then 1).\n"
+    "  --strength S      how much of the effect goes onto the picture, 0 to 100\n"
+    "                    (default 100): per byte (picture x (100 - S) + effect x S\n"
+    "                    + 50) / 100, the same bytes as the preview's slider\n";
 
 constexpr const char *kThumbsHelp =
     "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
@@ -60,7 +65,8 @@ struct Options {
   bool prompted = false;  // a colour answer was given
   bool bmp = false;
   bool help = false;
-  std::string out;  // render: the folder of a batch
+  std::string out;               // render: the folder of a batch
+  int strength = kFullStrength;  // render
   bool strip = false;
   Args positional;
 };
@@ -78,6 +84,25 @@ std::optional<TColor> ParseHexColor(const std::string &text) {
     value = value << 4 | unsigned(d);
   }
   return RGBColor(std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value));
+}
+
+// A strength from 0 to 100, or nullopt after saying what is wrong with it.
+std::optional<int> ParseStrength(const std::string &text) {
+  long long value = 0;
+  const char *end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || stop != end || error == std::errc::invalid_argument) {
+    std::fprintf(stderr, "quorvane-fx: --strength must be a whole number from %d to %d, not '%s'\n",
+                 kMinStrength, kFullStrength, text.c_str());
+    return std::nullopt;
+  }
+  // Beyond a long long it is out of range all the same.
+  if (error == std::errc::result_out_of_range || !StrengthInRange(value)) {
+    std::fprintf(stderr, "quorvane-fx: --strength must be %d to %d, not %s\n", kMinStrength,
+                 kFullStrength, text.c_str());
+    return std::nullopt;
+  }
+  return int(value);
 }
 
 // Prints what is wrong and returns nullopt for a bad command line.
@@ -108,6 +133,10 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
       options.bmp = true;
     } else if (arg == "--out" && hasValue && !allowBmp) {
       options.out = args[++i];
+    } else if (arg == "--strength" && hasValue && !allowBmp) {
+      const auto strength = ParseStrength(args[++i]);
+      if (!strength) return std::nullopt;
+      options.strength = *strength;
     } else if (arg.size() > 1 && arg[0] == '-') {
       std::fprintf(stderr, "quorvane-fx: unknown or incomplete option '%s'\n", arg.c_str());
       return std::nullopt;
@@ -189,12 +218,13 @@ std::string CurrentErrorText() {
 
 // One full-size render from file to file: streamed band by band where the
 // recipe and the files allow it, else through the whole picture. Either
-// way with colour answers of its own.
+// way with colour answers of its own. A strength below full mixes the
+// effect with the whole picture, so it takes the whole-picture path.
 void RenderFile(int categoryId, int n, const std::string &in, const std::string &out,
                 const Options &options) {
   const FileContents input = ReadFileContents(in);
   const WriteOptions writing{.StripMetadata = options.strip};
-  {
+  if (options.strength == kFullStrength) {
     Options mine = options;
     auto warn = [&in](const std::vector<std::string> &warnings) { WarnAbout(in, warnings); };
     if (RenderStreamed(categoryId, n, input, out, EnvFor(mine), writing, warn)) return;
@@ -203,6 +233,8 @@ void RenderFile(int categoryId, int n, const std::string &in, const std::string 
   const DecodedPicture picture = DecodeInput(input, in);
   Bitmap result;
   RenderRecipe(categoryId, n, picture.Pixels, result, EnvFor(mine), RenderSize::FullSize);
+  if (options.strength != kFullStrength)
+    StrengthMix(picture.Pixels, result, result, options.strength);
   WritePictureFile(out, result, picture.Meta, writing);
 }
 

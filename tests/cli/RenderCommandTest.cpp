@@ -16,6 +16,7 @@
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
+#include "kernels/StrengthMix.h"
 
 namespace qv {
 namespace {
@@ -103,6 +104,42 @@ TEST_F(RenderCommand, ColourAnswersGoToThePromptsInOrder) {
   ASSERT_EQ(run.status, 0) << run.output;
   EXPECT_TRUE(ReadPicture(work + "p.bmp").SamePixels(Expected(16, 1, &prompt)));
   EXPECT_EQ(prompt.TimesAsked(), 3);
+}
+
+// --strength puts the effect onto the picture by the strength mix, which
+// the preview's Apply uses too: 0 is the picture, 100 the effect, between
+// the mix to the byte, in a batch as well.
+TEST_F(RenderCommand, StrengthMixesTheEffectIntoThePicture) {
+  for (auto [category, id, n] : {std::tuple{"light-a", 1, 2}, {"color", 8, 7}, {"art", 15, 10}}) {
+    for (int strength : {0, 37, 100}) {
+      SCOPED_TRACE(std::string(category) + " at " + std::to_string(strength));
+      const Outcome run =
+          Fx(std::string("render ") + category + " " + std::to_string(n) + " " + work + "in.bmp " +
+             work + "s.bmp --strength " + std::to_string(strength));
+      ASSERT_EQ(run.status, 0) << run.output;
+      Bitmap expected;
+      StrengthMix(picture, Expected(id, n), expected, strength);
+      const Bitmap written = ReadPicture(work + "s.bmp");
+      EXPECT_TRUE(written.SamePixels(expected));
+      // The ends without the mix: the picture itself and the effect itself.
+      if (strength != 37) {
+        EXPECT_TRUE(written.SamePixels(strength == 0 ? picture : Expected(id, n)));
+      }
+    }
+  }
+  ASSERT_EQ(Fx("render light-a 2 " + work + "in.bmp --out " + work + "b --strength 50").status, 0);
+  Bitmap half;
+  StrengthMix(picture, Expected(1, 2), half, 50);
+  EXPECT_TRUE(ReadPicture(work + "b/in.bmp").SamePixels(half));
+
+  for (const char *bad : {"101", "-1", "99999999999999999999999", "50%", "half", ""}) {
+    const Outcome run =
+        Fx("render light-a 2 " + work + "in.bmp " + work + "bad.bmp --strength '" + bad + "'");
+    EXPECT_EQ(run.status, 2) << bad;
+    EXPECT_NE(run.output.find("--strength must be"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find(" 0 to 100"), std::string::npos) << run.output;
+  }
+  EXPECT_FALSE(fs::exists(work + "bad.bmp"));
 }
 
 TEST_F(RenderCommand, ThumbsWritesTenSqueezedThumbnails) {
