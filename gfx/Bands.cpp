@@ -23,14 +23,18 @@ RunState *CurrentRun() {
 void RunState::Report(double fraction) {
   if (!Control.Progress) return;
   fraction = std::clamp(fraction, 0.0, 1.0);
-  // Only a visible step forward is passed on; the sink sees a rising value.
-  double told = Told.load(std::memory_order_relaxed);
-  while (fraction >= told + 0.001 || (fraction == 1.0 && told < 1.0)) {
-    if (Told.compare_exchange_weak(told, fraction, std::memory_order_relaxed)) {
-      Control.Progress->Report(fraction);
-      return;
-    }
-  }
+  // Only a visible step forward is passed on. Bands finish on several
+  // threads, so the comparison and the call are made under one lock: the
+  // sink sees a rising value.
+  const auto further = [&] {
+    const double told = Told.load(std::memory_order_relaxed);
+    return fraction >= told + 0.001 || (fraction == 1.0 && told < 1.0);
+  };
+  if (!further()) return;
+  const std::lock_guard<std::mutex> lock(Telling);
+  if (!further()) return;
+  Told.store(fraction, std::memory_order_relaxed);
+  Control.Progress->Report(fraction);
 }
 
 void RunBands(int count, int perBand, bool parallel, bool inOrder, BandCall call, void *fn) {

@@ -12,6 +12,7 @@
 
 #include <atomic>
 #include <exception>
+#include <mutex>
 
 namespace qv {
 
@@ -53,6 +54,7 @@ struct RunState {
   RunControl Control;
   double Lo = 0, Hi = 1;
   std::atomic<double> Told{0};  // the largest fraction reported so far
+  std::mutex Telling;           // keeps the sink's calls in rising order
   // Tells the sink `fraction` of the whole run, if that is further on.
   void Report(double fraction);
 };
