@@ -21,13 +21,28 @@ bool HasTiffHead(const Bytes &exif) {
          (std::memcmp(exif.data(), "II*\0", 4) == 0 || std::memcmp(exif.data(), "MM\0*", 4) == 0);
 }
 
-// The decoded tags, or false when libexiv2 cannot read the block.
+// A first directory that lies inside the block and holds no entries: some
+// editors write one when they keep no tags. It is well formed, not damaged.
+bool HasEmptyFirstDirectory(const Bytes &exif) {
+  const bool little = exif[0] == 'I';
+  auto read = [&](std::size_t at, int bytes) {
+    std::uint32_t v = 0;
+    for (int i = 0; i < bytes; ++i)
+      v |= std::uint32_t(exif[at + std::size_t(i)]) << (8 * (little ? i : bytes - 1 - i));
+    return v;
+  };
+  const std::uint32_t first = read(4, 4);
+  return first >= 8 && std::size_t(first) + 2 <= exif.size() && read(first, 2) == 0;
+}
+
+// The decoded tags, or false when libexiv2 cannot read the block (it gives
+// no tags for a damaged one).
 bool Decode(const Bytes &exif, Exiv2::ExifData &data, Exiv2::ByteOrder &order) {
   if (!HasTiffHead(exif) || exif.size() > kMaxExifBytes) return false;
   PrepareExiv2();
   try {
     order = Exiv2::ExifParser::decode(data, exif.data(), std::uint32_t(exif.size()));
-    return !data.empty();
+    return !data.empty() || HasEmptyFirstDirectory(exif);
   } catch (const std::exception &) {
     return false;
   }

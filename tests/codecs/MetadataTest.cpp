@@ -97,6 +97,14 @@ TEST(JpegMetadata, DamagedBlocksAreLeftOutWithAWarningAndThePictureStillOpens) {
   const DecodedPicture read = DecodeJpegPicture(JpegWith(picture, cmyk));
   EXPECT_TRUE(read.Meta.Icc.empty());
   EXPECT_TRUE(read.Warnings.empty());
+  // An EXIF block whose only directory is empty, as some editors write it,
+  // is no damage: the picture opens without a word and keeps it.
+  for (const Bytes &empty : {Bytes{'I', 'I', 42, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+                             Bytes{'M', 'M', 0, 42, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0}}) {
+    const DecodedPicture opened = DecodeJpegPicture(with([&](Metadata &m) { m.Exif = empty; }));
+    EXPECT_TRUE(opened.Warnings.empty()) << opened.Warnings.front();
+    EXPECT_EQ(opened.Meta.Exif, empty);
+  }
 }
 
 TEST(JpegDamage, WhatLibjpegWorksAroundOpensWithItsWarning) {
