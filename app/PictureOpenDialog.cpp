@@ -1,12 +1,15 @@
 #include "app/PictureOpenDialog.h"
 
+#include <algorithm>
 #include <exception>
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
 #include <QImageReader>
 #include <QLabel>
+#include <QTreeView>
 
 #include "codecs/Codecs.h"
 #include "widgets/DisplayColor.h"
@@ -26,9 +29,19 @@ PictureOpenDialog::PictureOpenDialog(QWidget *parent) : QFileDialog(parent) {
   preview_->setObjectName(QStringLiteral("PicturePreview"));
   preview_->setFixedSize(kPreviewSide, kPreviewSide);
   preview_->setAlignment(Qt::AlignCenter);
-  preview_->setFrameShape(QFrame::StyledPanel);
+  // The program's skin draws no label frames; the pane keeps one of its own
+  // so that it reads as a place where a picture will appear.
+  preview_->setStyleSheet(QStringLiteral(
+      "QLabel#PicturePreview { border: 1px solid palette(mid); background: palette(base); }"));
   if (auto *grid = qobject_cast<QGridLayout *>(layout()))
-    grid->addWidget(preview_, 1, grid->columnCount(), grid->rowCount() - 1, 1);
+    grid->addWidget(preview_, 1, grid->columnCount(), grid->rowCount() - 1, 1, Qt::AlignTop);
+  // Wide enough for the list's name, size, type and date beside the pane.
+  resize(std::max(width(), kPreviewSide + 760), std::max(height(), 480));
+  if (auto *list = findChild<QTreeView *>(QStringLiteral("treeView"))) {
+    const int widths[] = {240, 90, 120, 150};  // name, size, type, date
+    for (int column = 0; column < 4; ++column)
+      list->header()->resizeSection(column, widths[column]);
+  }
   connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::ShowPreview);
 }
 
