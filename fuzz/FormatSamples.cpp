@@ -65,11 +65,13 @@ Bytes WritePng(const PngRecipe &r, const Bytes &rows) {
   o.info = png_create_info_struct(o.png);
   std::vector<png_text> texts;
   png_text xmp{};
+  // libpng measures an international text by its terminating zero.
+  std::string xmpText(r.Meta.Xmp.begin(), r.Meta.Xmp.end());
   if (!r.Meta.Xmp.empty()) {
     xmp.compression = PNG_ITXT_COMPRESSION_zTXt;
     xmp.key = const_cast<char *>("XML:com.adobe.xmp");
-    xmp.text = reinterpret_cast<char *>(const_cast<std::uint8_t *>(r.Meta.Xmp.data()));
-    xmp.itxt_length = r.Meta.Xmp.size();
+    xmp.text = xmpText.data();
+    xmp.itxt_length = xmpText.size();
     texts.push_back(xmp);
   }
   for (const std::string &comment : r.Meta.Comments) {
