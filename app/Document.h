@@ -2,54 +2,57 @@
 
 #include <QString>
 
+#include "app/History.h"
+
 namespace qv {
 
-// What the editor knows about the picture it works on, besides its pixels:
-// the file it came from and whether it changed since it was opened or
-// saved. The window derives its title and every enabled state from this one
-// record (TFormMain::UpdateActions).
+// What the editor knows about the picture it works on: the file it came
+// from, the history of its pictures (Undo and Redo) and whether it changed
+// since it was opened or saved. The window derives its title and every
+// enabled state from this one record (TFormMain::UpdateActions).
 //
-// Changes are counted as revisions: each Apply makes a new one, Undo returns
-// to the one before, and the picture counts as modified while its revision
-// differs from the one last opened or saved. So Apply followed by Undo is
-// not a change.
+// Every picture the history holds has a revision: Open and each Apply make
+// a new one, Undo and Redo go back and forth between them, and the picture
+// counts as modified while its revision differs from the one last opened
+// or saved. So Apply followed by Undo is not a change, and Undo after a
+// Save is one.
 class Document {
  public:
   // The sample picture shown at start: no file of the user's.
-  void OpenedSample() { Reset({}); }
-  void Opened(const QString &path) { Reset(path); }
+  void OpenedSample(PictureRef picture) { Reset({}, std::move(picture)); }
+  void Opened(const QString &path, PictureRef picture) { Reset(path, std::move(picture)); }
   void Saved(const QString &path) {
     path_ = path;
-    saved_ = revision_;
+    saved_ = history_.Current().Revision;
   }
-  // Apply: a new picture, the one before it kept for Undo.
-  void Changed() {
-    undo_ = revision_;
-    revision_ = ++last_;
-  }
-  // Undo: back to the picture before the last Apply, once.
-  void Undone() {
-    if (!CanUndo()) return;
-    revision_ = undo_;
-    undo_ = kNone;
-  }
+  // Apply: `picture` becomes the current one; the steps Redo would have
+  // gone to are dropped.
+  void Applied(PictureRef picture) { history_.Push(std::move(picture), ++last_); }
+  // One step back or forward; nothing happens at either end.
+  void Undone() { history_.Undo(); }
+  void Redone() { history_.Redo(); }
 
   // Empty for the sample picture.
   const QString &FilePath() const { return path_; }
-  bool Modified() const { return revision_ != saved_; }
-  bool CanUndo() const { return undo_ != kNone; }
+  // The working picture (null before the first Open or OpenedSample).
+  PictureRef Picture() const { return history_.Count() ? history_.Current().Picture : nullptr; }
+  bool Modified() const { return history_.Count() && history_.Current().Revision != saved_; }
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+  const History &Steps() const { return history_; }
+  History &Steps() { return history_; }
 
  private:
-  static constexpr int kNone = -1;
-  void Reset(const QString &path) {
+  void Reset(const QString &path, PictureRef picture) {
     path_ = path;
-    revision_ = saved_ = ++last_;
-    undo_ = kNone;
+    saved_ = ++last_;
+    history_.Reset(std::move(picture), saved_);
   }
 
   QString path_;
+  History history_;
   int last_ = 0;
-  int revision_ = 0, saved_ = 0, undo_ = kNone;
+  int saved_ = 0;
 };
 
 }  // namespace qv

@@ -168,6 +168,11 @@ void TFormMain::CreateActions() {
   ActSave = make("&Save...", {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::SaveAs)},
                  &TFormMain::BtnSaveClick);
   ActUndo = make("&Undo", {QKeySequence(QKeySequence::Undo)}, &TFormMain::BtnUndoClick);
+  // Both keys people know for Redo, whichever the desktop names.
+  ActRedo = make("&Redo",
+                 {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                  QKeySequence(Qt::CTRL | Qt::Key_Y)},
+                 &TFormMain::BtnRedoClick);
   ActHelp = make("&Help", {QKeySequence(QKeySequence::HelpContents), QKeySequence(Qt::Key_F1)},
                  &TFormMain::BtnHelpClick);
   // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
@@ -182,17 +187,30 @@ void TFormMain::CreateControls() {
   FlatPanel1->setGeometry(125, 2, 575, 209);
   FlatPanel1->SetCaption(QStringLiteral("FlatPanel1"));
 
-  BtnUndo = new TImgBtn(FlatPanel1);
-  BtnUndo->setObjectName(QStringLiteral("BtnUndo"));
-  BtnUndo->move(32, 16);
-  BtnUndo->SetAutoSize(true);
-  BtnUndo->setToolTip(QStringLiteral("Undo"));
-  BtnUndo->SetPic(PaintUndoArrow(QColor(0, 140, 40), QColor(214, 245, 214), QColor(236, 252, 236)));
-  BtnUndo->SetPicUp(
-      PaintUndoArrow(QColor(200, 20, 30), QColor(255, 205, 215), QColor(255, 228, 234)));
-  BtnUndo->SetPicDown(
-      PaintUndoArrow(QColor(0, 120, 120), QColor(200, 236, 236), QColor(228, 247, 247)));
-  connect(BtnUndo, &TImage::Click, ActUndo, &QAction::trigger);
+  // Undo and Redo: the same arrow, Redo's mirrored, in the same colours.
+  auto arrowButton = [this](const char *name, const QString &hint, int left, bool mirrored,
+                            QAction *action) {
+    auto *button = new TImgBtn(FlatPanel1);
+    button->setObjectName(QString::fromLatin1(name));
+    button->move(left, 16);
+    button->SetAutoSize(true);
+    button->setToolTip(hint);
+    auto paint = [mirrored](QColor arrow, QColor stripe, QColor stripeAlt) {
+      return mirrored ? PaintRedoArrow(arrow, stripe, stripeAlt)
+                      : PaintUndoArrow(arrow, stripe, stripeAlt);
+    };
+    button->SetPic(paint(QColor(0, 140, 40), QColor(214, 245, 214), QColor(236, 252, 236)));
+    button->SetPicUp(paint(QColor(200, 20, 30), QColor(255, 205, 215), QColor(255, 228, 234)));
+    button->SetPicDown(paint(QColor(0, 120, 120), QColor(200, 236, 236), QColor(228, 247, 247)));
+    connect(button, &TImage::Click, action, &QAction::trigger);
+    return button;
+  };
+  const auto keyText = [](QAction *action) {
+    return action->shortcut().toString(QKeySequence::NativeText);
+  };
+  BtnUndo = arrowButton("BtnUndo", QStringLiteral("Undo"), 32, false, ActUndo);
+  BtnRedo =
+      arrowButton("BtnRedo", QStringLiteral("Redo (%1)").arg(keyText(ActRedo)), 72, true, ActRedo);
 
   BtnOpen = Button(FlatPanel1, "BtnOpen", QStringLiteral("Open"), 16, 56);
   BtnSave = Button(FlatPanel1, "BtnSave", QStringLiteral("Save"), 16, 84);
@@ -313,13 +331,16 @@ void TFormMain::FormCreate() {
   resize(client);
   ApplyLayout();
 
-  Guard([this] { WorkBitmap = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")).Pixels; });
-  if (WorkBitmap.Empty()) {
+  Bitmap sample;
+  Guard(
+      [this, &sample] { sample = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")).Pixels; });
+  if (sample.Empty()) {
     // Without the sample the editor still starts, on a blank white page.
-    WorkBitmap.Recreate(kBlankWidth, kBlankHeight);
-    WorkBitmap.SetBrushColor(clWhite);
-    WorkBitmap.Fill();
+    sample.Recreate(kBlankWidth, kBlankHeight);
+    sample.SetBrushColor(clWhite);
+    sample.Fill();
   }
+  WorkBitmap = Share(std::move(sample));
   ResultBitmap = WorkBitmap;
 
   // The display holds the picture at full size, as after Open: the window
@@ -329,10 +350,10 @@ void TFormMain::FormCreate() {
   ImgEffect->SetPicture(WorkBitmap);
 
   ThumbBitmap.Recreate(kThumbSide, kThumbSide);
-  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
+  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, *WorkBitmap);
 
   Invisible();
-  doc_.OpenedSample();
+  doc_.OpenedSample(WorkBitmap);
 }
 
 void TFormMain::Guard(const std::function<void()> &handler) {
@@ -344,8 +365,9 @@ QRect TFormMain::PreviewArea() const {
 }
 
 void TFormMain::FitDisplay() {
-  const Bounds b = FitDisplayBounds(FlatPanel3->width(), FlatPanel3->height(), WorkBitmap.Width(),
-                                    WorkBitmap.Height());
+  if (!WorkBitmap) return;  // before the first picture
+  const Bounds b = FitDisplayBounds(FlatPanel3->width(), FlatPanel3->height(), WorkBitmap->Width(),
+                                    WorkBitmap->Height());
   Place(ImgEffect, b);
 }
 
@@ -378,22 +400,23 @@ void TFormMain::LoadFile(const QString &path) {
   }
   // Nothing changes unless the file reads completely.
   DecodedPicture opened = LoadPicture(path);
-  Bitmap &picture = opened.Pixels;
+  const PictureRef picture = Share(std::move(opened.Pixels));
   StopRenders();
-  UndoBitmap = picture;
   ResultBitmap = picture;
-  WorkBitmap = std::move(picture);
+  WorkBitmap = picture;
   WorkMetadata = std::move(opened.Meta);
   SetDisplayColorSpace(DisplaySpaceOf(WorkMetadata.Icc));
   FitDisplay();
-  ImgEffect->SetPicture(WorkBitmap);
+  ImgEffect->SetPicture(picture);
   ThumbBitmap.Recreate(kThumbSide, kThumbSide);
-  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, WorkBitmap);
+  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, *picture);
   Invisible();
-  // The program's generator, seeded afresh for each picture opened.
+  // The program's generator, seeded afresh for each picture opened. A
+  // picture of one colour is worked on as white; the display, the strip and
+  // Save keep the picture as it was opened.
   Random.SeedFromClock();
-  WhitenIfUniform(WorkBitmap, Random);
-  doc_.Opened(QFileInfo(path).absoluteFilePath());
+  if (LooksUniform(*picture, Random)) WorkBitmap = Share(WhiteLike(*picture));
+  doc_.Opened(QFileInfo(path).absoluteFilePath(), WorkBitmap);
   recent_.Add(path);
   UpdateActions();
   // Told once the picture is there to be looked at.
@@ -405,18 +428,32 @@ void TFormMain::LoadFile(const QString &path) {
 void TFormMain::BtnUndoClick() {
   if (!doc_.CanUndo()) return;
   StopRenders();
-  ResultBitmap = UndoBitmap;
-  WorkBitmap = ResultBitmap;
-  Bitmap &display = ImgEffect->EditPicture();
-  display.StretchDraw({0, 0, display.Width(), display.Height()}, WorkBitmap);
   doc_.Undone();
+  ResultBitmap = doc_.Picture();
+  ShowWorkingPicture(doc_.Picture());
+}
+
+void TFormMain::BtnRedoClick() {
+  if (!doc_.CanRedo()) return;
+  StopRenders();
+  doc_.Redone();
+  ResultBitmap = doc_.Picture();
+  ShowWorkingPicture(doc_.Picture());
+}
+
+void TFormMain::ShowWorkingPicture(PictureRef picture) {
+  WorkBitmap = std::move(picture);
+  // The display shares the picture; it fits its shape, which an effect or
+  // a step of the history may have changed.
+  ImgEffect->SetPicture(WorkBitmap);
+  FitDisplay();
   UpdateActions();
   update();
   Invisible();
 }
 
 bool TFormMain::BtnSaveClick() {
-  ResultBitmap = ImgEffect->Picture();
+  ResultBitmap = ImgEffect->SharedPicture();
   // The picture's own name and folder, else the folder used last.
   const QString current = doc_.FilePath();
   const QString proposed =
@@ -434,7 +471,7 @@ bool TFormMain::BtnSaveClick() {
 
   // The opened file's metadata goes with the picture, as much of it as the
   // format holds (a BMP none).
-  const Bytes data = EncodePicture(SaveFormat(SaveDialog1FilterIndex), ResultBitmap, WorkMetadata);
+  const Bytes data = EncodePicture(SaveFormat(SaveDialog1FilterIndex), *ResultBitmap, WorkMetadata);
   // Written beside the target and renamed over it only when complete, so a
   // failed save leaves the old file as it was and no partial file behind; a
   // link is followed to its file, and a device or pipe is written straight
@@ -471,9 +508,10 @@ QString TFormMain::DocumentName() const {
 }
 
 void TFormMain::UpdateActions() {
-  const bool canUndo = doc_.CanUndo();
-  BtnUndo->setEnabled(canUndo);
-  ActUndo->setEnabled(canUndo);
+  BtnUndo->setEnabled(doc_.CanUndo());
+  ActUndo->setEnabled(doc_.CanUndo());
+  BtnRedo->setEnabled(doc_.CanRedo());
+  ActRedo->setEnabled(doc_.CanRedo());
   FillRecentMenu();
 
   // "[*]" is where Qt puts its marker; one in a file name is doubled so that
@@ -609,15 +647,10 @@ void TFormMain::ReportFailure(std::exception_ptr error) {
   Guard([error] { std::rethrow_exception(error); });
 }
 
-void TFormMain::CommitPicture(const Bitmap &picture) {
+void TFormMain::CommitPicture(PictureRef picture) {
   StopRenders();
-  UndoBitmap = WorkBitmap;
-  WorkBitmap = picture;
-  ImgEffect->SetPicture(picture);
-  doc_.Changed();
-  UpdateActions();
-  update();
-  Invisible();
+  doc_.Applied(picture);
+  ShowWorkingPicture(std::move(picture));
 }
 
 KernelEnv TFormMain::Env() {
@@ -680,10 +713,12 @@ void TFormMain::FormClose() {
   if (FormPreview) FormPreview->hide();
   if (HelpBrowser) HelpBrowser->hide();
   SkinRemove();
-  WorkBitmap = Bitmap();
+  // The history goes with the pictures it holds.
+  doc_ = Document();
+  WorkBitmap = Share(Bitmap());
   ThumbBitmap = Bitmap();
-  UndoBitmap = Bitmap();
-  ResultBitmap = Bitmap();
+  ResultBitmap = WorkBitmap;
+  ImgEffect->SetPicture(WorkBitmap);
 }
 
 }  // namespace qv

@@ -18,6 +18,7 @@
 #include "effects/Random.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Color.h"
+#include "gfx/PictureRef.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 #include "preview/PreviewHost.h"
@@ -59,12 +60,14 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   static constexpr int kThumbCount = 10;
   static constexpr int kThumbSide = 105;
 
-  // The shared pictures (see the table of their life in the docs of each
-  // handler below).
-  Bitmap WorkBitmap;    // the committed picture; every full-size render reads it
-  Bitmap ResultBitmap;  // the output of every render; Save's copy of the display
-  Bitmap UndoBitmap;    // the picture from before the last Apply
-  Bitmap ThumbBitmap;   // WorkBitmap squeezed to 105 x 105, source of the thumbnails
+  // The pictures. The full-size ones are shared handles: the working
+  // picture, the steps of the history, the display and the preview hold
+  // the same pixels, and nothing changes pixels behind a handle.
+  PictureRef WorkBitmap;    // the committed picture; every full-size render reads it
+  PictureRef ResultBitmap;  // the output of every render; the picture Save writes
+  Bitmap ThumbBitmap;       // WorkBitmap squeezed to 105 x 105, source of the thumbnails
+  // The picture Undo returns to (empty when there is none).
+  PictureRef UndoBitmap() const { return doc_.Steps().Previous(); }
   // The opened file's metadata (EXIF, XMP, IPTC, ICC profile, comments):
   // effects change pixels, not metadata, so Save writes it as it came,
   // fitted to the saved picture. Its ICC profile also sets the colour
@@ -81,12 +84,12 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
 
   // Controls. ImgView and Label are indexed 1 to 10, like their names.
   TFlatPanel *FlatPanel1, *FlatPanel2, *FlatPanel3, *FlatPanel4;
-  TImgBtn *BtnUndo;
+  TImgBtn *BtnUndo, *BtnRedo;
   QPushButton *BtnOpen, *BtnSave, *BtnHelp;
   QToolButton *BtnRecent;  // beside Open: the pictures opened or saved last
   QMenu *MenuRecent;
   QLabel *LabelSaved;  // the brief sign over the display after a save
-  QAction *ActOpen, *ActSave, *ActUndo, *ActHelp, *ActQuit;
+  QAction *ActOpen, *ActSave, *ActUndo, *ActRedo, *ActHelp, *ActQuit;
   TImage *ImgEffect;
   TImage *ImgFuzhu;
   std::array<TImage *, kThumbCount + 1> ImgView{};
@@ -105,8 +108,11 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // Open: after the question about unsaved changes, the picture chosen in
   // OpenDialog1 becomes the working picture.
   void BtnOpenClick();
-  // Undo: back to the picture from before the last Apply.
+  // Undo: one step back in the history, to the picture before the last
+  // Apply that is still in effect.
   void BtnUndoClick();
+  // Redo: one step forward again, to the picture the last Undo left.
+  void BtnRedoClick();
   // Save: the displayed picture is written as JPEG or BMP. True when it was.
   bool BtnSaveClick();
   // Help: the help page in the desktop's browser, or inside the program
@@ -149,7 +155,7 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // Renders thumbnail n of the category at full size into the preview dialog.
   void ImgViewClick(int n, int category);
   // Apply in the preview dialog.
-  void CommitPicture(const Bitmap &picture) override;
+  void CommitPicture(PictureRef picture) override;
   // Change Color in the preview dialog: PickColorFlag is set while it runs.
   void RenderWithPickedColor() override;
   // Cancel, Esc or the close box of the preview while it renders.
@@ -183,6 +189,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void ShowSavedSign(const QString &path);
   void ShowHelpInside(const QString &page);
   void FormClose();
+  // `picture` becomes the working picture and the display shows it (Apply,
+  // Undo, Redo); the strip empties.
+  void ShowWorkingPicture(PictureRef picture);
   // Stops any render and waits for the render thread, before a handler
   // changes the pictures a render reads; an open preview that waited for
   // the render hides.

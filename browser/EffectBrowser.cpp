@@ -35,7 +35,7 @@ void EffectBrowser::CategoryClick(int id) {
   // The job's own copies: the squeezed picture and a result bitmap with the
   // brush of the shared one, which the recipes fall back on.
   auto thumb = std::make_shared<const Bitmap>(state_.ThumbBitmap);
-  const TColor brush = state_.ResultBitmap.BrushColor();
+  const TColor brush = state_.ResultBitmap->BrushColor();
   const bool together = category->Strip == StripKind::Art;
   const ChangeColorOnChoice rule = button->ChangeColor;
   worker_.Start(
@@ -47,12 +47,12 @@ void EffectBrowser::CategoryClick(int id) {
         result.SetBrushColor(brush);
         // Art's thumbnails appear together when the window next paints,
         // also those done before a failure.
-        std::vector<Bitmap> art;
+        std::vector<PictureRef> art;
         auto showArt = [this, &art] {
-          auto done = std::make_shared<const std::vector<Bitmap>>(std::move(art));
+          auto done = std::make_shared<const std::vector<PictureRef>>(std::move(art));
           worker_.Deliver([this, done] {
             for (std::size_t i = 0; i < done->size(); ++i) {
-              HandOverResult((*done)[i], state_.ResultBitmap);
+              state_.ResultBitmap = (*done)[i];
               PutThumbnail(int(i) + 1);
             }
           });
@@ -67,15 +67,15 @@ void EffectBrowser::CategoryClick(int id) {
             if (together) showArt();
             throw;
           }
+          // The brush goes with each thumbnail, as if it had been rendered in
+          // the window's result bitmap.
+          PictureRef done = ShareCopy(result);
           if (together) {
-            art.push_back(result);
-            art.back().SetBrushColor(result.BrushColor());
+            art.push_back(std::move(done));
             continue;
           }
-          auto done = std::make_shared<Bitmap>(result);
-          done->SetBrushColor(result.BrushColor());
           worker_.Deliver([this, done, n] {
-            HandOverResult(*done, state_.ResultBitmap);
+            state_.ResultBitmap = done;
             ShowThumbnail(n);
           });
         }
@@ -89,7 +89,7 @@ void EffectBrowser::CategoryClick(int id) {
 
 void EffectBrowser::ShrinkToThumb() {
   Bitmap &thumb = state_.ThumbBitmap;
-  thumb.StretchDraw({0, 0, thumb.Width(), thumb.Height()}, state_.WorkBitmap);
+  thumb.StretchDraw({0, 0, thumb.Width(), thumb.Height()}, *state_.WorkBitmap);
 }
 
 void EffectBrowser::ShowThumbnail(int n) {

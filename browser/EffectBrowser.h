@@ -7,6 +7,7 @@
 
 #include "browser/CategoryButtons.h"
 #include "gfx/Bitmap.h"
+#include "gfx/PictureRef.h"
 #include "kernels/Categories.h"
 
 class QLabel;
@@ -27,9 +28,9 @@ struct ThumbnailStrip {
 
 // The pictures and the choice the strip shares with the main window.
 struct BrowserState {
-  const Bitmap &WorkBitmap;
+  const PictureRef &WorkBitmap;
   Bitmap &ThumbBitmap;
-  Bitmap &ResultBitmap;
+  PictureRef &ResultBitmap;
   int &CurrentCategory;
 };
 

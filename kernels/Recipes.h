@@ -81,12 +81,4 @@ bool OffersChangeColor(int categoryId, int n);
 void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, const KernelEnv &env,
                   RenderSize size);
 
-// A render made in a bitmap of its own (the editor's render thread starts
-// it with the brush of its long-lived result bitmap) becomes that result
-// bitmap, brush included, as if it had been rendered there.
-inline void HandOverResult(const Bitmap &render, Bitmap &result) {
-  result = render;
-  result.SetBrushColor(render.BrushColor());
-}
-
 }  // namespace qv

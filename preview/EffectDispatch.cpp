@@ -58,12 +58,12 @@ void ShowPreview(TFormPreview &dialog, const Bitmap &work) {
 }
 
 void DispatchEffect(TFormPreview &dialog, RenderWorker &worker, int n, int category,
-                    const Bitmap &work, Bitmap &result, const KernelEnv &env,
+                    PictureRef work, PictureRef &result, const KernelEnv &env,
                     std::function<void(std::exception_ptr error)> ended) {
   dialog.BeginRender();
-  ShowPreview(dialog, work);
-  auto show = [&dialog, &result, category, n] {
-    dialog.ShowRender(result);
+  ShowPreview(dialog, *work);
+  auto show = [&dialog, &result, work, category, n] {
+    dialog.ShowRender(result, work);
     if (const auto offered = ChangeColorOffered(category, n)) dialog.BtnColor->setVisible(*offered);
   };
   if (!HasFullSizeRender(category)) {
@@ -73,20 +73,21 @@ void DispatchEffect(TFormPreview &dialog, RenderWorker &worker, int n, int categ
     return;
   }
 
-  const TColor brush = result.BrushColor();
+  const TColor brush = result->BrushColor();
   worker.Start(
-      [&worker, &work, &result, env, brush, category, n](const RunControl &control) {
+      [&worker, work, &result, env, brush, category, n](const RunControl &control) {
         KernelEnv mine = env;
         mine.Control = control;
         ForwardedPrompt prompt(worker, env.Prompt);
         if (env.Prompt) mine.Prompt = &prompt;
         auto render = std::make_shared<Bitmap>();
         render->SetBrushColor(brush);
+        // The render becomes the window's result as it is, brush included.
         auto handOver = [&worker, &result, render] {
-          worker.Deliver([&result, render] { HandOverResult(*render, result); });
+          worker.Deliver([&result, render] { result = render; });
         };
         try {
-          RenderRecipe(category, n, work, *render, mine, RenderSize::FullSize);
+          RenderRecipe(category, n, *work, *render, mine, RenderSize::FullSize);
         } catch (const Cancelled &) {
           throw;
         } catch (...) {

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "gfx/Bitmap.h"
+#include "gfx/PictureRef.h"
 #include "kernels/KernelEnv.h"
 
 namespace qv {
@@ -23,8 +24,8 @@ void ShowPreview(TFormPreview &dialog, const Bitmap &work);
 // render runs on `worker` into a bitmap of its own, which becomes `result`
 // on the GUI thread when it is done (a render already running is
 // cancelled). Line and unknown categories render nothing, and the dialog
-// shows `result` as it was. `work` must stay as it is until the render has
-// ended or been cancelled.
+// shows `result` as it was. The render holds on to `work`, which nothing
+// changes behind its handle, until it has ended or been cancelled.
 //
 // env's colour prompt, if any, is asked on the GUI thread, once for each
 // question of the kernels and in their order, while the render waits.
@@ -32,7 +33,7 @@ void ShowPreview(TFormPreview &dialog, const Bitmap &work);
 // failed; a failed render leaves the dialog without its notice and without
 // a picture to apply, and `result` as the failing step left it.
 void DispatchEffect(TFormPreview &dialog, RenderWorker &worker, int n, int category,
-                    const Bitmap &work, Bitmap &result, const KernelEnv &env,
+                    PictureRef work, PictureRef &result, const KernelEnv &env,
                     std::function<void(std::exception_ptr error)> ended);
 
 }  // namespace qv

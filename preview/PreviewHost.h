@@ -4,18 +4,19 @@
 
 #include <QRect>
 
-namespace qv {
+#include "gfx/PictureRef.h"
 
-class Bitmap;
+namespace qv {
 
 // What the preview dialog asks of the window that owns the working picture.
 class PreviewHost {
  public:
   virtual ~PreviewHost() = default;
 
-  // Apply: `picture` becomes the working picture, the one before it is kept
-  // for Undo, the main display shows it and the thumbnail strip is emptied.
-  virtual void CommitPicture(const Bitmap &picture) = 0;
+  // Apply: `picture` becomes the working picture and a new step of the
+  // history (the steps Redo would have gone to are dropped), the main
+  // display shows it and the thumbnail strip is emptied.
+  virtual void CommitPicture(PictureRef picture) = 0;
   // Change Color: renders the thumbnail clicked last, of the category chosen
   // last, again at full size, asking for a colour wherever the effect has one.
   virtual void RenderWithPickedColor() = 0;

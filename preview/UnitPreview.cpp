@@ -135,7 +135,7 @@ void TFormPreview::Place() {
 void TFormPreview::BtnApplyClick() {
   if (!hasRender_ || !host_) return;
   host_->Guard([this] {
-    host_->CommitPicture(ImgPreview->Picture());
+    host_->CommitPicture(ImgPreview->SharedPicture());
     hide();
   });
 }
@@ -187,9 +187,9 @@ void TFormPreview::BeginRender() {
   SetNotice(true);
 }
 
-void TFormPreview::ShowRender(const Bitmap &result) {
+void TFormPreview::ShowRender(PictureRef result, PictureRef /*original*/) {
   rendering_ = false;
-  ImgPreview->SetPicture(result);
+  ImgPreview->SetPicture(std::move(result));
   SetNotice(false);
   ImgPreview->show();
   hasRender_ = true;

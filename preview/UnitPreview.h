@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "gfx/PictureRef.h"
+
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -18,9 +20,9 @@ class TImage;
 // window, which owns it: it stays above that window and opens over its
 // display, beside the controls.
 //
-// The picture it shows is its own copy of the render, and that copy is what
+// The picture it shows is its own handle on the render, and that is what
 // Apply commits: the main window's result bitmap is shared scratch that a
-// category choice or a Save may overwrite while the dialog is open.
+// category choice or a Save may replace while the dialog is open.
 class TFormPreview : public QWidget {
   Q_OBJECT
  public:
@@ -44,8 +46,9 @@ class TFormPreview : public QWidget {
   void BeginRender();
   // How far the render has come, 0 to 1.
   void SetProgress(double fraction);
-  // A render has finished: the dialog shows a copy of `result`.
-  void ShowRender(const Bitmap &result);
+  // A render has finished: the dialog shows `result`, rendered from
+  // `original` (both shared, not copied).
+  void ShowRender(PictureRef result, PictureRef original);
   // A render has failed: the notice goes, the picture stays hidden and
   // Apply stays disabled.
   void RenderFailed();

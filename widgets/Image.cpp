@@ -12,25 +12,24 @@ namespace qv {
 
 TImage::TImage(QWidget *parent) : QWidget(parent) {}
 
-Bitmap &TImage::EditPicture() {
-  screen_.Invalidate();
-  update();
-  return picture_;
+const Bitmap &TImage::Picture() const {
+  static const Bitmap none;
+  return picture_ ? *picture_ : none;
 }
 
 void TImage::SetPicture(const Bitmap &picture) {
-  picture_ = picture;
-  PictureChanged();
+  SetPicture(ShareCopy(picture));
 }
 
 void TImage::SetPicture(Bitmap &&picture) {
-  picture_ = std::move(picture);
-  PictureChanged();
+  SetPicture(Share(std::move(picture)));
 }
 
-void TImage::PictureChanged() {
+void TImage::SetPicture(PictureRef picture) {
+  picture_ = std::move(picture);
   screen_.Invalidate();
-  if (autoSize_ && !picture_.Empty()) resize(picture_.Width(), picture_.Height());
+  const Bitmap &shown = Picture();
+  if (autoSize_ && !shown.Empty()) resize(shown.Width(), shown.Height());
   update();
 }
 
@@ -47,11 +46,12 @@ void TImage::SetStretch(bool on) {
 
 void TImage::SetAutoSize(bool on) {
   autoSize_ = on;
-  if (on) PictureChanged();
+  if (on) SetPicture(picture_);
 }
 
 void TImage::paintEvent(QPaintEvent *) {
-  if (picture_.Empty()) return;
+  const Bitmap &picture = Picture();
+  if (picture.Empty()) return;
   QPainter painter(this);
   // A disabled control fades into its parent, so that a disabled image
   // button does not look like one that can be pressed.
@@ -59,7 +59,7 @@ void TImage::paintEvent(QPaintEvent *) {
   if (stretch_)
     PaintStretched(painter);
   else
-    painter.drawImage(0, 0, DisplayImage(WrapAsQImage(picture_), space_));
+    painter.drawImage(0, 0, DisplayImage(WrapAsQImage(picture), space_));
 }
 
 void TImage::PaintStretched(QPainter &painter) {
@@ -68,14 +68,15 @@ void TImage::PaintStretched(QPainter &painter) {
   if (const QWidget *parent = parentWidget())
     shown &= QRect(mapFromParent(QPoint(0, 0)), parent->size());
   if (shown.isEmpty()) return;
+  const Bitmap &picture = Picture();
   const double ratio = devicePixelRatioF();
-  const double sx = double(picture_.Width()) / width(), sy = double(picture_.Height()) / height();
+  const double sx = double(picture.Width()) / width(), sy = double(picture.Height()) / height();
   const QRectF source(shown.x() * sx, shown.y() * sy, shown.width() * sx, shown.height() * sy);
   const QSize target(qRound(shown.width() * ratio), qRound(shown.height() * ratio));
   const QScreen *display = screen();
   const int screenHeight = qRound((display ? display->size().height() : 1080) * ratio);
   painter.drawImage(shown.topLeft(),
-                    screen_.View(picture_, space_, source, target, ratio, screenHeight));
+                    screen_.View(picture, space_, source, target, ratio, screenHeight));
 }
 
 void TImage::changeEvent(QEvent *event) {

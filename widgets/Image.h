@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "gfx/Bitmap.h"
+#include "gfx/PictureRef.h"
 #include "widgets/ScreenCopy.h"
 
 class QPainter;
@@ -25,11 +26,15 @@ class TImage : public QWidget {
  public:
   explicit TImage(QWidget *parent = nullptr);
 
-  const Bitmap &Picture() const { return picture_; }
-  // For changing the shown bitmap in place; the control repaints afterwards.
-  Bitmap &EditPicture();
+  // The picture shown (an empty bitmap before the first).
+  const Bitmap &Picture() const;
+  // The same, as the handle it shares with its other owners.
+  const PictureRef &SharedPicture() const { return picture_; }
+  // Shows a copy of `picture`.
   void SetPicture(const Bitmap &picture);
   void SetPicture(Bitmap &&picture);
+  // Shows `picture` without copying it.
+  void SetPicture(PictureRef picture);
 
   bool Stretch() const { return stretch_; }
   void SetStretch(bool on);
@@ -55,11 +60,9 @@ class TImage : public QWidget {
   void mouseReleaseEvent(QMouseEvent *event) override;
 
  private:
-  void PictureChanged();
-
   void PaintStretched(QPainter &painter);
 
-  Bitmap picture_;
+  PictureRef picture_;
   QColorSpace space_;
   ScreenCopy screen_;
   bool stretch_ = false;

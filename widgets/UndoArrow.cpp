@@ -8,7 +8,8 @@
 
 namespace qv {
 
-Bitmap PaintUndoArrow(const QColor &arrow, const QColor &stripe, const QColor &stripeAlt) {
+namespace {
+QImage PaintArrow(const QColor &arrow, const QColor &stripe, const QColor &stripeAlt) {
   constexpr int kWidth = 38, kHeight = 30;
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
   QPainter p(&image);
@@ -32,7 +33,16 @@ Bitmap PaintUndoArrow(const QColor &arrow, const QColor &stripe, const QColor &s
   p.setBrush(arrow);
   p.drawPath(head);
   p.end();
-  return FromQImage(image);
+  return image;
+}
+}  // namespace
+
+Bitmap PaintUndoArrow(const QColor &arrow, const QColor &stripe, const QColor &stripeAlt) {
+  return FromQImage(PaintArrow(arrow, stripe, stripeAlt));
+}
+
+Bitmap PaintRedoArrow(const QColor &arrow, const QColor &stripe, const QColor &stripeAlt) {
+  return FromQImage(PaintArrow(arrow, stripe, stripeAlt).mirrored(true, false));
 }
 
 }  // namespace qv

@@ -97,8 +97,8 @@ class MainWindowTest : public QObject {
 
   // What Apply commits, as the preview dialog does it.
   static void SimulateApply(TFormMain &f, const Bitmap &result) {
-    f.ResultBitmap = result;
-    f.CommitPicture(result);
+    f.ResultBitmap = Share(Bitmap(result));
+    f.CommitPicture(f.ResultBitmap);
   }
 
   static void ShowStrip(TFormMain &f) {
@@ -129,17 +129,17 @@ class MainWindowTest : public QObject {
     TFormMain &f = Start();
     QVERIFY(dialogs_.Messages.isEmpty());
     const Bitmap decoded = Decode(AppDir() + "pic/sample.jpg");
-    QVERIFY(f.WorkBitmap.SamePixels(decoded));
-    QVERIFY(f.ResultBitmap.SamePixels(decoded));
-    QVERIFY(f.UndoBitmap.Empty());
+    QVERIFY(f.WorkBitmap->SamePixels(decoded));
+    QCOMPARE(f.ResultBitmap, f.WorkBitmap);
+    QVERIFY(!f.UndoBitmap());
     QVERIFY(f.ThumbBitmap.SamePixels(Stretched(decoded, 105, 105)));
     // The display: 750 x 399 frame, picture 400 x 300 at full height less 3,
     // drawn from the full-size picture.
     QCOMPARE(f.FlatPanel3->geometry(), QRect(112, 0, 750, 399));
     QCOMPARE(f.ImgEffect->geometry(), QRect(111, 1, 528, 396));
-    QVERIFY(f.ImgEffect->Picture().SamePixels(decoded));
+    QCOMPARE(f.ImgEffect->SharedPicture(), f.WorkBitmap);
     QVERIFY(StripHidden(f));
-    QVERIFY(!f.BtnUndo->isEnabled());
+    QVERIFY(!f.BtnUndo->isEnabled() && !f.BtnRedo->isEnabled());
     QCOMPARE(f.CurrentCategory, 0);
     // The window and its panels for a 1280 x 1024 screen.
     QCOMPARE(f.size(), QSize(988, 678));
@@ -171,7 +171,7 @@ class MainWindowTest : public QObject {
     TFormMain &f = Start();
     QCOMPARE(dialogs_.Messages.size(), 1);
     QVERIFY2(dialogs_.Messages[0].startsWith(message), qPrintable(dialogs_.Messages[0]));
-    QVERIFY(f.WorkBitmap.SamePixels(Filled(640, 480, clWhite)));
+    QVERIFY(f.WorkBitmap->SamePixels(Filled(640, 480, clWhite)));
     QVERIFY(f.ThumbBitmap.SamePixels(Filled(105, 105, clWhite)));
     QCOMPARE(f.ImgEffect->Picture().Pixel(10, 10), clWhite);
     QVERIFY(StripHidden(f));
@@ -204,10 +204,12 @@ class MainWindowTest : public QObject {
     Click(f.BtnOpen);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
     QCOMPARE(dialogs_.LastOpenFilter, OpenFilter());
-    QVERIFY(f.WorkBitmap.SamePixels(expected));
-    QVERIFY(f.UndoBitmap.SamePixels(expected));
-    QVERIFY(f.ResultBitmap.SamePixels(expected));
-    QVERIFY(f.ImgEffect->Picture().SamePixels(expected));  // full size
+    // One picture, shared by the working picture, the result and the display.
+    QVERIFY(f.WorkBitmap->SamePixels(expected));
+    QCOMPARE(f.ResultBitmap, f.WorkBitmap);
+    QCOMPARE(f.ImgEffect->SharedPicture(), f.WorkBitmap);
+    // The history starts again with the picture opened.
+    QVERIFY(!f.UndoBitmap() && !f.Doc().CanRedo());
     QVERIFY(f.ThumbBitmap.SamePixels(Stretched(expected, 105, 105)));
     // 60 x 200 in a 750 x 399 frame: 118 x 396, centred.
     QCOMPARE(f.ImgEffect->geometry(), QRect(316, 1, 118, 396));
@@ -220,9 +222,8 @@ class MainWindowTest : public QObject {
     TFormMain &f = Start();
     dialogs_.OpenAnswers.push_back(Work("plain.bmp"));
     f.BtnOpenClick();
-    QVERIFY(f.WorkBitmap.SamePixels(Filled(50, 40, clWhite)));
-    QVERIFY(f.UndoBitmap.SamePixels(Filled(50, 40, 0x2040C0)));
-    QVERIFY(f.ResultBitmap.SamePixels(Filled(50, 40, 0x2040C0)));
+    QVERIFY(f.WorkBitmap->SamePixels(Filled(50, 40, clWhite)));
+    QVERIFY(f.ResultBitmap->SamePixels(Filled(50, 40, 0x2040C0)));
     QVERIFY(f.ImgEffect->Picture().SamePixels(Filled(50, 40, 0x2040C0)));
     QVERIFY(f.ThumbBitmap.SamePixels(Filled(105, 105, 0x2040C0)));
   }
@@ -255,16 +256,17 @@ class MainWindowTest : public QObject {
     f.show();
     SimulateApply(f, Gradient(30, 30));
     ShowStrip(f);
-    const Bitmap work = f.WorkBitmap, undo = f.UndoBitmap, display = f.ImgEffect->Picture();
+    const PictureRef work = f.WorkBitmap, undo = f.UndoBitmap(),
+                     display = f.ImgEffect->SharedPicture();
     const QRect displayBounds = f.ImgEffect->geometry();
     dialogs_.SaveChangesAnswers = {SaveChoice::Discard, SaveChoice::Discard};
     dialogs_.OpenAnswers.push_back(Work("bad.xyz"));
     Click(f.BtnOpen);
     QCOMPARE(dialogs_.Messages.size(), 1);
     QVERIFY2(dialogs_.Messages[0].startsWith(message), qPrintable(dialogs_.Messages[0]));
-    QVERIFY(f.WorkBitmap.SamePixels(work));
-    QVERIFY(f.UndoBitmap.SamePixels(undo));
-    QVERIFY(f.ImgEffect->Picture().SamePixels(display));
+    QCOMPARE(f.WorkBitmap, work);
+    QCOMPARE(f.UndoBitmap(), undo);
+    QCOMPARE(f.ImgEffect->SharedPicture(), display);
     QCOMPARE(f.ImgEffect->geometry(), displayBounds);
     QVERIFY(!f.ImgView[1]->isHidden());
     QVERIFY(f.BtnUndo->isEnabled());
@@ -272,31 +274,54 @@ class MainWindowTest : public QObject {
     // Cancelling the dialog is silent and changes nothing either.
     Click(f.BtnOpen);
     QCOMPARE(dialogs_.Messages.size(), 1);
-    QVERIFY(f.WorkBitmap.SamePixels(work));
+    QCOMPARE(f.WorkBitmap, work);
   }
 
-  void undoRestoresThePictureBeforeApply() {
+  // Undo goes back through every Apply to the picture opened and Redo
+  // forward again; each step shows its own picture at its own shape, the
+  // one bitmap shared by the history, the working picture, the result and
+  // the display. A new Apply drops the steps ahead.
+  void undoAndRedoWalkTheHistory() {
     TFormMain &f = Start();
     f.show();
-    const Bitmap before = f.WorkBitmap;
-    const QSize displaySize = f.ImgEffect->size();
-    SimulateApply(f, Gradient(80, 20));
-    ShowStrip(f);
-    QVERIFY(f.BtnUndo->isEnabled());
+    const QRect openedBounds = f.ImgEffect->geometry();
+    std::vector<PictureRef> steps{f.WorkBitmap};
+    for (int i = 0; i < 3; ++i) {
+      SimulateApply(f, Gradient(80 + 40 * i, 20));
+      steps.push_back(f.WorkBitmap);
+    }
+    auto at = [&](std::size_t i) {
+      return f.WorkBitmap == steps[i] && f.ResultBitmap == steps[i] &&
+             f.ImgEffect->SharedPicture() == steps[i] && f.Doc().Steps().Position() == i;
+    };
+    auto enabled = [&](bool undo, bool redo) {
+      return f.BtnUndo->isEnabled() == undo && f.ActUndo->isEnabled() == undo &&
+             f.BtnRedo->isEnabled() == redo && f.ActRedo->isEnabled() == redo;
+    };
+    QVERIFY(at(3) && enabled(true, false));
+    for (std::size_t i = 3; i-- > 0;) {
+      ShowStrip(f);
+      Click(f.BtnUndo);
+      QVERIFY(at(i) && StripHidden(f) && enabled(i > 0, true));
+    }
+    QCOMPARE(f.ImgEffect->geometry(), openedBounds);  // fitted to the picture again
+    Click(f.BtnUndo);                                 // disabled: nothing happens
+    f.BtnUndoClick();                                 // nor when reached without the button
+    QVERIFY(at(0));
+    for (std::size_t i = 1; i <= 3; ++i) {
+      Click(f.BtnRedo);
+      QVERIFY(at(i) && enabled(true, i < 3));
+    }
+    f.BtnRedoClick();
+    QVERIFY(at(3));
+
     Click(f.BtnUndo);
-    QVERIFY(f.WorkBitmap.SamePixels(before));
-    QVERIFY(f.ResultBitmap.SamePixels(before));
-    QVERIFY(f.UndoBitmap.SamePixels(before));
-    // The display keeps the size of the applied picture, its bounds too.
-    QCOMPARE(f.ImgEffect->Picture().Width(), 80);
-    QVERIFY(f.ImgEffect->Picture().SamePixels(Stretched(before, 80, 20)));
-    QCOMPARE(f.ImgEffect->size(), displaySize);
-    QVERIFY(!f.BtnUndo->isEnabled());
-    QVERIFY(StripHidden(f));
-    // A disabled button does not undo again.
-    f.WorkBitmap = Filled(3, 3, clRed);
     Click(f.BtnUndo);
-    QVERIFY(f.WorkBitmap.SamePixels(Filled(3, 3, clRed)));
+    SimulateApply(f, Gradient(7, 7));
+    QVERIFY(enabled(true, false));
+    QCOMPARE(f.Doc().Steps().Count(), std::size_t(3));
+    Click(f.BtnUndo);
+    QVERIFY(at(1));
   }
 
   void savesTheDisplayWithTheNameRules_data() {
@@ -329,7 +354,7 @@ class MainWindowTest : public QObject {
     const Bitmap saved = Decode(Work(written));
     QCOMPARE(saved.Width(), 400);
     QCOMPARE(saved.Height(), 300);
-    QVERIFY(f.ResultBitmap.SamePixels(f.ImgEffect->Picture()));
+    QCOMPARE(f.ResultBitmap, f.ImgEffect->SharedPicture());
     const bool lossless = filter == 2 || filter == 3 || filter == 5;
     if (lossless) QVERIFY(saved.SamePixels(f.ImgEffect->Picture()));
     QFile::remove(Work(written));
@@ -341,9 +366,9 @@ class MainWindowTest : public QObject {
 
   void saveCopiesTheDisplayEvenWhenCancelled() {
     TFormMain &f = Start();
-    f.ResultBitmap = Filled(5, 5, clRed);
+    f.ResultBitmap = Share(Filled(5, 5, clRed));
     f.BtnSaveClick();
-    QVERIFY(f.ResultBitmap.SamePixels(f.ImgEffect->Picture()));
+    QCOMPARE(f.ResultBitmap, f.ImgEffect->SharedPicture());
   }
 
   void saveAsksBeforeReplacingTheFinalName() {
@@ -422,7 +447,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet));
     f.close();
     QVERIFY(qApp->styleSheet().isEmpty());
-    QVERIFY(f.WorkBitmap.Empty());
+    QVERIFY(f.WorkBitmap->Empty());
+    QVERIFY(!f.Doc().CanUndo());  // the history went with the pictures
   }
 
   void openDialogPreviewsTheHighlightedPicture() {

@@ -70,7 +70,7 @@ class PreviewTest : public QObject {
           probed = true;
           noticeBeforeRender = d.isVisible() && NoticeShown(d) && !Shown(d.ImgPreview) &&
                                !d.BtnApply->isEnabled() &&
-                               e->ResultBitmap.Width() == kThumbnailSide;
+                               e->ResultBitmap->Width() == kThumbnailSide;
         },
         Qt::QueuedConnection);
     Click(e->ImgView[3]);
@@ -80,7 +80,7 @@ class PreviewTest : public QObject {
     QVERIFY(e.dialogs.Messages.isEmpty());
     QCOMPARE(e->CurrentThumb, 3);
     const Bitmap render = e.Expected(1, 3, RenderSize::FullSize);
-    QVERIFY(e->ResultBitmap.SamePixels(render));
+    QVERIFY(e->ResultBitmap->SamePixels(render));
     QVERIFY(ShowsRender(d, render));
     // The image keeps the picture's shape: 227 high, 400 x 227 / 100 wide,
     // centred in a frame 23 narrower than the dialog.
@@ -125,14 +125,14 @@ class PreviewTest : public QObject {
     Editor e;
     e->show();
     e.Choose(1);
-    const Bitmap before = e->WorkBitmap;
+    const Bitmap before = *e->WorkBitmap;
     Click(e->ImgView[2]);
     QVERIFY(e.Settle());
     const Bitmap render = e.Expected(1, 2, RenderSize::FullSize);
     Click(e->FormPreview->BtnApply);
 
-    QVERIFY(e->WorkBitmap.SamePixels(render));
-    QVERIFY(e->UndoBitmap.SamePixels(before));
+    QVERIFY(e->WorkBitmap->SamePixels(render));
+    QVERIFY(e->UndoBitmap()->SamePixels(before));
     QVERIFY(e->ImgEffect->Picture().SamePixels(render));
     QVERIFY(e->BtnUndo->isEnabled());
     QVERIFY(!Shown(e->ImgView[1]) && !Shown(e->Label[10]));
@@ -142,7 +142,7 @@ class PreviewTest : public QObject {
     QVERIFY(e->ThumbBitmap.SamePixels(Squeezed(render)));
 
     e->BtnUndoClick();
-    QVERIFY(e->WorkBitmap.SamePixels(before));
+    QVERIFY(e->WorkBitmap->SamePixels(before));
     QVERIFY(!e->BtnUndo->isEnabled());
   }
 
@@ -156,7 +156,7 @@ class PreviewTest : public QObject {
     Editor e;
     e->show();
     e.Choose(10);
-    const Bitmap before = e->WorkBitmap;
+    const Bitmap before = *e->WorkBitmap;
     e->ImgViewNClick(8);
     QVERIFY(e.Settle());
     if (closeBox)
@@ -164,9 +164,9 @@ class PreviewTest : public QObject {
     else
       Click(e->FormPreview->BtnCancel);
     QVERIFY(!e->FormPreview->isVisible());
-    QVERIFY(e->WorkBitmap.SamePixels(before));
+    QVERIFY(e->WorkBitmap->SamePixels(before));
     QVERIFY(!e->BtnUndo->isEnabled());
-    QVERIFY(e->ResultBitmap.SamePixels(e.Expected(10, 8, RenderSize::FullSize)));
+    QVERIFY(e->ResultBitmap->SamePixels(e.Expected(10, 8, RenderSize::FullSize)));
     // The next click shows it again.
     e->ImgViewNClick(3);
     QVERIFY(e.Settle());
@@ -239,9 +239,9 @@ class PreviewTest : public QObject {
     // dialog shows.
     e.Choose(9);
     e->BtnSaveClick();  // cancelled, after copying the display
-    QVERIFY(!e->ResultBitmap.SamePixels(lightB4));
+    QVERIFY(!e->ResultBitmap->SamePixels(lightB4));
     Click(d.BtnApply);
-    QVERIFY(e->WorkBitmap.SamePixels(lightB4));
+    QVERIFY(e->WorkBitmap->SamePixels(lightB4));
     QVERIFY(e->ImgEffect->Picture().SamePixels(lightB4));
   }
 
@@ -285,20 +285,20 @@ class PreviewTest : public QObject {
     e->show();
     e.Choose(1);
     TFormPreview &d = *e->FormPreview;
-    const Bitmap before = e->WorkBitmap, render = e.Expected(1, 2, RenderSize::FullSize);
+    const Bitmap before = *e->WorkBitmap, render = e.Expected(1, 2, RenderSize::FullSize);
     e->ImgViewNClick(2);
     QVERIFY(e.Settle());
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTest::keyClick(&d, Qt::Key_Escape);
     QVERIFY(!d.isVisible());
-    QVERIFY(e->WorkBitmap.SamePixels(before));
+    QVERIFY(e->WorkBitmap->SamePixels(before));
 
     e->ImgViewNClick(2);
     QVERIFY(e.Settle());
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTest::keyClick(d.BtnCancel, Qt::Key_Return);  // whichever button has the focus
     QVERIFY(!d.isVisible());
-    QVERIFY(e->WorkBitmap.SamePixels(render));
+    QVERIFY(e->WorkBitmap->SamePixels(render));
   }
 
   void aFailedRenderLeavesNothingToApply() {
@@ -308,7 +308,7 @@ class PreviewTest : public QObject {
     TFormPreview &d = *e->FormPreview;
     e->ImgViewNClick(2);
     QVERIFY(e.Settle());
-    const Bitmap before = e->WorkBitmap;
+    const Bitmap before = *e->WorkBitmap;
     e.RemoveAsset("lightA", 3);
 
     Click(e->ImgView[3]);
@@ -318,7 +318,7 @@ class PreviewTest : public QObject {
     QVERIFY(d.isVisible() && !NoticeShown(d) && !Shown(d.ImgPreview));
     QVERIFY(!d.BtnApply->isEnabled());
     d.BtnApplyClick();  // even when reached without the button
-    QVERIFY(e->WorkBitmap.SamePixels(before));
+    QVERIFY(e->WorkBitmap->SamePixels(before));
     QVERIFY(!e->BtnUndo->isEnabled());
     // Change Color fails the same way and still clears the flag.
     e.dialogs.ColorAnswers = {kRed};
@@ -352,8 +352,8 @@ class PreviewTest : public QObject {
     e->ImgViewNClick(7);
     QTRY_VERIFY(d.ProgressRender->value() > 0 && Shown(d.ProgressRender) && NoticeShown(d));
     QVERIFY(e->Worker->Working());
-    const Bitmap work = e->WorkBitmap, result = e->ResultBitmap, thumb = e->ThumbBitmap,
-                 undo = e->UndoBitmap, strip = e->ImgView[4]->Picture();
+    const PictureRef work = e->WorkBitmap, result = e->ResultBitmap;
+    const Bitmap thumb = e->ThumbBitmap, strip = e->ImgView[4]->Picture();
 
     QElapsedTimer stopping;
     stopping.start();
@@ -370,15 +370,16 @@ class PreviewTest : public QObject {
     QCOMPARE(d.isVisible(), !closes);
     QVERIFY(e.Settle());
     QVERIFY(e.dialogs.Messages.isEmpty());
-    QVERIFY(e->WorkBitmap.SamePixels(work) && e->UndoBitmap.SamePixels(undo));
+    QCOMPARE(e->WorkBitmap, work);
+    QVERIFY(!e->UndoBitmap());
     QVERIFY(e->ThumbBitmap.SamePixels(thumb));
     if (how == "thumbnail") {
       QVERIFY(ShowsRender(d, e.Expected(15, 8, RenderSize::FullSize)));
-      QVERIFY(e->ResultBitmap.SamePixels(e.Expected(15, 8, RenderSize::FullSize)));
+      QVERIFY(e->ResultBitmap->SamePixels(e.Expected(15, 8, RenderSize::FullSize)));
     } else if (how == "category") {
-      QVERIFY(e->ResultBitmap.SamePixels(e.Expected(8, 10, RenderSize::Thumbnail)));
+      QVERIFY(e->ResultBitmap->SamePixels(e.Expected(8, 10, RenderSize::Thumbnail)));
     } else {
-      QVERIFY(e->ResultBitmap.SamePixels(result));
+      QCOMPARE(e->ResultBitmap, result);
       QVERIFY(e->ImgView[4]->Picture().SamePixels(strip));
       QVERIFY(!d.HasRender());
     }
@@ -403,12 +404,12 @@ class PreviewTest : public QObject {
     QCOMPARE(e->CurrentThumb, 9);
     const Bitmap nine = e.Expected(1, 9, RenderSize::FullSize);
     QVERIFY(ShowsRender(d, nine));
-    QVERIFY(e->ResultBitmap.SamePixels(nine));
+    QVERIFY(e->ResultBitmap->SamePixels(nine));
     QCOMPARE(e.dialogs.ColorAnswers.size(), std::size_t(2));
     QVERIFY(!e->PickColorFlag);
     // Apply commits what the dialog shows.
     Click(d.BtnApply);
-    QVERIFY(e->WorkBitmap.SamePixels(nine));
+    QVERIFY(e->WorkBitmap->SamePixels(nine));
   }
 };
 

@@ -70,13 +70,13 @@ class StripTest : public QObject {
 
     QVERIFY2(e.dialogs.Messages.isEmpty(), qPrintable(e.dialogs.Messages.join('\n')));
     QCOMPARE(e->CurrentCategory, id);
-    QVERIFY(e->ThumbBitmap.SamePixels(Squeezed(e->WorkBitmap)));
+    QVERIFY(e->ThumbBitmap.SamePixels(Squeezed(*e->WorkBitmap)));
     for (int n = 1; n <= kThumbnailCount; ++n) {
       QVERIFY(Shown(e->ImgView[n]) && Shown(e->Label[n]));
       QVERIFY2(e->ImgView[n]->Picture().SamePixels(e.Expected(id, n, RenderSize::Thumbnail)),
                qPrintable(QStringLiteral("thumbnail %1").arg(n)));
     }
-    QVERIFY(e->ResultBitmap.SamePixels(e->ImgView[10]->Picture()));
+    QVERIFY(e->ResultBitmap->SamePixels(e->ImgView[10]->Picture()));
     QCOMPARE(Shown(e->FormPreview->BtnColor), offeredAfter);
   }
 

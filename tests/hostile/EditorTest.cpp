@@ -61,7 +61,7 @@ class HostileEditorTest : public QObject {
     form_ = std::make_unique<TFormMain>(dialogs_, appDir_.path() + "/", QSize(1280, 1024));
     TFormMain &f = *form_;
     f.show();
-    f.ResultBitmap = samples::Gradient(30, 20);
+    f.ResultBitmap = Share(samples::Gradient(30, 20));
     f.CommitPicture(f.ResultBitmap);
     return f;
   }
@@ -72,11 +72,11 @@ class HostileEditorTest : public QObject {
     bool UndoEnabled;
   };
   static Snapshot Take(TFormMain &f) {
-    return {f.WorkBitmap, f.UndoBitmap, f.ImgEffect->Picture(), f.ImgEffect->geometry(),
+    return {*f.WorkBitmap, *f.UndoBitmap(), f.ImgEffect->Picture(), f.ImgEffect->geometry(),
             f.BtnUndo->isEnabled()};
   }
   static bool Unchanged(TFormMain &f, const Snapshot &s) {
-    return f.WorkBitmap.SamePixels(s.Work) && f.UndoBitmap.SamePixels(s.Undo) &&
+    return f.WorkBitmap->SamePixels(s.Work) && f.UndoBitmap()->SamePixels(s.Undo) &&
            f.ImgEffect->Picture().SamePixels(s.Display) && f.ImgEffect->geometry() == s.Bounds &&
            f.BtnUndo->isEnabled() == s.UndoEnabled;
   }
@@ -119,7 +119,8 @@ class HostileEditorTest : public QObject {
       QVERIFY(Unchanged(f, before));
     } else {
       QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
-      QVERIFY(f.UndoBitmap.SamePixels(ReadPicture(path.toStdString())));
+      QVERIFY(f.ImgEffect->Picture().SamePixels(ReadPicture(path.toStdString())));
+      QVERIFY(!f.UndoBitmap());  // a new history
       // Damage is told once, naming the file; a sound file says nothing.
       const bool damaged = bad.Expect == Verdict::Damaged;
       QCOMPARE(dialogs_.Warnings.size(), damaged ? 1 : 0);
@@ -170,8 +171,8 @@ class HostileEditorTest : public QObject {
     QVERIFY(Unchanged(f, before));
   }
 
-  // The editor holds a handful of copies of the picture (working, undo,
-  // result, display); at the pixel limit that is still well within memory.
+  // The working picture, the history, the result and the display share one
+  // bitmap; at the pixel limit the screen copies come on top.
   void aPictureAtTheLimitOpens() {
     const QString path = Work("limit.jpg");
     WriteFileBytes(path.toStdString(), hostile::ProgressiveDeclaring(12000, 10000));
@@ -180,8 +181,8 @@ class HostileEditorTest : public QObject {
     dialogs_.OpenAnswers.push_back(path);
     QTest::mouseClick(f.BtnOpen, Qt::LeftButton);
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(Messages()));
-    QCOMPARE(f.WorkBitmap.Width(), 12000);
-    QCOMPARE(f.UndoBitmap.Height(), 10000);
+    QCOMPARE(f.WorkBitmap->Width(), 12000);
+    QCOMPARE(f.ImgEffect->Picture().Height(), 10000);
     QVERIFY(f.grab().width() > 0);  // the display paints
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

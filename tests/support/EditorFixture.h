@@ -98,7 +98,7 @@ class Editor {
   // from the picture squeezed to 105 x 105, or the full-size render.
   Bitmap Expected(int id, int n, RenderSize size, ColorPrompt *prompt = nullptr) {
     const Bitmap source =
-        size == RenderSize::Thumbnail ? Squeezed(form->WorkBitmap) : form->WorkBitmap;
+        size == RenderSize::Thumbnail ? Squeezed(*form->WorkBitmap) : *form->WorkBitmap;
     Bitmap result;
     RenderRecipe(id, n, source, result, assets.Env(prompt), size);
     return result;
