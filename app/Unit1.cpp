@@ -26,6 +26,7 @@
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
 #include "preview/EffectDispatch.h"
+#include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"

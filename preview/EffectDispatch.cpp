@@ -10,8 +10,6 @@
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
 #include "preview/UnitPreview.h"
-#include "widgets/Image.h"
-#include "widgets/TFlatPanelUnit.h"
 #include "worker/RenderWorker.h"
 
 namespace qv {
@@ -45,23 +43,15 @@ std::optional<bool> ChangeColorOffered(int category, int n) {
 
 }  // namespace
 
-void ShowPreview(TFormPreview &dialog, const Bitmap &work) {
-  // Shown first: the outer width counts the window frame, which is known
-  // only once the dialog is on screen. Nothing paints before the layout.
+void ShowPreview(TFormPreview &dialog) {
   dialog.ShowBeside();
-  const int panelWidth = dialog.frameGeometry().width() - 23;
-  dialog.Panel1->resize(panelWidth, dialog.Panel1->height());
-  const int height = dialog.Panel1->height() - 3;
-  // A picture without rows cannot come from Open; keep the layout defined.
-  const int width = work.Height() > 0 ? work.Width() * height / work.Height() : 0;
-  dialog.ImgPreview->setGeometry((panelWidth - width) / 2, dialog.ImgPreview->y(), width, height);
 }
 
 void DispatchEffect(TFormPreview &dialog, RenderWorker &worker, int n, int category,
                     PictureRef work, PictureRef &result, const KernelEnv &env,
                     std::function<void(std::exception_ptr error)> ended) {
   dialog.BeginRender();
-  ShowPreview(dialog, *work);
+  ShowPreview(dialog);
   auto show = [&dialog, &result, work, category, n] {
     dialog.ShowRender(result, work);
     if (const auto offered = ChangeColorOffered(category, n)) dialog.BtnColor->setVisible(*offered);

@@ -14,10 +14,9 @@ namespace qv {
 class RenderWorker;
 class TFormPreview;
 
-// Lays out the preview image for the shape of `work` (its height fills the
-// frame, its width follows, centred) and shows the dialog, modeless, in
-// front. An open dialog stays open.
-void ShowPreview(TFormPreview &dialog, const Bitmap &work);
+// Shows the dialog, modeless, in front; an open dialog stays open, at its
+// size. The picture fits the frame when it arrives.
+void ShowPreview(TFormPreview &dialog);
 
 // Renders thumbnail n of the category at full size from `work` and shows it
 // in the dialog. The dialog shows its notice and the progress at once; the

@@ -9,14 +9,16 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSlider>
 
 #include "gfx/Bitmap.h"
+#include "kernels/StrengthMix.h"
 #include "preview/PreviewHost.h"
+#include "preview/PreviewView.h"
 
 #include "widgets/BitmapImage.h"
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"
-#include "widgets/Image.h"
 #include "widgets/TFlatPanelUnit.h"
 
 namespace qv {
@@ -27,6 +29,13 @@ constexpr TColor kBackground = 20817;  // red 81, green 81, blue 0
 constexpr TColor kFrame = 33023;       // orange: red 255, green 128, blue 0
 // Space kept between the dialog and the edges of the display it opens over.
 constexpr int kMargin = 8;
+// Below the frame: the row of view controls, then the row of buttons.
+constexpr int kToolRow = 70, kButtonRow = 42, kBelowFrame = 88;
+// The design's frame, on which the notice's places are drawn.
+constexpr int kDesignFrameWidth = 393, kDesignFrameHeight = 230;
+constexpr int kLongestSlider = 260;
+// The three ways of holding the original.
+constexpr unsigned kByButton = 1, kBySpace = 2, kByRightButton = 4;
 
 QLabel *NoticeLabel(QWidget *parent, const QString &caption, int pixelHeight, QRect bounds) {
   auto *label = new QLabel(caption, parent);
@@ -55,11 +64,12 @@ QPushButton *Button(QWidget *parent, const char *name, const QString &caption, Q
 TFormPreview::TFormPreview(QWidget *parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                          Qt::WindowCloseButtonHint) {
+                          Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormPreview"));
   setWindowTitle(QStringLiteral("Preview"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
-  setFixedSize(395, 290);
+  setMinimumSize(kDefaultWidth, kDefaultHeight);
+  resize(kDefaultWidth, kDefaultHeight);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, ToQColor(kBackground));
   setPalette(pal);
@@ -72,10 +82,9 @@ TFormPreview::TFormPreview(QWidget *parent)
   Panel1->SetColorHighLight(kFrame);
   Panel1->SetColorShadow(kFrame);
 
-  ImgPreview = new TImage(Panel1);
+  ImgPreview = new PreviewView(Panel1);
   ImgPreview->setObjectName(QStringLiteral("ImgPreview"));
-  ImgPreview->setGeometry(80, 1, 209, 224);
-  ImgPreview->SetStretch(true);
+  ImgPreview->hide();
 
   Label1 = NoticeLabel(Panel1, QStringLiteral("PROCESSING---"), 32, {64, 96, 241, 37});
   Label1->setObjectName(QStringLiteral("Label1"));
@@ -96,6 +105,64 @@ TFormPreview::TFormPreview(QWidget *parent)
   BtnColor->resize(std::clamp(BtnColor->sizeHint().width(), 83, 100), 25);
   BtnColor->hide();
   BtnApply->setEnabled(false);
+
+  BtnOriginal = Button(this, "BtnOriginal", QStringLiteral("Original"), {8, 0, 60, 24});
+  BtnOriginal->setToolTip(
+      QStringLiteral("Hold to see the picture without the effect (or hold "
+                     "Space, or the right mouse button on the picture)"));
+  BtnSplit = Button(this, "BtnSplit", QStringLiteral("Split"), {72, 0, 44, 24});
+  BtnSplit->setCheckable(true);
+  BtnSplit->setToolTip(QStringLiteral("Before and after side by side; drag the divider"));
+  BtnZoomOut = Button(this, "BtnZoomOut", QStringLiteral("\u2212"), {124, 0, 24, 24});
+  BtnZoomOut->setToolTip(QStringLiteral("Zoom out (Ctrl+minus, the wheel)"));
+  BtnZoomIn = Button(this, "BtnZoomIn", QStringLiteral("+"), {150, 0, 24, 24});
+  BtnZoomIn->setToolTip(QStringLiteral("Zoom in (Ctrl+plus, the wheel)"));
+  BtnFit = Button(this, "BtnFit", QStringLiteral("Fit"), {176, 0, 32, 24});
+  BtnFit->setToolTip(QStringLiteral("The whole picture (Ctrl+0)"));
+  BtnActual = Button(this, "BtnActual", QStringLiteral("100 %"), {210, 0, 44, 24});
+  BtnActual->setToolTip(QStringLiteral("One picture pixel to a screen pixel (Ctrl+1)"));
+  for (QPushButton *tool : {BtnOriginal, BtnSplit, BtnZoomOut, BtnZoomIn, BtnFit, BtnActual})
+    tool->setStyleSheet(QStringLiteral("QPushButton { padding-left: 4px; padding-right: 4px; }"));
+  SliderStrength = new QSlider(Qt::Horizontal, this);
+  SliderStrength->setObjectName(QStringLiteral("SliderStrength"));
+  SliderStrength->setRange(kMinStrength, kFullStrength);
+  SliderStrength->setValue(kFullStrength);
+  SliderStrength->setPageStep(10);
+  SliderStrength->setToolTip(QStringLiteral("Strength of the effect"));
+  SliderStrength->setAccessibleName(QStringLiteral("Strength"));
+  LabelStrength = new QLabel(this);
+  LabelStrength->setObjectName(QStringLiteral("LabelStrength"));
+  LabelStrength->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  QPalette light = LabelStrength->palette();
+  light.setColor(QPalette::WindowText, Qt::white);
+  LabelStrength->setPalette(light);
+  ShowStrength(kFullStrength);
+
+  connect(BtnOriginal, &QPushButton::pressed, this, [this] { HoldOriginal(kByButton, true); });
+  connect(BtnOriginal, &QPushButton::released, this, [this] { HoldOriginal(kByButton, false); });
+  connect(ImgPreview, &PreviewView::OriginalHeld, this,
+          [this](bool on) { HoldOriginal(kByRightButton, on); });
+  connect(BtnSplit, &QPushButton::toggled, ImgPreview, &PreviewView::SetSplit);
+  connect(BtnZoomOut, &QPushButton::clicked, ImgPreview, &PreviewView::ZoomOut);
+  connect(BtnZoomIn, &QPushButton::clicked, ImgPreview, &PreviewView::ZoomIn);
+  connect(BtnFit, &QPushButton::clicked, ImgPreview, &PreviewView::ZoomToFit);
+  connect(BtnActual, &QPushButton::clicked, ImgPreview, &PreviewView::ZoomToActual);
+  connect(SliderStrength, &QSlider::valueChanged, this, [this](int strength) {
+    ImgPreview->SetStrength(strength);
+    ShowStrength(strength);
+  });
+  auto key = [this](QKeySequence sequence, void (PreviewView::*zoom)()) {
+    connect(new QShortcut(sequence, this), &QShortcut::activated, ImgPreview, zoom);
+  };
+  key(QKeySequence::ZoomIn, &PreviewView::ZoomIn);
+  key(QKeySequence(Qt::CTRL | Qt::Key_Equal), &PreviewView::ZoomIn);  // plus without Shift
+  key(QKeySequence::ZoomOut, &PreviewView::ZoomOut);
+  key(QKeySequence(Qt::CTRL | Qt::Key_0), &PreviewView::ZoomToFit);
+  key(QKeySequence(Qt::CTRL | Qt::Key_1), &PreviewView::ZoomToActual);
+  // Space holds the original wherever the focus is, rather than pressing
+  // the focused button (Enter does that here).
+  for (QWidget *child : findChildren<QWidget *>()) child->installEventFilter(this);
+  LayOut();
 
   connect(BtnApply, &QPushButton::clicked, this, [this] { BtnApplyClick(); });
   connect(BtnCancel, &QPushButton::clicked, this, [this] { Button2Click(); });
@@ -135,7 +202,7 @@ void TFormPreview::Place() {
 void TFormPreview::BtnApplyClick() {
   if (!hasRender_ || !host_) return;
   host_->Guard([this] {
-    host_->CommitPicture(ImgPreview->SharedPicture());
+    host_->CommitPicture(ImgPreview->Mixed());
     hide();
   });
 }
@@ -149,7 +216,82 @@ void TFormPreview::Button2Click() {
   hide();
 }
 
+bool TFormPreview::eventFilter(QObject *watched, QEvent *event) {
+  if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {
+      if (!key->isAutoRepeat()) HoldOriginal(kBySpace, event->type() == QEvent::KeyPress);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void TFormPreview::keyReleaseEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    HoldOriginal(kBySpace, false);
+    event->accept();
+    return;
+  }
+  QWidget::keyReleaseEvent(event);
+}
+
+void TFormPreview::HoldOriginal(unsigned way, bool on) {
+  originalHeld_ = on ? originalHeld_ | way : originalHeld_ & ~way;
+  ImgPreview->SetShowOriginal(originalHeld_ != 0);
+}
+
+void TFormPreview::ShowStrength(int strength) {
+  LabelStrength->setText(QStringLiteral("Strength %1 %").arg(strength));
+}
+
+void TFormPreview::resizeEvent(QResizeEvent *event) {
+  QWidget::resizeEvent(event);
+  LayOut();
+}
+
+// The frame takes what the two rows below it leave; the notice stays in
+// its middle, the buttons keep their distance from the right edge.
+void TFormPreview::LayOut() {
+  const int w = width(), h = height();
+  Panel1->setGeometry(0, 0, w - 2, h - kBelowFrame);
+  ImgPreview->setGeometry(1, 1, Panel1->width() - 2, Panel1->height() - 2);
+  const QPoint centre((Panel1->width() - kDesignFrameWidth) / 2,
+                      (Panel1->height() - kDesignFrameHeight) / 2);
+  Label1->move(QPoint(64, 96) + centre);
+  Label2->move(QPoint(64, 64) + centre);
+  ProgressRender->move(QPoint(64, 140) + centre);
+
+  // The view controls side by side as wide as their captions need (the
+  // skin pads buttons more than the design did); the slider takes the rest.
+  const int tools = h - kToolRow;
+  int x = 8;
+  for (QWidget *tool : std::initializer_list<QWidget *>{BtnOriginal, BtnSplit, BtnZoomOut,
+                                                        BtnZoomIn, BtnFit, BtnActual}) {
+    const int gap = tool == BtnZoomOut || tool == BtnFit ? 8 : 2;
+    if (tool != BtnOriginal) x += gap;
+    tool->setGeometry(x, tools, std::max(24, tool->sizeHint().width()), 24);
+    x += tool->width();
+  }
+  // The slider no longer than a hand sweeps, its caption right beside it.
+  const int label =
+      LabelStrength->fontMetrics().horizontalAdvance(QStringLiteral("Strength 100 %")) + 6;
+  const int slider = std::clamp(w - x - 8 - label - 6, 40, kLongestSlider);
+  SliderStrength->setGeometry(x + 8, tools, slider, 24);
+  LabelStrength->setGeometry(x + 8 + slider + 4, tools, label, 24);
+
+  const int buttons = h - kButtonRow;
+  BtnColor->move(BtnColor->x(), buttons);
+  BtnApply->move(w - 211, buttons);
+  BtnCancel->move(w - 123, buttons);
+}
+
 void TFormPreview::keyPressEvent(QKeyEvent *event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    HoldOriginal(kBySpace, true);
+    event->accept();
+    return;
+  }
   if (event->key() == Qt::Key_Escape) {
     Button2Click();
     event->accept();
@@ -187,9 +329,13 @@ void TFormPreview::BeginRender() {
   SetNotice(true);
 }
 
-void TFormPreview::ShowRender(PictureRef result, PictureRef /*original*/) {
+void TFormPreview::ShowRender(PictureRef result, PictureRef original) {
   rendering_ = false;
-  ImgPreview->SetPicture(std::move(result));
+  ImgPreview->SetPictures(std::move(result), std::move(original));
+  // Before and after need the picture the render came from.
+  const bool compare = ImgPreview->Original() != nullptr;
+  for (QWidget *control : std::initializer_list<QWidget *>{BtnOriginal, BtnSplit, SliderStrength})
+    control->setEnabled(compare);
   SetNotice(false);
   ImgPreview->show();
   hasRender_ = true;

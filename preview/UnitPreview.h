@@ -7,18 +7,27 @@
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSlider;
 
 namespace qv {
 
 class Bitmap;
 class PreviewHost;
+class PreviewView;
 class TFlatPanel;
-class TImage;
 
 // The preview dialog: shows a full-size render and offers Apply (Enter),
 // Cancel (Esc) and Change Color. Modeless; created hidden with the main
 // window, which owns it: it stays above that window and opens over its
-// display, beside the controls.
+// display, beside the controls. It can be resized and maximised; the
+// picture then fits the larger frame.
+//
+// The render can be looked at closely (zoom by the buttons, the wheel,
+// Ctrl+plus, Ctrl+minus, Ctrl+0 to fit and Ctrl+1 for 100 %; pan by
+// dragging), compared with the picture it was rendered from (Original, the
+// space bar or the right mouse button held; Split with a divider to drag),
+// and taken at a strength from 0 to 100 %, which is what Apply commits.
+// None of that renders the effect again.
 //
 // The picture it shows is its own handle on the render, and that is what
 // Apply commits: the main window's result bitmap is shared scratch that a
@@ -32,8 +41,8 @@ class TFormPreview : public QWidget {
   // Change Color. Without one the three buttons only close or do nothing.
   void SetHost(PreviewHost *host) { host_ = host; }
 
-  // Apply: commits the shown render and hides the dialog. Does nothing
-  // while no render is shown.
+  // Apply: commits the shown render at the strength chosen and hides the
+  // dialog. Does nothing while no render is shown.
   void BtnApplyClick();
   // Cancel (and Esc and the close box): stops a render that runs and hides
   // the dialog; nothing else changes.
@@ -65,25 +74,42 @@ class TFormPreview : public QWidget {
   void ShowBeside();
 
   TFlatPanel *Panel1;
-  TImage *ImgPreview;
+  PreviewView *ImgPreview;
   QLabel *Label1;                // "PROCESSING---"
   QLabel *Label2;                // "Wait seconds"
   QProgressBar *ProgressRender;  // below the notice while a render runs
   QPushButton *BtnApply;
   QPushButton *BtnCancel;
   QPushButton *BtnColor;
+  // Before and after, zoom and strength.
+  QPushButton *BtnOriginal;  // held: the picture without the effect
+  QPushButton *BtnSplit;     // on: before and after side by side
+  QPushButton *BtnZoomOut, *BtnZoomIn, *BtnFit, *BtnActual;
+  QSlider *SliderStrength;  // 0 to 100 %
+  QLabel *LabelStrength;
+
+  // The dialog's size when it first opens.
+  static constexpr int kDefaultWidth = 395, kDefaultHeight = 318;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
   void keyPressEvent(QKeyEvent *event) override;
+  void keyReleaseEvent(QKeyEvent *event) override;
+  bool eventFilter(QObject *watched, QEvent *event) override;
+  void resizeEvent(QResizeEvent *event) override;
 
  private:
   void SetNotice(bool on);
   void Place();
+  void LayOut();
+  // The original is shown while any of its three ways holds it.
+  void HoldOriginal(unsigned way, bool on);
+  void ShowStrength(int strength);
 
   PreviewHost *host_ = nullptr;
   bool hasRender_ = false;
   bool rendering_ = false;
+  unsigned originalHeld_ = 0;  // one bit for each way of holding it
 };
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 #include "EditorFixture.h"
 #include "MetadataTestUtil.h"
 #include "TestHome.h"
+#include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
 #include "widgets/DisplayColor.h"
 #include "widgets/Image.h"

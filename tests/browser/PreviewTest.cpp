@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSlider>
 #include <QThread>
 #include <QWindow>
 #include <QtTest>
@@ -11,6 +12,8 @@
 #include "EditorFixture.h"
 #include "TestHome.h"
 #include "kernels/ScriptedColorPrompt.h"
+#include "kernels/StrengthMix.h"
+#include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
@@ -51,6 +54,28 @@ Bitmap WithColors(Editor &e, int id, int n, std::vector<std::optional<TColor>> a
   return prompt.TimesAsked() == questions ? result : Bitmap();
 }
 
+// Whether `shown` (RGB32, as the view samples it) is the block of
+// `picture` whose top left pixel is `at`, pixel for pixel.
+bool IsBlockOf(const QImage &shown, const Bitmap &picture, QPoint at) {
+  if (shown.isNull() ||
+      !QRect(0, 0, picture.Width(), picture.Height()).contains(QRect(at, shown.size())))
+    return false;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb p = shown.pixel(x, y);
+      if (RGBColor(qRed(p), qGreen(p), qBlue(p)) != picture.Pixel(at.x() + x, at.y() + y))
+        return false;
+    }
+  return true;
+}
+
+void Mouse(QWidget &w, QEvent::Type type, QPoint at, Qt::MouseButton button) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+  QMouseEvent event(type, at, w.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
+                    held, Qt::NoModifier);
+  QApplication::sendEvent(&w, &event);
+}
+
 }  // namespace
 
 class PreviewTest : public QObject {
@@ -82,16 +107,119 @@ class PreviewTest : public QObject {
     const Bitmap render = e.Expected(1, 3, RenderSize::FullSize);
     QVERIFY(e->ResultBitmap->SamePixels(render));
     QVERIFY(ShowsRender(d, render));
-    // The image keeps the picture's shape: 227 high, 400 x 227 / 100 wide,
-    // centred in a frame 23 narrower than the dialog.
-    const int frame = d.frameGeometry().width() - 23;
-    QCOMPARE(d.Panel1->geometry(), QRect(0, 0, frame, 230));
-    QCOMPARE(d.ImgPreview->geometry(), QRect((frame - 908) / 2, 1, 908, 227));
+    // The design's frame over two rows of controls; the whole picture fits
+    // it, keeping its shape (400 x 100 in 391 x 228: 391 x 98, centred).
+    QCOMPARE(d.size(), QSize(TFormPreview::kDefaultWidth, TFormPreview::kDefaultHeight));
+    QCOMPARE(d.Panel1->geometry(), QRect(0, 0, 393, 230));
+    QVERIFY(d.ImgPreview->Fitting());
+    QCOMPARE(d.ImgPreview->ShownArea(), QRect(0, 65, 391, 98));
 
     // Another thumbnail renders into the open dialog.
     Click(e->ImgView[5]);
     QVERIFY(e.Settle());
     QVERIFY(ShowsRender(d, e.Expected(1, 5, RenderSize::FullSize)));
+  }
+
+  // Zoom, pan, a larger dialog, the split, the original and the strength
+  // only show the one render in other ways: nothing renders again, and at
+  // 100 % a screen pixel is a pixel of the render, of the picture it came
+  // from, or of their mix at the strength chosen, which Apply commits.
+  void theViewShowsTheRenderWithoutRenderingAgain() {
+    Editor e(600, 400);
+    e->show();
+    e.Choose(1);
+    e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
+    TFormPreview &d = *e->FormPreview;
+    PreviewView &v = *d.ImgPreview;
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    const PictureRef render = v.Effect(), work = e->WorkBitmap;
+    QCOMPARE(v.Original(), work);
+    auto same = [&] {
+      return !e->Rendering() && v.Effect() == render && e->ResultBitmap == render;
+    };
+    // The picture pixel shown first (top left), at 100 %.
+    auto corner = [&] {
+      const QPoint at = v.ShownArea().topLeft();
+      return QPoint(int(std::floor(v.Centre().x() - v.width() / 2.0 + at.x() + 0.5)),
+                    int(std::floor(v.Centre().y() - v.height() / 2.0 + at.y() + 0.5)));
+    };
+    auto shows = [&](const Bitmap &picture, int from = 0, int to = -1) {
+      const QImage &shown = v.ShownPixels();
+      to = to < 0 ? shown.width() : to;
+      return IsBlockOf(shown.copy(from, 0, to - from, shown.height()), picture,
+                       corner() + QPoint(from, 0));
+    };
+
+    QVERIFY(v.Fitting() && v.Scale() < 1);
+    QTest::keyClick(&d, Qt::Key_1, Qt::ControlModifier);
+    QCOMPARE(v.Scale(), 1.0);
+    QVERIFY(shows(*render));
+    const QPoint was = corner();
+    Mouse(v, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton);
+    Mouse(v, QEvent::MouseMove, {170, 90}, Qt::LeftButton);
+    Mouse(v, QEvent::MouseButtonRelease, {170, 90}, Qt::LeftButton);
+    QCOMPARE(corner(), was + QPoint(30, 10));
+    QVERIFY(shows(*render) && same());
+    QWheelEvent wheel(QPointF(100, 50), v.mapToGlobal(QPointF(100, 50)), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&v, &wheel);
+    QCOMPARE(v.Scale(), 1.5);
+    QTest::keyClick(&d, Qt::Key_Minus, Qt::ControlModifier);
+    QCOMPARE(v.Scale(), 1.0);
+    QTest::keyClick(&d, Qt::Key_Plus, Qt::ControlModifier);
+    QCOMPARE(v.Scale(), 1.5);
+    QTest::keyClick(&d, Qt::Key_0, Qt::ControlModifier);
+    QVERIFY(v.Fitting() && same());
+    d.showMaximized();
+    QTRY_VERIFY(d.width() > TFormPreview::kDefaultWidth);
+    QVERIFY(v.Fitting() && v.width() > 393 && v.rect().contains(v.ShownArea()) && same());
+    Click(d.BtnActual);
+    QCOMPARE(v.Scale(), 1.0);
+
+    // The before, three ways; the split; the strength: no new samples.
+    v.ShownPixels();  // sampled at 100 % from here on
+    const int samplings = v.Samplings();
+    Bitmap half;
+    StrengthMix(*work, *render, half, 50);
+    d.SliderStrength->setValue(50);
+    QCOMPARE(d.LabelStrength->text(), QString("Strength 50 %"));
+    QVERIFY(shows(half));
+    QTest::keyPress(&d, Qt::Key_Space);
+    QVERIFY(shows(*work));
+    QTest::keyRelease(&d, Qt::Key_Space);
+    QVERIFY(shows(half));
+    QTest::mousePress(d.BtnOriginal, Qt::LeftButton);
+    QVERIFY(shows(*work));
+    QTest::mouseRelease(d.BtnOriginal, Qt::LeftButton);
+    Mouse(v, QEvent::MouseButtonPress, {20, 20}, Qt::RightButton);
+    QVERIFY(shows(*work));
+    Mouse(v, QEvent::MouseButtonRelease, {20, 20}, Qt::RightButton);
+    QVERIFY(shows(half));
+    Click(d.BtnSplit);
+    // The divider in the view, and in the columns shown.
+    const int middle = v.width() / 2, left = v.ShownArea().left();
+    QVERIFY(shows(*work, 0, middle - left) && shows(half, middle - left));
+    Mouse(v, QEvent::MouseButtonPress, {middle, 30}, Qt::LeftButton);
+    Mouse(v, QEvent::MouseMove, {left + 40, 30}, Qt::LeftButton);
+    Mouse(v, QEvent::MouseButtonRelease, {left + 40, 30}, Qt::LeftButton);
+    QVERIFY(shows(*work, 0, 40) && shows(half, 40));
+    QCOMPARE(v.Samplings(), samplings);
+    QVERIFY(same());
+
+    // Apply takes the strength; 0 and 100 share the pictures themselves.
+    Click(d.BtnApply);
+    QVERIFY(e->WorkBitmap->SamePixels(half));
+    for (int strength : {0, 100}) {
+      e->BtnUndoClick();
+      e.Choose(1);
+      e->ImgViewNClick(3);
+      QVERIFY(e.Settle());
+      d.SliderStrength->setValue(strength);
+      const PictureRef rendered = v.Effect();
+      Click(d.BtnApply);
+      QCOMPARE(e->WorkBitmap, strength == 0 ? work : rendered);
+    }
   }
 
   void colorAndArtThumbnailsDecideChangeColor_data() {
