@@ -326,6 +326,9 @@ void TFormPreview::BeginRender() {
   hasRender_ = false;
   BtnApply->setEnabled(false);
   ImgPreview->hide();
+  // A hold whose release went elsewhere (the dialog closed meanwhile) ends.
+  originalHeld_ = 0;
+  ImgPreview->SetShowOriginal(false);
   SetNotice(true);
 }
 
