@@ -6,6 +6,8 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
@@ -37,12 +39,14 @@ void Append(png_structp png, png_bytep data, std::size_t count) {
 }
 void Flush(png_structp) {}
 
-png_text Text(const char *key, const std::uint8_t *text, std::size_t length) {
+// libpng measures an international text by its terminating zero, so the
+// text is a string that has one.
+png_text Text(const char *key, const std::string &text) {
   png_text t{};
   t.compression = PNG_ITXT_COMPRESSION_NONE;
   t.key = const_cast<png_charp>(key);
-  t.text = reinterpret_cast<png_charp>(const_cast<std::uint8_t *>(text));
-  t.itxt_length = length;
+  t.text = const_cast<png_charp>(text.c_str());
+  t.itxt_length = text.size();
   return t;
 }
 
@@ -65,11 +69,9 @@ Bytes EncodePng(const Bitmap &bitmap, const Metadata &meta) {
   w.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &w, JumpBack, Ignore);
   if (!w.png || !(w.info = png_create_info_struct(w.png))) throw Error("Out of memory");
   std::vector<png_text> texts;
-  if (!meta.Xmp.empty())
-    texts.push_back(Text("XML:com.adobe.xmp", meta.Xmp.data(), meta.Xmp.size()));
-  for (const std::string &comment : meta.Comments)
-    texts.push_back(
-        Text("Comment", reinterpret_cast<const std::uint8_t *>(comment.data()), comment.size()));
+  const std::string xmp(meta.Xmp.begin(), meta.Xmp.end());
+  if (!xmp.empty()) texts.push_back(Text("XML:com.adobe.xmp", xmp));
+  for (const std::string &comment : meta.Comments) texts.push_back(Text("Comment", comment));
   if (!WritePng(w, [&] {
         png_set_write_fn(w.png, &w, Append, Flush);
         // A profile libpng finds fault with is left out rather than failing the save.
