@@ -86,8 +86,10 @@ class ScriptedDialogs : public Dialogs {
 
  private:
   // The next answer, or `otherwise` when the test gave no more.
+  // Kept out of line: inlined into its callers, GCC takes the empty
+  // optional it returns for an uninitialised QString.
   template <class T>
-  static T Take(std::deque<T> &queue, std::type_identity_t<T> otherwise) {
+  [[gnu::noinline]] static T Take(std::deque<T> &queue, std::type_identity_t<T> otherwise) {
     if (!queue.empty()) {
       std::swap(otherwise, queue.front());
       queue.pop_front();
