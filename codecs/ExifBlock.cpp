@@ -97,7 +97,7 @@ Bytes ExifIntoTiff(const Bytes &tiff, const Bytes &exif) {
   Exiv2::ByteOrder order;
   if (!Decode(exif, camera, order)) return tiff;
   try {
-    Exiv2::Image::AutoPtr image = Exiv2::ImageFactory::open(tiff.data(), long(tiff.size()));
+    const auto image = Exiv2::ImageFactory::open(tiff.data(), long(tiff.size()));
     image->readMetadata();
     // The XMP packet and the Photoshop resources stay as libtiff wrote them.
     image->writeXmpFromPacket(true);
