@@ -8,7 +8,13 @@
 #include "kernels/VectorRoute.h"
 
 #if defined(__clang__)
+#if __has_feature(address_sanitizer)
+// Instrumented loads cannot be vectorised, and clang warns of every loop
+// it was told to vectorise and could not.
+#define QV_NO_LOOP_DEPENDENCE
+#else
 #define QV_NO_LOOP_DEPENDENCE _Pragma("clang loop vectorize(assume_safety)")
+#endif
 #else
 #define QV_NO_LOOP_DEPENDENCE _Pragma("GCC ivdep")
 #endif
