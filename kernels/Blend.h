@@ -74,12 +74,16 @@ struct Darken {
   static constexpr int Apply(int a, int b) { return BlendDarken(a, b); }
   static std::uint8_t Lane(std::uint8_t a, std::uint8_t b) { return b <= a ? b : a; }
 };
+// Overlay's two halves are one product: for a >= 128, flipping a, b and the
+// result (x ^ 255 = 255 - x) turns the upper half into the lower, whose
+// product (at most 127 x 255 >> 7 = 252) stays within a byte. So no lane
+// computes both halves and picks one.
 struct Overlay {
   static constexpr int Apply(int a, int b) { return BlendOverlay(a, b); }
   static std::uint8_t Lane(std::uint8_t a, std::uint8_t b) {
-    const auto low = std::uint16_t(std::uint16_t(a * b) >> 7);
-    const auto high = std::uint16_t(255 - (std::uint16_t((255 - a) * (255 - b)) >> 7));
-    return std::uint8_t(a < 128 ? low : high);
+    const auto flip = std::uint8_t(std::int8_t(a) >> 7);
+    const auto product = std::uint16_t(std::uint8_t(a ^ flip) * std::uint8_t(b ^ flip));
+    return std::uint8_t(std::uint8_t(product >> 7) ^ flip);
   }
 };
 struct HardLight {

@@ -4,6 +4,7 @@
 // vectoriser, in the words of each compiler).
 
 #include "kernels/ChannelPass.h"
+#include "kernels/ProductRows.h"
 #include "kernels/QuotientRows.h"
 #include "kernels/VectorRoute.h"
 
@@ -38,11 +39,32 @@ template <class F>
       (std::uint8_t * target, const std::uint8_t *x, const std::uint8_t *y, std::size_t bytes), \
       (target, x, y, bytes), BlendRow<BLEND>)
 
-QV_CHANNEL_ROW(ScreenRow, Screen)
-QV_CHANNEL_ROW(OverlayRow, Overlay)
-QV_CHANNEL_ROW(HardLightRow, HardLight)
 QV_CHANNEL_ROW(LightenRow, Lighten)
 QV_CHANNEL_ROW(DarkenRow, Darken)
+
+// Screen, overlay and hard light multiply bytes; the compiler's vector form
+// widens every byte to 16 bits and packs it back, so each route has a row
+// of its own that multiplies the even and odd bytes in place.
+#if QV_X86_ROUTES
+#define QV_PRODUCT_ROW(NAME, BLEND)                                             \
+  void NAME(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y, \
+            std::size_t bytes) {                                                \
+    const ProductRowFn row = !Avx2Route()    ? ProductRowSse2                   \
+                             : Avx512Route() ? ProductRowAvx512                 \
+                                             : ProductRowAvx2;                  \
+    row(ProductBlend::BLEND, target, x, y, bytes);                              \
+  }
+#else
+#define QV_PRODUCT_ROW(NAME, BLEND)                                             \
+  void NAME(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y, \
+            std::size_t bytes) {                                                \
+    BlendRow<BLEND>(target, x, y, bytes);                                       \
+  }
+#endif
+
+QV_PRODUCT_ROW(ScreenRow, Screen)
+QV_PRODUCT_ROW(OverlayRow, Overlay)
+QV_PRODUCT_ROW(HardLightRow, HardLight)
 
 // Dodge and burn divide; the compiler's vector form of that is bound by the
 // divider, so the AVX2 and AVX-512 routes have rows of their own that need
