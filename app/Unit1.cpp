@@ -471,13 +471,13 @@ bool TFormMain::BtnSaveClick() {
     return false;
 
   // The opened file's metadata goes with the picture, as much of it as the
-  // format holds (a BMP none).
-  const Bytes data = EncodePicture(SaveFormat(SaveDialog1FilterIndex), *ResultBitmap, WorkMetadata);
-  // Written beside the target and renamed over it only when complete, so a
+  // format holds (a BMP none). The encoder writes into a file beside the
+  // target as it goes, which is renamed over it only when complete, so a
   // failed save leaves the old file as it was and no partial file behind; a
   // link is followed to its file, and a device or pipe is written straight
   // through rather than replaced by a regular file.
-  WriteFileBytes(file, data, readOnly);
+  WritePictureFile(file, SaveFormat(SaveDialog1FilterIndex), *ResultBitmap, WorkMetadata,
+                   {.ReplaceReadOnly = readOnly});
 
   const QString saved = QFileInfo(name).absoluteFilePath();
   doc_.Saved(saved);

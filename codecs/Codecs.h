@@ -163,6 +163,9 @@ Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &
 // replaces the file at the end; a failure leaves any existing file untouched.
 void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
                       const WriteOptions &options = {});
+// The same for a format chosen otherwise (the editor's save filter).
+void WritePictureFile(const std::string &path, PictureFormat format, const Bitmap &bitmap,
+                      const Metadata &meta, const WriteOptions &options = {});
 // Without metadata.
 void WritePicture(const std::string &path, const Bitmap &bitmap);
 

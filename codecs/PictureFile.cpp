@@ -121,6 +121,16 @@ void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metad
     const Bytes data = EncodePicture(path, bitmap, meta, options.StripMetadata);
     return WriteFileBytes(path, data, options.ReplaceReadOnly);
   }
+  WritePictureFile(path, format, bitmap, meta, options);
+}
+
+void WritePictureFile(const std::string &path, PictureFormat format, const Bitmap &bitmap,
+                      const Metadata &meta, const WriteOptions &options) {
+  const PictureCodec *codec = FindCodec(format);
+  if (!codec || !codec->EncodeTo) {
+    const Bytes data = EncodePicture(format, bitmap, meta, options.StripMetadata);
+    return WriteFileBytes(path, data, options.ReplaceReadOnly);
+  }
   // The encoder's bytes go straight to the file as they are made.
   const Metadata written = Written(bitmap, meta, options.StripMetadata);
   FileWriter file(path, options.ReplaceReadOnly);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <vector>
 
@@ -41,36 +42,36 @@ std::uint8_t *AllocatePixels(std::size_t bytes) {
   return static_cast<std::uint8_t *>(pixels);
 }
 
-}  // namespace
-
-void Bitmap::FreePixels::operator()(std::uint8_t *pixels) const {
-  std::free(pixels);
+std::shared_ptr<std::uint8_t[]> NewPixels(std::size_t bytes) {
+  return std::shared_ptr<std::uint8_t[]>(AllocatePixels(bytes),
+                                         [](std::uint8_t *pixels) { std::free(pixels); });
 }
+
+}  // namespace
 
 Bitmap::Bitmap(int width, int height) {
   Allocate(width, height);
-  if (ByteCount()) std::memset(pixels_.get(), 0, ByteCount());
+  if (ByteCount()) std::memset(Bits(), 0, ByteCount());
 }
 
-Bitmap::Bitmap(const Bitmap &other) {
-  Allocate(other.width_, other.height_);
-  if (ByteCount()) std::memcpy(pixels_.get(), other.pixels_.get(), ByteCount());
+Bitmap::Bitmap(const Bitmap &other) : width_(other.width_), height_(other.height_) {
+  Adopt(other.owner_, true);
+  if (owner_) other.shared_.store(true, std::memory_order_release);
 }
 
 Bitmap::Bitmap(Bitmap &&other) noexcept
-    : width_(other.width_),
-      height_(other.height_),
-      pixels_(std::move(other.pixels_)),
-      brush_(other.brush_) {
+    : width_(other.width_), height_(other.height_), brush_(other.brush_) {
+  Adopt(std::move(other.owner_), other.shared_.load(std::memory_order_relaxed));
+  other.Adopt(nullptr, false);
   other.width_ = other.height_ = 0;
 }
 
 Bitmap &Bitmap::operator=(const Bitmap &other) {
   if (this == &other) return *this;
-  if (ByteCount() != other.ByteCount() || !pixels_) Allocate(other.width_, other.height_);
   width_ = other.width_;
   height_ = other.height_;
-  if (ByteCount()) std::memcpy(pixels_.get(), other.pixels_.get(), ByteCount());
+  Adopt(other.owner_, true);
+  if (owner_) other.shared_.store(true, std::memory_order_release);
   return *this;
 }
 
@@ -78,40 +79,71 @@ Bitmap &Bitmap::operator=(Bitmap &&other) noexcept {
   if (this == &other) return *this;
   width_ = other.width_;
   height_ = other.height_;
-  pixels_ = std::move(other.pixels_);
+  Adopt(std::move(other.owner_), other.shared_.load(std::memory_order_relaxed));
+  other.Adopt(nullptr, false);
   other.width_ = other.height_ = 0;
   return *this;
+}
+
+void Bitmap::Adopt(std::shared_ptr<std::uint8_t[]> owner, bool shared) {
+  owner_ = std::move(owner);
+  pixels_.store(owner_.get(), std::memory_order_relaxed);
+  shared_.store(shared && owner_, std::memory_order_release);
+}
+
+bool Bitmap::SharedNow() const {
+  return shared_.load(std::memory_order_acquire) && owner_.use_count() > 1;
+}
+
+void Bitmap::Detach() {
+  // One lock for all bitmaps: taking pixels of one's own is rare (once per
+  // copy that is written), and the bands that write one bitmap may all
+  // arrive here at once.
+  static std::mutex lock;
+  const std::lock_guard<std::mutex> held(lock);
+  if (!shared_.load(std::memory_order_relaxed)) return;
+  if (owner_.use_count() > 1) {
+    auto own = NewPixels(ByteCount());
+    if (ByteCount()) std::memcpy(own.get(), owner_.get(), ByteCount());
+    owner_ = std::move(own);
+    pixels_.store(owner_.get(), std::memory_order_relaxed);
+  }
+  shared_.store(false, std::memory_order_release);
 }
 
 void Bitmap::Allocate(int width, int height) {
   CheckPictureSize(width, height);
   const std::size_t bytes = std::size_t(width) * 3 * std::size_t(height);
   // Never hand out a null row pointer, even for an empty bitmap.
-  pixels_.reset(AllocatePixels(bytes));
+  Adopt(NewPixels(bytes), false);
   width_ = width;
   height_ = height;
 }
 
+// Pixels of its own are kept when the byte count allows (a pass that
+// rewrites a bitmap reuses its memory instead of faulting in new pages);
+// shared ones are left to the copies.
 void Bitmap::Recreate(int width, int height) {
-  if (width == width_ && height == height_ && pixels_) return;
-  if (std::size_t(width) * 3 * std::size_t(height) == ByteCount() && pixels_) {
+  if (owner_ && !SharedNow() && std::size_t(width) * 3 * std::size_t(height) == ByteCount()) {
     CheckPictureSize(width, height);
     width_ = width;
     height_ = height;
+    shared_.store(false, std::memory_order_release);
     return;
   }
   Allocate(width, height);
 }
 
 void Bitmap::SetSize(int width, int height) {
-  if (width == width_ && height == height_ && pixels_) return;
+  if (width == width_ && height == height_ && owner_) return;
   Bitmap resized(width, height);
+  const Bitmap &from = *this;
   const int keepRows = std::min(height, height_);
   const std::size_t keepBytes = std::size_t(std::min(width, width_)) * 3;
-  for (int y = 0; y < keepRows; ++y) std::memcpy(resized.ScanLine(y), ScanLine(y), keepBytes);
+  for (int y = 0; y < keepRows; ++y) std::memcpy(resized.ScanLine(y), from.ScanLine(y), keepBytes);
   width_ = width;
   height_ = height;
-  pixels_ = std::move(resized.pixels_);
+  Adopt(std::move(resized.owner_), false);
 }
 
 TColor Bitmap::Pixel(int x, int y) const {
@@ -227,7 +259,8 @@ void Bitmap::Draw(int x, int y, const Bitmap &source) {
 
 bool Bitmap::SamePixels(const Bitmap &other) const {
   return width_ == other.width_ && height_ == other.height_ &&
-         (ByteCount() == 0 || std::memcmp(pixels_.get(), other.pixels_.get(), ByteCount()) == 0);
+         (ByteCount() == 0 || SharesPixelsWith(other) ||
+          std::memcmp(Bits(), other.Bits(), ByteCount()) == 0);
 }
 
 }  // namespace qv

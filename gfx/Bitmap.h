@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -30,12 +31,21 @@ struct Rect {
 // without padding (a row is exactly 3 x Width bytes). It also carries the
 // little of a drawing surface that the kernels use: a brush colour, filling,
 // stretching and plain copying.
+//
+// Copies share their pixels until one of them is written: every way to a
+// writable pixel (the non-const ScanLine and Bits, and everything that
+// draws) first gives the bitmap pixels of its own. So the editor's working
+// picture, its undo picture, the render result and the display hold one
+// picture between them, not four. Rows reached through ScanLine before a
+// bitmap is copied must not be written afterwards. Bands that write one
+// bitmap on several threads at once may each be the first writer: the
+// bitmap then takes its own pixels once, under a lock.
 class Bitmap {
  public:
   Bitmap() = default;
   Bitmap(int width, int height);  // zero-filled (black)
-  // Copying gives the size and the pixels; the brush starts white as on any
-  // new bitmap.
+  // Copying gives the size and the pixels (shared until written); the brush
+  // starts white as on any new bitmap.
   Bitmap(const Bitmap &other);
   Bitmap(Bitmap &&other) noexcept;
   // Assignment takes the other's size and pixels but keeps this bitmap's
@@ -50,12 +60,13 @@ class Bitmap {
   std::size_t RowBytes() const { return std::size_t(width_) * 3; }
   std::size_t ByteCount() const { return RowBytes() * std::size_t(height_); }
 
-  std::uint8_t *ScanLine(int row) { return pixels_.get() + std::size_t(row) * RowBytes(); }
-  const std::uint8_t *ScanLine(int row) const {
-    return pixels_.get() + std::size_t(row) * RowBytes();
-  }
-  std::uint8_t *Bits() { return pixels_.get(); }
-  const std::uint8_t *Bits() const { return pixels_.get(); }
+  std::uint8_t *ScanLine(int row) { return Own() + std::size_t(row) * RowBytes(); }
+  const std::uint8_t *ScanLine(int row) const { return Bits() + std::size_t(row) * RowBytes(); }
+  std::uint8_t *Bits() { return Own(); }
+  const std::uint8_t *Bits() const { return pixels_.load(std::memory_order_acquire); }
+  // Whether the pixels are those of other as well (neither was written
+  // since one was copied from the other).
+  bool SharesPixelsWith(const Bitmap &other) const { return owner_ && owner_ == other.owner_; }
 
   // Resizing keeps the pixels of the area both sizes share; new pixels are
   // black. Width first, then height, as the kernels set them.
@@ -91,14 +102,25 @@ class Bitmap {
  private:
   friend class StretchMap;
   void Allocate(int width, int height);
-
-  struct FreePixels {
-    void operator()(std::uint8_t *pixels) const;
-  };
+  // The pixels, made this bitmap's own first if a copy may share them.
+  std::uint8_t *Own() {
+    if (shared_.load(std::memory_order_acquire)) Detach();
+    return pixels_.load(std::memory_order_relaxed);
+  }
+  void Detach();
+  void Adopt(std::shared_ptr<std::uint8_t[]> owner, bool shared);
+  // Another bitmap holds these pixels too.
+  bool SharedNow() const;
 
   int width_ = 0;
   int height_ = 0;
-  std::unique_ptr<std::uint8_t[], FreePixels> pixels_;
+  // owner_ keeps the pixels alive and is shared by copies; pixels_ is its
+  // pointer, read by the bands without a lock; shared_ is set once a copy
+  // was made to or from this bitmap and cleared when it owns its pixels
+  // alone again.
+  std::shared_ptr<std::uint8_t[]> owner_;
+  std::atomic<std::uint8_t *> pixels_{nullptr};
+  mutable std::atomic<bool> shared_{false};
   TColor brush_ = clWhite;
 };
 

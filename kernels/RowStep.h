@@ -31,9 +31,9 @@ struct PictureRows {
 inline PictureRows RowsOf(Bitmap &bitmap) {
   return {bitmap.Bits(), bitmap.RowBytes(), 0};
 }
-// For rows that are only read.
+// For rows that are only read: the pixels stay shared with any copy.
 inline PictureRows RowsOf(const Bitmap &bitmap) {
-  return RowsOf(const_cast<Bitmap &>(bitmap));
+  return {const_cast<std::uint8_t *>(bitmap.Bits()), bitmap.RowBytes(), 0};
 }
 
 // Working memory of one band's run: two rows of the picture's width and

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gfx/Bands.h"
 #include "gfx/Bitmap.h"
 #include "gfx/Error.h"
 
@@ -117,6 +118,48 @@ TEST(Bitmap, ResizeKeepsTheSharedAreaAndBlackensTheRest) {
   a.SetHeight(2);
   EXPECT_EQ(a.Height(), 2);
   EXPECT_EQ(a.Pixel(1, 1), RGBColor(1, 1, 7));
+}
+
+// A copy shares the pixels until either side is written, by any way of
+// writing; the other side keeps the picture as it was. The bands of one pass
+// may all be the first to write a shared bitmap.
+TEST(Bitmap, CopiesShareUntilOneIsWritten) {
+  using Write = void (*)(Bitmap &);
+  const std::pair<const char *, Write> writes[] = {
+      {"SetPixel", [](Bitmap &b) { b.SetPixel(1, 1, clWhite); }},
+      {"ScanLine", [](Bitmap &b) { b.ScanLine(2)[0] = 255; }},
+      {"Bits", [](Bitmap &b) { b.Bits()[5] ^= 1; }},
+      {"FillRect",
+       [](Bitmap &b) {
+         b.FillRect({0, 0, 2, 2});
+       }},
+      {"StretchDraw",
+       [](Bitmap &b) {
+         b.StretchDraw({0, 0, 3, 3}, Bitmap(1, 1));
+       }},
+      {"Recreate", [](Bitmap &b) { b.Recreate(b.Width(), b.Height()), b.Fill(); }},
+      {"SetSize", [](Bitmap &b) { b.SetSize(b.Width() + 1, b.Height()); }},
+      {"bands",
+       [](Bitmap &b) {
+         ForEachBand(b.Height(), 1, true, [&b](int first, int last) {
+           for (int y = first; y < last; ++y) b.ScanLine(y)[0] = 1;
+         });
+       }},
+  };
+  for (bool writeCopy : {false, true})
+    for (const auto &[name, write] : writes) {
+      SCOPED_TRACE(testing::Message() << name << (writeCopy ? " on the copy" : " on the original"));
+      Bitmap original = Coordinates(40, 300);
+      const Bitmap before = Coordinates(40, 300);
+      Bitmap copy = original;
+      EXPECT_TRUE(copy.SharesPixelsWith(original));
+      write(writeCopy ? copy : original);
+      const Bitmap &kept = writeCopy ? original : copy;
+      const Bitmap &written = writeCopy ? copy : original;
+      EXPECT_FALSE(written.SharesPixelsWith(kept));
+      EXPECT_TRUE(kept.SamePixels(before));
+      EXPECT_FALSE(written.SamePixels(before));
+    }
 }
 
 TEST(Bitmap, SizeLimitRefusesBeforeAllocating) {
