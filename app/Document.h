@@ -21,9 +21,12 @@ class Document {
   // The sample picture shown at start: no file of the user's.
   void OpenedSample(PictureRef picture) { Reset({}, std::move(picture)); }
   void Opened(const QString &path, PictureRef picture) { Reset(path, std::move(picture)); }
-  void Saved(const QString &path) {
+  void Saved(const QString &path) { Saved(path, Revision()); }
+  // A save of revision `revision` that ended after the picture may have
+  // changed again.
+  void Saved(const QString &path, int revision) {
     path_ = path;
-    saved_ = history_.Current().Revision;
+    saved_ = revision;
   }
   // Apply: `picture` becomes the current one; the steps Redo would have
   // gone to are dropped.
@@ -39,6 +42,8 @@ class Document {
   bool Modified() const { return history_.Count() && history_.Current().Revision != saved_; }
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
+  // The revision of the working picture.
+  int Revision() const { return history_.Count() ? history_.Current().Revision : 0; }
   const History &Steps() const { return history_; }
   History &Steps() { return history_; }
 

@@ -17,13 +17,43 @@
 namespace qv {
 
 namespace {
-constexpr int kPreviewSide = 160;
+
+// The picture at path made small enough for the pane, or a null image.
+// Runs on the dialog's decoding thread.
+QImage ReadPreview(const QString &path) {
+  constexpr int kSide = PictureOpenDialog::kPreviewSide - 4;
+  // A preview only: Qt's reader decodes a reduced picture quickly, even of a
+  // large JPEG (at an eighth of its size and up). Opening the file goes
+  // through the program's own decoders, which turn it upright the same way.
+  QImageReader reader(path);
+  reader.setAutoTransform(true);
+  // Scaled as stored, before the turn; the pane is square, so the turned
+  // picture fits it just the same.
+  const QSize size = reader.size();
+  if (size.isValid()) reader.setScaledSize(size.scaled(kSide, kSide, Qt::KeepAspectRatio));
+  const QImage image = reader.read();
+  if (!image.isNull()) return DisplayImage(image, image.colorSpace());
+  // Formats Qt has no reader for here (HEIC, AVIF, and WebP or TIFF without
+  // Qt's image format plugins) go through the program's decoders, which
+  // are bounded in time and memory like any open.
+  try {
+    const DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString());
+    const QSize fitted = QSize(picture.Pixels.Width(), picture.Pixels.Height())
+                             .scaled(QSize(kSide, kSide), Qt::KeepAspectRatio);
+    return DisplayImage(picture.Pixels, DisplaySpaceOf(picture.Meta.Icc),
+                        fitted.expandedTo({1, 1}));
+  } catch (const std::exception &) {
+    return {};  // not a picture, or a damaged one: the pane stays empty
+  }
 }
+
+}  // namespace
 
 PictureOpenDialog::PictureOpenDialog(QWidget *parent) : QFileDialog(parent) {
   setOption(QFileDialog::DontUseNativeDialog);
   setFileMode(QFileDialog::ExistingFile);
   setAcceptMode(QFileDialog::AcceptOpen);
+  decoder_.setMaxThreadCount(1);
 
   preview_ = new QLabel(this);
   preview_->setObjectName(QStringLiteral("PicturePreview"));
@@ -45,37 +75,27 @@ PictureOpenDialog::PictureOpenDialog(QWidget *parent) : QFileDialog(parent) {
   connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::ShowPreview);
 }
 
+PictureOpenDialog::~PictureOpenDialog() {
+  ++request_;  // a decode still waiting is skipped
+  decoder_.clear();
+  decoder_.waitForDone();
+}
+
 void PictureOpenDialog::ShowPreview(const QString &path) {
   preview_->clear();
+  const std::uint64_t request = ++request_;
   if (!QFileInfo(path).isFile()) return;
-  // A preview only: Qt's reader decodes a reduced picture quickly, even of a
-  // large JPEG. Opening the file goes through the program's own decoders,
-  // which turn it upright the same way.
-  QImageReader reader(path);
-  reader.setAutoTransform(true);
-  // Scaled as stored, before the turn; the pane is square, so the turned
-  // picture fits it just the same.
-  const QSize size = reader.size();
-  if (size.isValid())
-    reader.setScaledSize(size.scaled(kPreviewSide - 4, kPreviewSide - 4, Qt::KeepAspectRatio));
-  const QImage image = reader.read();
-  if (!image.isNull()) {
-    preview_->setPixmap(QPixmap::fromImage(DisplayImage(image, image.colorSpace())));
-    return;
-  }
-  // Formats Qt has no reader for here (HEIC, AVIF, and WebP or TIFF without
-  // Qt's image format plugins) go through the program's decoders, which
-  // are bounded in time and memory like any open.
-  try {
-    const DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString());
-    const QSize side(kPreviewSide - 4, kPreviewSide - 4);
-    const QSize fitted =
-        QSize(picture.Pixels.Width(), picture.Pixels.Height()).scaled(side, Qt::KeepAspectRatio);
-    preview_->setPixmap(QPixmap::fromImage(
-        DisplayImage(picture.Pixels, DisplaySpaceOf(picture.Meta.Icc), fitted.expandedTo({1, 1}))));
-  } catch (const std::exception &) {
-    // Not a picture, or a damaged one: the pane stays empty.
-  }
+  decoder_.start([this, path, request] {
+    if (request != request_) return;  // highlighted past already
+    const QImage image = ReadPreview(path);
+    // Queued to the dialog: dropped with it if it goes first.
+    QMetaObject::invokeMethod(
+        this, [this, request, image] { Show(request, image); }, Qt::QueuedConnection);
+  });
+}
+
+void PictureOpenDialog::Show(std::uint64_t request, const QImage &image) {
+  if (request == request_ && !image.isNull()) preview_->setPixmap(QPixmap::fromImage(image));
 }
 
 }  // namespace qv

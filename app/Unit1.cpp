@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSemaphore>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -131,6 +132,7 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   FormCreate();
   FormPreview = new TFormPreview(this);
   FormPreview->SetHost(this);
+  saver_.setMaxThreadCount(1);
   Worker = new RenderWorker(this);
   connect(Worker, &RenderWorker::ProgressChanged, FormPreview, &TFormPreview::SetProgress);
   // A render that ends, fails or is cancelled clears the flag of Change Color.
@@ -399,6 +401,8 @@ void TFormMain::LoadFile(const QString &path) {
     recent_.Remove(path);
     UpdateActions();
   }
+  // A save still being written ends first: it names the document.
+  FinishSave();
   // Nothing changes unless the file reads completely.
   DecodedPicture opened = LoadPicture(path);
   const PictureRef picture = Share(std::move(opened.Pixels));
@@ -453,6 +457,20 @@ void TFormMain::ShowWorkingPicture(PictureRef picture) {
   Invisible();
 }
 
+// A save on its way to the file: what it writes (the picture shared, not
+// copied) and how it ended.
+struct TFormMain::PendingSave {
+  std::string File;
+  QString Name;  // absolute, for the title and the recent files
+  PictureFormat Format;
+  PictureRef Picture;
+  Metadata Meta;
+  bool ReplaceReadOnly;
+  int Revision;  // of the document when the save began
+  std::exception_ptr Error;
+  QSemaphore Written;
+};
+
 bool TFormMain::BtnSaveClick() {
   ResultBitmap = ImgEffect->SharedPicture();
   // The picture's own name and folder, else the folder used last.
@@ -470,21 +488,62 @@ bool TFormMain::BtnSaveClick() {
                : QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name))
     return false;
 
-  // The opened file's metadata goes with the picture, as much of it as the
-  // format holds (a BMP none). The encoder writes into a file beside the
-  // target as it goes, which is renamed over it only when complete, so a
-  // failed save leaves the old file as it was and no partial file behind; a
-  // link is followed to its file, and a device or pipe is written straight
-  // through rather than replaced by a regular file.
-  WritePictureFile(file, SaveFormat(SaveDialog1FilterIndex), *ResultBitmap, WorkMetadata,
-                   {.ReplaceReadOnly = readOnly});
-
-  const QString saved = QFileInfo(name).absoluteFilePath();
-  doc_.Saved(saved);
-  recent_.Add(saved);
-  UpdateActions();
-  ShowSavedSign(saved);
+  // One save at a time, in the order they were asked for.
+  FinishSave();
+  auto save = std::make_shared<PendingSave>();
+  save->File = file;
+  save->Name = QFileInfo(name).absoluteFilePath();
+  save->Format = SaveFormat(SaveDialog1FilterIndex);
+  save->Picture = ResultBitmap;
+  // The opened file's metadata goes with the picture, as much of it as
+  // the format holds (a BMP none).
+  save->Meta = WorkMetadata;
+  save->ReplaceReadOnly = readOnly;
+  save->Revision = doc_.Revision();
+  saving_ = save;
+  LabelSaved->setText(QStringLiteral("Saving %1").arg(QFileInfo(name).fileName()));
+  PlaceSavedSign();
+  LabelSaved->show();
+  savedTimer_->stop();
+  saver_.start([this, save] {
+    // The encoder writes into a file beside the target as it goes, which
+    // is renamed over it only when complete, so a failed save leaves the
+    // old file as it was and no partial file behind; a link is followed to
+    // its file, and a device or pipe is written straight through rather
+    // than replaced by a regular file.
+    try {
+      WritePictureFile(save->File, save->Format, *save->Picture, save->Meta,
+                       {.ReplaceReadOnly = save->ReplaceReadOnly});
+    } catch (...) {
+      save->Error = std::current_exception();
+    }
+    QMetaObject::invokeMethod(
+        this, [this, save] { SaveEnded(save); }, Qt::QueuedConnection);
+    save->Written.release();
+  });
   return true;
+}
+
+bool TFormMain::FinishSave() {
+  const std::shared_ptr<PendingSave> save = saving_;
+  if (!save) return true;
+  save->Written.acquire();
+  SaveEnded(save);
+  return !save->Error;
+}
+
+void TFormMain::SaveEnded(const std::shared_ptr<PendingSave> &save) {
+  if (saving_ != save) return;  // handled already
+  saving_.reset();
+  if (save->Error) {
+    LabelSaved->hide();
+    ReportFailure(save->Error);
+    return;
+  }
+  doc_.Saved(save->Name, save->Revision);
+  recent_.Add(save->Name);
+  UpdateActions();
+  ShowSavedSign(save->Name);
 }
 
 bool TFormMain::MaybeSave() {
@@ -492,7 +551,7 @@ bool TFormMain::MaybeSave() {
   switch (dialogs_.AskSaveChanges(this, DocumentName())) {
     case SaveChoice::Save: {
       bool saved = false;
-      Guard([this, &saved] { saved = BtnSaveClick(); });
+      Guard([this, &saved] { saved = BtnSaveClick() && FinishSave(); });
       return saved;
     }
     case SaveChoice::Discard:
@@ -710,6 +769,7 @@ void TFormMain::dropEvent(QDropEvent *event) {
 void TFormMain::FormClose() {
   if (closed_) return;
   closed_ = true;
+  FinishSave();
   StopRenders();
   if (FormPreview) FormPreview->hide();
   if (HelpBrowser) HelpBrowser->hide();

@@ -9,6 +9,7 @@
 #include <QColorSpace>
 #include <QSize>
 #include <QString>
+#include <QThreadPool>
 #include <QWidget>
 
 #include "app/Document.h"
@@ -113,8 +114,16 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void BtnUndoClick();
   // Redo: one step forward again, to the picture the last Undo left.
   void BtnRedoClick();
-  // Save: the displayed picture is written as JPEG or BMP. True when it was.
+  // Save: the displayed picture is written as JPEG or BMP, encoded on a
+  // thread of its own while the window goes on. True when the writing
+  // started; its end (the title, the recent files and the sign, or the
+  // message of its failure) comes once it is written.
   bool BtnSaveClick();
+  // Whether a save is being written.
+  bool Saving() const { return saving_ != nullptr; }
+  // Waits for the save being written, if any, and handles its end. False
+  // when it failed.
+  bool FinishSave();
   // Help: the help page in the desktop's browser, or inside the program
   // when there is none.
   void BtnHelpClick();
@@ -187,6 +196,8 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void LoadFile(const QString &path);
   void FillRecentMenu();
   void ShowSavedSign(const QString &path);
+  struct PendingSave;
+  void SaveEnded(const std::shared_ptr<PendingSave> &save);
   void ShowHelpInside(const QString &page);
   void FormClose();
   // `picture` becomes the working picture and the display shows it (Apply,
@@ -211,6 +222,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   QTimer *savedTimer_;
   std::unique_ptr<EffectBrowser> browser_;
   bool closed_ = false;
+  std::shared_ptr<PendingSave> saving_;
+  // The encoder's thread; destroyed first, so a save still being written
+  // ends before anything it reports to goes.
+  QThreadPool saver_;
 };
 
 // Reads a picture of any format the codecs know, chosen by its content, upright, with its

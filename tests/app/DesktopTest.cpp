@@ -133,6 +133,7 @@ class DesktopTest : public QObject {
     Change(e);
     e.dialogs.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("second"), 2});
     QVERIFY(e->BtnSaveClick());
+    QVERIFY(e->FinishSave());
     QCOMPARE(e.dialogs.LastSaveProposed, Work("first [*].jpg"));
     QVERIFY(e.dialogs.LastSaveFilter.startsWith("JPEG picture|*.jpg|BMP picture|*.bmp|"));
     QCOMPARE(ShownTitle(*e), "second.bmp " + kDash + " Quorvane");

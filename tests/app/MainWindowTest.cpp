@@ -344,6 +344,7 @@ class MainWindowTest : public QObject {
     f.show();
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work(entered), filter});
     Click(f.BtnSave);
+    QVERIFY(f.FinishSave());
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
     QCOMPARE(dialogs_.LastSaveFilter, SaveFilter());
     QVERIFY(QFile::exists(Work(written)));
@@ -387,11 +388,13 @@ class MainWindowTest : public QObject {
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("keep"), 1});
     dialogs_.ReplaceAnswers.push_back(true);
     f.BtnSaveClick();
+    QVERIFY(f.FinishSave());
     QCOMPARE(ReadAll(Work("keep.jpg")).left(2), QByteArray("\xFF\xD8"));
 
     // A new name asks nothing.
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("fresh"), 2});
     f.BtnSaveClick();
+    QVERIFY(f.FinishSave());
     QCOMPARE(dialogs_.ReplaceQuestions.size(), 2);
     QVERIFY(QFile::exists(Work("fresh.bmp")));
   }
@@ -415,6 +418,7 @@ class MainWindowTest : public QObject {
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("target.bmp"), 2});
     dialogs_.ReplaceAnswers.push_back(true);
     Click(f.BtnSave);
+    QVERIFY(!f.FinishSave());
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, oldHandler);
 
@@ -422,6 +426,22 @@ class MainWindowTest : public QObject {
     QVERIFY2(dialogs_.Messages[0].contains("target.bmp"), qPrintable(dialogs_.Messages[0]));
     QCOMPARE(ReadAll(Work("target.bmp")), oldContent);
     QCOMPARE(QDir(work_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"target.bmp"});
+  }
+
+  // The picture is written while the window goes on: an Apply made before
+  // the file is complete is not in the file and still counts as a change.
+  void anApplyDuringASaveIsNotSaved() {
+    TFormMain &f = Start();
+    SimulateApply(f, Gradient(48, 32));
+    dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("during"), 2});
+    QVERIFY(f.BtnSaveClick());
+    SimulateApply(f, Gradient(16, 16));
+    QVERIFY(f.FinishSave());
+    QVERIFY(!f.Saving());
+    QVERIFY(Decode(Work("during.bmp")).SamePixels(Gradient(48, 32)));
+    QVERIFY(f.isWindowModified());
+    f.BtnUndoClick();  // back to the picture that was saved
+    QVERIFY(!f.isWindowModified());
   }
 
   void helpOpensThePageBesideTheProgram() {
@@ -456,12 +476,20 @@ class MainWindowTest : public QObject {
     PictureOpenDialog dialog;
     auto *preview = dialog.findChild<QLabel *>("PicturePreview");
     QVERIFY(preview);
+    // Decoded off the window's thread: shown a moment later.
     emit dialog.currentChanged(Work("view.jpg"));
+    QTRY_VERIFY(!preview->pixmap().isNull());
     const QPixmap shown = preview->pixmap();
-    QVERIFY(!shown.isNull());
     QVERIFY(shown.width() <= preview->width() && shown.height() <= preview->height());
     QCOMPARE(shown.width() / shown.height(), 3);  // the picture's shape
     emit dialog.currentChanged(work_.path());     // a folder shows nothing
+    QVERIFY(preview->pixmap().isNull());
+    // A picture passed over before it was ready never shows.
+    for (int i = 0; i < 5; ++i) {
+      emit dialog.currentChanged(Work("view.jpg"));
+      emit dialog.currentChanged(work_.path());
+    }
+    QTest::qWait(300);
     QVERIFY(preview->pixmap().isNull());
   }
 

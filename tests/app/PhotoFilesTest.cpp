@@ -32,6 +32,7 @@ class PhotoFilesTest : public QObject {
     e.dialogs.SaveAnswers.push_back(
         ScriptedDialogs::SaveAnswer{QString::fromStdString(path), filter});
     e->BtnSave->click();
+    e->FinishSave();
   }
 
  private slots:

@@ -226,6 +226,7 @@ class HostileEditorTest : public QObject {
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{path, filter});
     dialogs_.ReplaceAnswers.push_back(true);
     QTest::mouseClick(f.BtnSave, Qt::LeftButton);
+    f.FinishSave();
     QFile::setPermissions(Work("locked"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QVERIFY2(dialogs_.Messages.size() == 1 && dialogs_.Messages[0].contains(path) &&
