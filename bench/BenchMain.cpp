@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/TimingReporter.h"
 #include "cli/SleepingWorkers.h"
 
 namespace qv::bench {
@@ -41,14 +42,8 @@ BENCHMARK(BM_Memcpy)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Remembers each case's real time so that the ratios can be printed after
 // the usual table.
-class RatioReporter : public benchmark::ConsoleReporter {
+class RatioReporter : public TimingReporter {
  public:
-  void ReportRuns(const std::vector<Run> &runs) override {
-    for (const Run &run : runs)
-      if (run.run_type == Run::RT_Iteration)
-        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
   void PrintRatios() const {
     const auto copy = times_.find("BM_Memcpy/real_time");
     if (copy == times_.end()) return;
@@ -69,9 +64,6 @@ class RatioReporter : public benchmark::ConsoleReporter {
       std::printf("%-50s %12.2f\n", category.c_str(), time / decode->second);
     }
   }
-
- private:
-  std::map<std::string, double> times_;
 };
 
 }  // namespace

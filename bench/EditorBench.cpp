@@ -1,0 +1,197 @@
+// The editor's own steps on large pictures, each next to the work it cannot
+// avoid, measured in the same run under Qt's offscreen platform:
+//  - Open of a 24 MP JPEG, against reading and decoding the same file;
+//  - Save of a 12 MP JPEG (until it is written), against encoding it into
+//    a file;
+//  - a repaint of the main display at 1920 x 1080 with a 24 MP picture
+//    (against nothing: it should cost next to nothing at any picture size);
+//  - the full-size preview of a light map on a 12 MP picture, against the
+//    render of the same effect on the same bitmap.
+// Files go to a folder in /dev/shm, so no disk is timed.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "ScriptedDialogs.h"
+#include "app/Unit1.h"
+#include "bench/TimingReporter.h"
+#include "codecs/Codecs.h"
+#include "kernels/Categories.h"
+#include "kernels/Recipes.h"
+#include "widgets/Image.h"
+
+namespace qv::bench {
+namespace {
+
+constexpr int kLightA = 1, kEffect = 3;
+
+// A photo-like picture: smooth ramps with fine grain, which JPEG stores at
+// a photo's usual size.
+Bitmap Photo(int width, int height) {
+  Bitmap picture;
+  picture.Recreate(width, height);
+  std::uint32_t s = 12345;
+  for (int y = 0; y < height; ++y) {
+    std::uint8_t *row = picture.ScanLine(y);
+    for (int x = 0; x < width; ++x) {
+      s = s * 1664525u + 1013904223u;
+      const int grain = int(s >> 29) - 4;
+      row[3 * x] = std::uint8_t(std::clamp(x * 255 / width + grain, 0, 255));
+      row[3 * x + 1] = std::uint8_t(std::clamp(y * 255 / height + grain, 0, 255));
+      row[3 * x + 2] = std::uint8_t(std::clamp((x + y) * 127 / (width + height) + 64, 0, 255));
+    }
+  }
+  return picture;
+}
+
+struct Files {
+  QTemporaryDir dir{QStringLiteral("/dev/shm/qv-editor-bench.XXXXXX")};
+  std::string Path(const char *name) const { return QDir(dir.path()).filePath(name).toStdString(); }
+  Files() {
+    WritePicture(Path("24mp.jpg"), Photo(6000, 4000));
+    WritePicture(Path("12mp.jpg"), Photo(4000, 3000));
+  }
+};
+
+const Files &Shared() {
+  static const Files files;
+  return files;
+}
+
+// The editor's window laid out for a 1920 x 1080 screen, with the program
+// folder beside this executable (the sample, the skin and the artwork).
+struct Window {
+  ScriptedDialogs dialogs;
+  std::unique_ptr<TFormMain> form;
+  Window() {
+    form = std::make_unique<TFormMain>(
+        dialogs, QCoreApplication::applicationDirPath() + QStringLiteral("/"), QSize(1920, 1080));
+    form->resize(1920, 1080);
+    form->show();
+    QCoreApplication::processEvents();
+  }
+  void Open(const std::string &path) {
+    form->OpenFile(QString::fromStdString(path));
+    QCoreApplication::processEvents();
+  }
+  void Settle() {
+    while (form->Rendering()) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents);
+      QThread::usleep(200);
+    }
+  }
+};
+
+void BM_Open24MP(benchmark::State &state) {
+  Window window;
+  for (auto _ : state) window.Open(Shared().Path("24mp.jpg"));
+}
+
+void BM_ReadAndDecode24MP(benchmark::State &state) {
+  for (auto _ : state) benchmark::DoNotOptimize(ReadPictureFile(Shared().Path("24mp.jpg")));
+}
+
+void BM_Save12MP(benchmark::State &state) {
+  Window window;
+  window.Open(Shared().Path("12mp.jpg"));
+  const QString target = QString::fromStdString(Shared().Path("saved.jpg"));
+  for (auto _ : state) {
+    window.dialogs.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{target, 1});
+    window.dialogs.ReplaceAnswers.push_back(true);
+    if (!window.form->BtnSaveClick() || !window.form->FinishSave())
+      state.SkipWithError("the save failed");
+  }
+}
+
+void BM_Encode12MP(benchmark::State &state) {
+  const DecodedPicture picture = ReadPictureFile(Shared().Path("12mp.jpg"));
+  for (auto _ : state)
+    WritePictureFile(Shared().Path("encoded.jpg"), PictureFormat::Jpeg, picture.Pixels,
+                     picture.Meta);
+}
+
+void BM_Repaint1920x1080(benchmark::State &state) {
+  Window window;
+  window.Open(Shared().Path("24mp.jpg"));
+  window.form->ImgEffect->repaint();  // the screen copy is made once per picture
+  for (auto _ : state) window.form->ImgEffect->repaint();
+}
+
+void BM_PreviewLightMap12MP(benchmark::State &state) {
+  Window window;
+  window.Open(Shared().Path("12mp.jpg"));
+  window.form->CategoryClick(kLightA);
+  window.Settle();
+  for (auto _ : state) {
+    window.form->ImgViewClick(kEffect, kLightA);
+    window.Settle();
+  }
+}
+
+void BM_RenderLightMap12MP(benchmark::State &state) {
+  const Bitmap picture = ReadPicture(Shared().Path("12mp.jpg"));
+  const KernelEnv env{(QCoreApplication::applicationDirPath() + QStringLiteral("/")).toStdString()};
+  Bitmap result;
+  for (auto _ : state) RenderRecipe(kLightA, kEffect, picture, result, env, RenderSize::FullSize);
+}
+
+BENCHMARK(BM_Open24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadAndDecode24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Save12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Encode12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Repaint1920x1080)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PreviewLightMap12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_RenderLightMap12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Prints each editor step against its bare work after the usual table.
+class EditorReporter : public TimingReporter {
+ public:
+  void PrintRatios() const {
+    const struct {
+      const char *Step, *Bare, *Text;
+    } pairs[] = {
+        {"BM_Open24MP", "BM_ReadAndDecode24MP", "Open 24 MP / read and decode"},
+        {"BM_Save12MP", "BM_Encode12MP", "Save 12 MP / encode into a file"},
+        {"BM_PreviewLightMap12MP", "BM_RenderLightMap12MP", "light-map preview / render"},
+    };
+    std::printf("\n%-50s %8s\n", "editor step against its bare work", "ratio");
+    for (const auto &pair : pairs) {
+      const auto step = times_.find(std::string(pair.Step) + "/real_time");
+      const auto bare = times_.find(std::string(pair.Bare) + "/real_time");
+      if (step != times_.end() && bare != times_.end())
+        std::printf("%-50s %8.2f\n", pair.Text, step->second / bare->second);
+    }
+    const auto repaint = times_.find("BM_Repaint1920x1080/real_time");
+    if (repaint != times_.end())
+      std::printf("%-50s %5.2f ms\n", "repaint at 1920 x 1080 (24 MP picture)", repaint->second);
+  }
+};
+
+}  // namespace
+}  // namespace qv::bench
+
+int main(int argc, char **argv) {
+  // A window without a display, and settings (the recent files) in a home
+  // of the run's own.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir home(QStringLiteral("/dev/shm/qv-editor-home.XXXXXX"));
+  for (const char *variable : {"HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME", "XDG_DATA_HOME"})
+    qputenv(variable, QFile::encodeName(home.path()));
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  qv::bench::EditorReporter reporter;
+  benchmark::RunSpecifiedBenchmarks(&reporter);
+  reporter.PrintRatios();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+// The console table of Google Benchmark, remembering each case's real time
+// by name, so that a benchmark's main can print ratios after the table.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace qv::bench {
+
+class TimingReporter : public benchmark::ConsoleReporter {
+ public:
+  void ReportRuns(const std::vector<Run> &runs) override {
+    for (const Run &run : runs)
+      if (run.run_type == Run::RT_Iteration)
+        times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    ConsoleReporter::ReportRuns(runs);
+  }
+
+ protected:
+  // Real times by case name ("BM_Memcpy/real_time").
+  std::map<std::string, double> times_;
+};
+
+}  // namespace qv::bench
