@@ -66,25 +66,23 @@ QV_PRODUCT_ROW(ScreenRow, Screen)
 QV_PRODUCT_ROW(OverlayRow, Overlay)
 QV_PRODUCT_ROW(HardLightRow, HardLight)
 
-// Dodge and burn divide; the compiler's vector form of that is bound by the
-// divider, so the AVX2 and AVX-512 routes have rows of their own that need
-// no division.
-void DodgeRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
-              std::size_t bytes) {
+// Dodge and burn divide; the compiler's vector form of that widens every
+// byte by unpacking and packs it back, so each route has a row of its own
+// (see QuotientRowsBody.h).
 #if QV_X86_ROUTES
-  if (Avx2Route() && Avx512Route()) return DodgeRowAvx512(target, x, y, bytes);
-  if (Avx2Route()) return DodgeRowAvx2(target, x, y, bytes);
+#define QV_QUOTIENT_ROW(NAME)                                                   \
+  void NAME(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y, \
+            std::size_t bytes) {                                                \
+    const ChannelRowFn row = !Avx2Route()    ? NAME##Sse2                       \
+                             : Avx512Route() ? NAME##Avx512                     \
+                                             : NAME##Avx2;                      \
+    row(target, x, y, bytes);                                                   \
+  }
+QV_QUOTIENT_ROW(DodgeRow)
+QV_QUOTIENT_ROW(BurnRow)
+#else
+QV_CHANNEL_ROW(DodgeRow, Dodge)
+QV_CHANNEL_ROW(BurnRow, Burn)
 #endif
-  BlendRow<Dodge>(target, x, y, bytes);
-}
-
-void BurnRow(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
-             std::size_t bytes) {
-#if QV_X86_ROUTES
-  if (Avx2Route() && Avx512Route()) return BurnRowAvx512(target, x, y, bytes);
-  if (Avx2Route()) return BurnRowAvx2(target, x, y, bytes);
-#endif
-  BlendRow<Burn>(target, x, y, bytes);
-}
 
 }  // namespace qv

@@ -1,5 +1,5 @@
-// Dodge and burn with AVX-512: the same clamped quotient as the AVX2 rows
-// (see QuotientRowsAvx2.cpp), Quotient(x, d) = 255 where x >= d, else
+// Dodge and burn with AVX-512: the same clamped quotient as the other rows
+// (see QuotientRowsBody.h), Quotient(x, d) = 255 where x >= d, else
 // 256 x div d, but with the reciprocal read from a table instead of
 // computed: 256 entries of 16 bits, looked up for 64 bytes at once with
 // byte permutes over four registers per table byte. With

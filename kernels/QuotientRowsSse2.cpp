@@ -1,0 +1,49 @@
+// The rows of QuotientRows.h in SSE2, the baseline of every x86-64.
+
+#include <emmintrin.h>
+
+#include "kernels/QuotientRowsBody.h"
+
+namespace qv {
+
+namespace {
+
+struct Sse2 {
+  using Vec = __m128i;
+  using Float = __m128;
+  static constexpr std::size_t kBytes = 16;
+  static Vec Load(const std::uint8_t *p) {
+    return _mm_loadu_si128(reinterpret_cast<const Vec *>(p));
+  }
+  static void Store(std::uint8_t *p, Vec v) { _mm_storeu_si128(reinterpret_cast<Vec *>(p), v); }
+  static Vec And(Vec a, Vec b) { return _mm_and_si128(a, b); }
+  static Vec Or(Vec a, Vec b) { return _mm_or_si128(a, b); }
+  static Vec Xor(Vec a, Vec b) { return _mm_xor_si128(a, b); }
+  template <int n>
+  static Vec ShiftLeft32(Vec a) {
+    return _mm_slli_epi32(a, n);
+  }
+  template <int n>
+  static Vec ShiftRight32(Vec a) {
+    return _mm_srli_epi32(a, n);
+  }
+  static Vec Set32(std::int32_t v) { return _mm_set1_epi32(v); }
+  static Float ToFloat(Vec a) { return _mm_cvtepi32_ps(a); }
+  static Float Divide(Float a, Float b) { return _mm_div_ps(a, b); }
+  static Float Min(Float a, Float b) { return _mm_min_ps(a, b); }
+  static Vec Truncate(Float a) { return _mm_cvttps_epi32(a); }
+};
+
+}  // namespace
+
+void DodgeRowSse2(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
+                  std::size_t bytes) {
+  quotient::Row<Sse2, false>(target, x, y, bytes);
+}
+
+void BurnRowSse2(std::uint8_t *target, const std::uint8_t *x, const std::uint8_t *y,
+                 std::size_t bytes) {
+  quotient::Row<Sse2, true>(target, x, y, bytes);
+}
+
+}  // namespace qv
