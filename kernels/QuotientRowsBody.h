@@ -2,23 +2,24 @@
 
 // The row loop of QuotientRows.h over a vector type V, included by one file
 // per instruction set, each compiled for its own set. V gives Vec (integer
-// lanes), Float, kBytes, Load, Store, And, Or, Xor, ShiftLeft32<n>,
-// ShiftRight32<n>, Set32, ToFloat, Divide, Min and Truncate. Nothing here may
-// be an inline function that other files also define: it would be compiled
-// for this file's instruction set.
+// lanes), kBytes, Load, Store, And, Or, Xor, ShiftLeft32<n>, ShiftRight32<n>,
+// Set32, AtLeast (255 in the bytes where the first is at least the second),
+// Quotient32 (the truncated single precision quotient of two 32-bit lanes)
+// and PackBytes (four vectors of 32-bit lanes packed into the bytes of one
+// with unsigned saturation, lane j of vector k into byte 4 j + k). Nothing
+// here may be an inline function that other files also define: it would be
+// compiled for this file's instruction set.
 //
 // Dodge and burn are one clamped quotient of bytes x and d:
-//   Quotient(x, d) = min(256 x / d, 255), truncated,
+//   Quotient(x, d) = 255 where x >= d (this covers d = 0), else 256 x div d,
 // Dodge(a, b) = Quotient(a, 255 - b) and Burn(a, b) = 255 - Quotient(255 - a,
 // b). The division is made in single precision, as in Dodge::Lane and
-// Burn::Lane, whose quotients truncate exactly (see Blend.h). A division by
-// zero gives infinity, or NaN for 0 / 0, and the minimum with 255 (which
-// returns its second operand for a NaN) makes both 255, as the blends want.
+// Burn::Lane, whose quotients truncate exactly (see Blend.h).
 //
 // No byte is widened by unpacking: the four bytes of each 32-bit lane are
 // masked out where they stand, so byte k of every lane is a multiple of
 // 256^k. The numerator's mask sits one byte above the denominator's, which
-// makes the factor 256, and the quotients are shifted back into their bytes.
+// makes the factor 256.
 
 #include <cstring>
 
@@ -26,11 +27,9 @@
 
 namespace qv::quotient {
 
-// min(256 x / d, 255) for the bytes of x and d.
 template <class V>
 [[gnu::always_inline]] inline typename V::Vec Quotient(typename V::Vec x, typename V::Vec d) {
   using Vec = typename V::Vec;
-  using Float = typename V::Float;
   const Vec byte0 = V::Set32(0xFF), byte1 = V::Set32(0xFF00), byte2 = V::Set32(0xFF0000);
   const Vec xUp = V::template ShiftLeft32<8>(x), dDown = V::template ShiftRight32<8>(d);
   // Numerator and denominator of byte k, as (256 x 256^j, d 256^j).
@@ -38,12 +37,11 @@ template <class V>
                     V::And(V::template ShiftRight32<16>(x), byte1)};
   const Vec m[4] = {V::And(d, byte0), V::And(dDown, byte0), V::And(dDown, byte1),
                     V::template ShiftRight32<16>(dDown)};
-  const Float most = V::ToFloat(V::Set32(255));
-  Vec q[4];
-  for (int k = 0; k < 4; ++k)
-    q[k] = V::Truncate(V::Min(V::Divide(V::ToFloat(n[k]), V::ToFloat(m[k])), most));
-  return V::Or(V::Or(q[0], V::template ShiftLeft32<8>(q[1])),
-               V::Or(V::template ShiftLeft32<16>(q[2]), V::template ShiftLeft32<24>(q[3])));
+  // Where x >= d the quotient is 256 or more, infinite or NaN, and its
+  // byte is anything; those bytes become 255.
+  const Vec q = V::PackBytes(V::Quotient32(n[0], m[0]), V::Quotient32(n[1], m[1]),
+                             V::Quotient32(n[2], m[2]), V::Quotient32(n[3], m[3]));
+  return V::Or(q, V::AtLeast(x, d));
 }
 
 template <class V, bool kBurn>

@@ -10,7 +10,6 @@ namespace {
 
 struct Sse2 {
   using Vec = __m128i;
-  using Float = __m128;
   static constexpr std::size_t kBytes = 16;
   static Vec Load(const std::uint8_t *p) {
     return _mm_loadu_si128(reinterpret_cast<const Vec *>(p));
@@ -28,10 +27,17 @@ struct Sse2 {
     return _mm_srli_epi32(a, n);
   }
   static Vec Set32(std::int32_t v) { return _mm_set1_epi32(v); }
-  static Float ToFloat(Vec a) { return _mm_cvtepi32_ps(a); }
-  static Float Divide(Float a, Float b) { return _mm_div_ps(a, b); }
-  static Float Min(Float a, Float b) { return _mm_min_ps(a, b); }
-  static Vec Truncate(Float a) { return _mm_cvttps_epi32(a); }
+  static Vec AtLeast(Vec a, Vec b) { return _mm_cmpeq_epi8(_mm_max_epu8(a, b), a); }
+  static Vec Quotient32(Vec n, Vec d) {
+    return _mm_cvttps_epi32(_mm_div_ps(_mm_cvtepi32_ps(n), _mm_cvtepi32_ps(d)));
+  }
+  // The packs leave lane j of vector k in byte 4 k + j; two rounds of
+  // interleaving the low and the high half move it to byte 4 j + k.
+  static Vec PackBytes(Vec q0, Vec q1, Vec q2, Vec q3) {
+    const Vec p = _mm_packus_epi16(_mm_packs_epi32(q0, q1), _mm_packs_epi32(q2, q3));
+    const Vec u = _mm_unpacklo_epi8(p, _mm_unpackhi_epi64(p, p));
+    return _mm_unpacklo_epi8(u, _mm_unpackhi_epi64(u, u));
+  }
 };
 
 }  // namespace
