@@ -21,6 +21,7 @@
 #include "codecs/ByteSink.h"
 #include "codecs/Picture.h"
 #include "gfx/Bitmap.h"
+#include "gfx/LargeMemory.h"
 
 namespace qv {
 
@@ -120,10 +121,7 @@ class FileContents {
   void Grow(std::size_t count) { size_ += count; }
 
  private:
-  struct Free {
-    void operator()(std::uint8_t *bytes) const;
-  };
-  std::unique_ptr<std::uint8_t[], Free> data_;
+  LargeBlock data_;
   std::size_t size_ = 0, capacity_ = 0;
 };
 FileContents ReadFileContents(const std::string &path);

@@ -120,16 +120,11 @@ Bytes ReadFileBytes(const std::string &path) {
   return Bytes(contents.data(), contents.data() + contents.size());
 }
 
-void FileContents::Free::operator()(std::uint8_t *bytes) const {
-  std::free(bytes);
-}
-
 void FileContents::Reserve(std::size_t bytes) {
   if (bytes <= capacity_) return;
-  void *grown = std::realloc(data_.get(), bytes);
-  if (!grown) throw std::bad_alloc();
-  data_.release();
-  data_.reset(static_cast<std::uint8_t *>(grown));
+  LargeBlock grown = MakeLargeBlock(bytes);
+  if (size_) std::memcpy(grown.get(), data_.get(), size_);
+  data_ = std::move(grown);
   capacity_ = bytes;
 }
 

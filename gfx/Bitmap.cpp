@@ -1,7 +1,5 @@
 #include "gfx/Bitmap.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -11,6 +9,7 @@
 
 #include "gfx/Bands.h"
 #include "gfx/Error.h"
+#include "gfx/LargeMemory.h"
 
 namespace qv {
 
@@ -24,27 +23,8 @@ void CheckPictureSize(std::int64_t width, std::int64_t height) {
 
 namespace {
 
-constexpr std::size_t kHugePage = std::size_t(2) << 20;
-
-// Pictures of a few megabytes and more are laid on 2 MB pages where the
-// system grants them: a 12-megapixel bitmap then costs 18 page faults
-// instead of 9000, which is much of the time of a pass that fills it.
-std::uint8_t *AllocatePixels(std::size_t bytes) {
-  void *pixels = nullptr;
-  if (bytes >= 2 * kHugePage) {
-    const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-    pixels = std::aligned_alloc(kHugePage, rounded);
-    if (pixels) ::madvise(pixels, rounded, MADV_HUGEPAGE);
-  } else {
-    pixels = std::malloc(std::max<std::size_t>(bytes, 1));
-  }
-  if (!pixels) throw std::bad_alloc();
-  return static_cast<std::uint8_t *>(pixels);
-}
-
 std::shared_ptr<std::uint8_t[]> NewPixels(std::size_t bytes) {
-  return std::shared_ptr<std::uint8_t[]>(AllocatePixels(bytes),
-                                         [](std::uint8_t *pixels) { std::free(pixels); });
+  return std::shared_ptr<std::uint8_t[]>(AllocateLarge(bytes), LargeFree());
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "codecs/JpegWriter.h"
 #include "codecs/Metadata.h"
 #include "gfx/BandPipeline.h"
+#include "gfx/LargeMemory.h"
 #include "kernels/RecipeRows.h"
 #include "kernels/Recipes.h"
 
@@ -23,12 +24,6 @@ namespace {
 constexpr int kBandRows = 16;
 constexpr std::size_t kAheadBytes = std::size_t(4) << 20;
 constexpr int kQuality = 90;
-
-// Memory for bands that are fully written before they are read, so it is
-// not filled with anything first.
-std::unique_ptr<std::uint8_t[]> Uninitialised(std::size_t bytes) {
-  return std::unique_ptr<std::uint8_t[]>(new std::uint8_t[bytes]);
-}
 
 }  // namespace
 
@@ -50,8 +45,9 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
   const std::size_t rowBytes = std::size_t(width) * 3, bandBytes = rowBytes * kBandRows;
   const int bands = (height + kBandRows - 1) / kBandRows;
   const int slots = int(std::clamp<std::size_t>(kAheadBytes / bandBytes, 2, 64));
-  const auto ring = Uninitialised(bandBytes * std::size_t(slots));
-  const auto rendered = Uninitialised(bandBytes);
+  // Bands are fully written before they are read, so nothing fills them first.
+  const LargeBlock ring = MakeLargeBlock(bandBytes * std::size_t(slots));
+  const LargeBlock rendered = MakeLargeBlock(bandBytes);
   auto rowsOf = [&](std::uint8_t *base, int first) { return PictureRows{base, rowBytes, first}; };
 
   std::optional<RecipeRows> steps;
