@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "bench/TimingReporter.h"
-#include "cli/SleepingWorkers.h"
 
 namespace qv::bench {
 
@@ -70,7 +69,6 @@ class RatioReporter : public TimingReporter {
 }  // namespace qv::bench
 
 int main(int argc, char **argv) {
-  qv::PreferSleepingWorkers();  // as the renderer runs
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   qv::bench::RatioReporter reporter;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "cli/Commands.h"
-#include "cli/SleepingWorkers.h"
 #include "gfx/Error.h"
 
 namespace {
@@ -46,7 +45,6 @@ void PrintUsage(std::FILE *to) {
 }  // namespace
 
 int main(int argc, char **argv) {
-  qv::PreferSleepingWorkers();
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     PrintUsage(argc < 2 ? stderr : stdout);
     return argc < 2 ? 2 : 0;

@@ -1,13 +1,12 @@
 #include "gfx/BandPipeline.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <atomic>
 #include <exception>
 #include <limits>
 #include <thread>
 
+#include "gfx/BandWorkers.h"
 #include "gfx/RunControl.h"
 
 namespace qv {
@@ -39,7 +38,7 @@ void RunInLine(int count, const BandPipelineStages &stages) {
 
 void RunBandPipeline(int count, int slots, const BandPipelineStages &stages) {
   slots = std::max(slots, 1);
-  if (omp_in_parallel()) return RunInLine(count, stages);
+  if (detail::InSharedPass()) return RunInLine(count, stages);
 
   // made and taken count bands; each side waits on the other's counter.
   std::atomic<int> made{0}, taken{0};

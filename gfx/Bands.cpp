@@ -1,10 +1,10 @@
 #include "gfx/Bands.h"
 
-#include <omp.h>
-
 #include <algorithm>
 #include <atomic>
 #include <exception>
+
+#include "gfx/BandWorkers.h"
 
 namespace qv {
 
@@ -70,9 +70,15 @@ void RunBands(int count, int perBand, bool parallel, bool inOrder, BandCall call
   };
 
   // A band that is itself running on a worker keeps its bands to itself.
-  if (parallel && !inOrder && bands > 1 && !omp_in_parallel()) {
-#pragma omp parallel for schedule(dynamic, 1)
-    for (int b = 0; b < bands; ++b) band(b);
+  if (parallel && !inOrder && bands > 1 && !InSharedPass()) {
+    // Every thread of the pass takes the next band until none is left.
+    std::atomic<int> next{0};
+    auto take = [&] {
+      for (int b = next.fetch_add(1, std::memory_order_relaxed); b < bands;
+           b = next.fetch_add(1, std::memory_order_relaxed))
+        band(b);
+    };
+    RunOnWorkers([](void *context) { (*static_cast<decltype(take) *>(context))(); }, &take);
   } else {
     for (int b = 0; b < bands && !stop.load(std::memory_order_relaxed); ++b) band(b);
   }

@@ -8,8 +8,8 @@
 //    other on the calling thread (ForEachBandInOrder, for passes whose rows
 //    read rows written before them);
 //  - catches any exception a band throws, lets the bands not yet started
-//    fall away, and rethrows the first one after the parallel region (an
-//    exception must never leave an OpenMP region: that ends the process);
+//    fall away, and rethrows the first one once every thread has left the
+//    pass;
 //  - looks at the run's cancel token before each band and throws Cancelled
 //    after the region once it is set;
 //  - reports the run's progress as bands finish.
