@@ -7,6 +7,7 @@
 #include <chrono>
 #include <mutex>
 #include <new>
+#include <set>
 #include <stdexcept>
 #include <thread>
 #include <vector>
@@ -45,6 +46,30 @@ TEST(Bands, EveryItemOnceInBothForms) {
       for (int i = 0; i < count; ++i) EXPECT_EQ(seen[std::size_t(i)], 1) << count << " " << i;
       for (std::size_t k = 1; k < order.size(); ++k) EXPECT_EQ(order[k], order[k - 1] + 16);
     }
+}
+
+// Passes asked for by several threads at once, each with passes inside its
+// bands, all run every item once; a lone pass is shared with the workers.
+TEST(Bands, PassesFromSeveralThreadsAtOnce) {
+  std::atomic<int> items{0};
+  auto pass = [&] {
+    ForEachBand(64, 1, true,
+                [&](int, int) { ForEachBand(50, 7, true, [&](int f, int l) { items += l - f; }); });
+  };
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) threads.emplace_back(pass);
+  for (std::thread &t : threads) t.join();
+  EXPECT_EQ(items.load(), 4 * 64 * 50);
+
+  if (std::thread::hardware_concurrency() < 2) return;
+  std::mutex lock;
+  std::set<std::thread::id> ran;
+  ForEachBand(200, 1, true, [&](int, int) {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+    const std::lock_guard<std::mutex> held(lock);
+    ran.insert(std::this_thread::get_id());
+  });
+  EXPECT_GE(ran.size(), 2u);
 }
 
 // A band that runs out of memory on a worker: the failure comes out of the
