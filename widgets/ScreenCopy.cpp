@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gfx/Bitmap.h"
+#include "gfx/ReduceByArea.h"
 #include "widgets/BitmapImage.h"
 #include "widgets/DisplayColor.h"
 
@@ -20,9 +21,27 @@ constexpr double kMaxReducedScreens = 3.0;
 
 }  // namespace
 
+namespace {
+
+bool Reduces(QRect source, QSize target) {
+  return target.width() <= source.width() && target.height() <= source.height();
+}
+
+// Area averaging of rows into a new RGB32 image of target's size.
+QImage Reduced(const PixelRows &rows, QRect source, QSize target) {
+  QImage out(target, QImage::Format_RGB32);
+  if (out.isNull()) return out;
+  ReduceByArea(rows, {source.left(), source.top(), source.right() + 1, source.bottom() + 1},
+               target.width(), target.height(), out.bits(), std::size_t(out.bytesPerLine()));
+  return out;
+}
+
+}  // namespace
+
 QImage SmoothScaled(const Bitmap &picture, QRect source, QSize target) {
   source &= QRect(0, 0, picture.Width(), picture.Height());
   if (source.isEmpty() || target.isEmpty()) return {};
+  if (Reduces(source, target)) return Reduced(PixelsOf(picture), source, target);
   const QImage whole = WrapAsQImage(picture);  // no copy
   if (qint64(source.width()) * source.height() <= kBandPixels || target.height() >= source.height())
     return whole.copy(source)
@@ -98,10 +117,14 @@ const QImage &ScreenCopy::View(const Bitmap &picture, const QColorSpace &space,
     const QRectF part(source.left() * reducedScale_, source.top() * reducedScale_,
                       source.width() * reducedScale_, source.height() * reducedScale_);
     const QRect rounded = part.toAlignedRect() & reduced_.rect();
-    view_ = part.toRect() == QRect(QPoint(0, 0), reduced_.size()) && target == reduced_.size()
-                ? reduced_
-                : reduced_.copy(rounded).scaled(target, Qt::IgnoreAspectRatio,
-                                                Qt::SmoothTransformation);
+    if (part.toRect() == QRect(QPoint(0, 0), reduced_.size()) && target == reduced_.size())
+      view_ = reduced_;
+    else if (Reduces(rounded, target) && reduced_.format() == QImage::Format_RGB32)
+      view_ =
+          Reduced({reduced_.constBits(), std::size_t(reduced_.bytesPerLine()), 4}, rounded, target);
+    else
+      view_ =
+          reduced_.copy(rounded).scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   } else {
     ++fullSizeReads_;
     view_ = DisplayImage(SmoothScaled(picture, source.toAlignedRect(), target), space);
