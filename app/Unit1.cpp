@@ -20,6 +20,7 @@
 #include "app/Dialogs.h"
 #include "app/Guard.h"
 #include "app/PictureTypes.h"
+#include "app/ScreenCopyFollower.h"
 #include "app/Skin.h"
 #include "app/WhitenIfUniform.h"
 #include "browser/CategoryButtons.h"
@@ -95,8 +96,8 @@ void Place(QWidget *widget, const Bounds &b) {
 
 }  // namespace
 
-DecodedPicture LoadPicture(const QString &path) {
-  DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString());
+DecodedPicture LoadPicture(const QString &path, DecodeFollower *follower) {
+  DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString(), follower);
   // The display is sized by dividing by the height.
   if (picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
   return picture;
@@ -403,8 +404,10 @@ void TFormMain::LoadFile(const QString &path) {
   }
   // A save still being written ends first: it names the document.
   FinishSave();
-  // Nothing changes unless the file reads completely.
-  DecodedPicture opened = LoadPicture(path);
+  // Nothing changes unless the file reads completely. The display's copy is
+  // made on the other core while the picture decodes.
+  ScreenCopyFollower screenCopy(ImgEffect->ScreenCopyHeight());
+  DecodedPicture opened = LoadPicture(path, &screenCopy);
   const PictureRef picture = Share(std::move(opened.Pixels));
   StopRenders();
   ResultBitmap = picture;
@@ -412,7 +415,7 @@ void TFormMain::LoadFile(const QString &path) {
   WorkMetadata = std::move(opened.Meta);
   SetDisplayColorSpace(DisplaySpaceOf(WorkMetadata.Icc));
   FitDisplay();
-  ImgEffect->SetPicture(picture);
+  ImgEffect->SetPicture(picture, screenCopy.Take());
   ThumbBitmap.Recreate(kThumbSide, kThumbSide);
   ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, *picture);
   Invisible();

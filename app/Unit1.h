@@ -230,8 +230,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
 
 // Reads a picture of any format the codecs know, chosen by its content, upright, with its
 // metadata and the damage its decoder worked around. A picture without
-// pixels is refused with "Bitmap image is not valid".
-DecodedPicture LoadPicture(const QString &path);
+// pixels is refused with "Bitmap image is not valid". A follower is told of
+// the rows as they are decoded (DecodeFollower).
+DecodedPicture LoadPicture(const QString &path, DecodeFollower *follower = nullptr);
 
 // The name the Save dialog proposes for the picture opened from `current`:
 // the same name where the rule of SaveFileName keeps it, else the name with the

@@ -29,6 +29,8 @@ namespace qv {
 // greyscale becomes 24-bit grey, CMYK and YCCK are converted to RGB. The
 // picture comes with its metadata and orientation, still as stored.
 DecodedPicture DecodeJpegPicture(std::span<const std::uint8_t> data);
+// The same, telling follower of the rows as they are decoded.
+DecodedPicture DecodeJpegPicture(std::span<const std::uint8_t> data, DecodeFollower &follower);
 // The pixels alone, as stored (asset files).
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data);
 // Baseline JFIF, colour, default (4:2:0) subsampling, with meta written as
@@ -140,9 +142,12 @@ bool IsReadOnlyFile(const std::string &path);
 // orientation, with its metadata and warnings. Content of no known format
 // goes to the codec that name's extension promises, which says what is
 // wrong with it; without one the error is "Unknown picture file extension".
-DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name);
+// A follower, where given, is told of the rows of a picture that can be
+// followed (see DecodeFollower).
+DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name,
+                             DecodeFollower *follower = nullptr);
 // DecodePicture of the file's bytes.
-DecodedPicture ReadPictureFile(const std::string &path);
+DecodedPicture ReadPictureFile(const std::string &path, DecodeFollower *follower = nullptr);
 // Only the upright pixels.
 Bitmap ReadPicture(const std::string &path);
 

@@ -198,11 +198,28 @@ std::vector<std::string> JpegReader::Warnings() const {
 
 namespace {
 
-DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata) {
+DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata,
+                      DecodeFollower *follower) {
   JpegReader reader(data, withMetadata);
   DecodedPicture decoded;
   Bitmap &picture = decoded.Pixels;
   picture.Recreate(reader.Width(), reader.Height());
+  // The orientation is in the segments before the picture data; a turned
+  // picture's rows are not final until it is turned.
+  if (follower) {
+    reader.ReadMetadata();
+    if (reader.Orientation() != 1) follower = nullptr;
+  }
+  // Declared after the picture, so that the follower lets go of it first
+  // when the decode fails.
+  struct Ending {
+    DecodeFollower *Follower;
+    bool Complete = false;
+    ~Ending() {
+      if (Follower) Follower->Ended(Complete);
+    }
+  } ending{follower};
+  if (follower) follower->Started(picture);
   std::uint8_t *rows[kRowsPerRead];
   while (reader.NextRow() < reader.Height()) {
     const int first = reader.NextRow();
@@ -210,8 +227,10 @@ DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata) {
     for (int i = 0; i < count; ++i) rows[i] = picture.ScanLine(first + i);
     reader.ReadRows(rows, count);
     if (reader.NextRow() == first) break;  // no progress: Finish says why
+    if (follower) follower->RowsDone(reader.NextRow());
   }
   reader.Finish();
+  ending.Complete = true;
   // Segments may follow the scans; all of them are in by now.
   if (withMetadata) reader.ReadMetadata();
   decoded.Warnings = reader.Warnings();
@@ -223,11 +242,15 @@ DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata) {
 }  // namespace
 
 DecodedPicture DecodeJpegPicture(std::span<const std::uint8_t> data) {
-  return Decode(data, true);
+  return Decode(data, true, nullptr);
+}
+
+DecodedPicture DecodeJpegPicture(std::span<const std::uint8_t> data, DecodeFollower &follower) {
+  return Decode(data, true, &follower);
 }
 
 Bitmap DecodeJpeg(std::span<const std::uint8_t> data) {
-  return std::move(Decode(data, false).Pixels);
+  return std::move(Decode(data, false, nullptr).Pixels);
 }
 
 }  // namespace qv

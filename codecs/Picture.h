@@ -47,4 +47,18 @@ struct DecodedPicture {
   std::vector<std::string> Warnings;
 };
 
+// Told of a picture's rows while it is decoded, for work that can follow the
+// decode on another core (the editor's screen copy). Only a JPEG picture
+// stored upright is followed: Started once its bitmap has its size, then
+// RowsDone(n) each time rows 0 to n - 1 are final, then Ended, whether the
+// decode came to its end (complete) or failed. The bitmap's pixels stay
+// where they are until then; after Ended returns they may be gone.
+class DecodeFollower {
+ public:
+  virtual ~DecodeFollower() = default;
+  virtual void Started(const Bitmap &picture) = 0;
+  virtual void RowsDone(int rows) = 0;
+  virtual void Ended(bool complete) noexcept = 0;
+};
+
 }  // namespace qv

@@ -60,21 +60,24 @@ PictureFormat FormatFromExtension(const std::string &path) {
   return PictureFormat::Unknown;
 }
 
-DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name) {
+DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name,
+                             DecodeFollower *follower) {
   PictureFormat format = SniffFormat(data);
   // Content of no known kind: the codec its name promises explains what is
   // wrong with it ("Bitmap image is not valid: ...", "JPEG error #N: ...").
   if (format == PictureFormat::Unknown) format = FormatFromExtension(name);
   if (format == PictureFormat::Unknown)
     UnknownExtension(name, "the file holds no " + Listed(false) + " picture");
-  DecodedPicture picture = FindCodec(format)->Decode(data);
+  DecodedPicture picture = follower && format == PictureFormat::Jpeg
+                               ? DecodeJpegPicture(data, *follower)
+                               : FindCodec(format)->Decode(data);
   picture.Pixels = Upright(std::move(picture.Pixels), picture.Orientation);
   picture.Orientation = 1;
   return picture;
 }
 
-DecodedPicture ReadPictureFile(const std::string &path) {
-  return DecodePicture(ReadFileContents(path), path);
+DecodedPicture ReadPictureFile(const std::string &path, DecodeFollower *follower) {
+  return DecodePicture(ReadFileContents(path), path, follower);
 }
 
 Bitmap ReadPicture(const std::string &path) {

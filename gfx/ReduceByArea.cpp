@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <vector>
 
 #include "gfx/Bands.h"
@@ -132,28 +133,97 @@ void SumAcross(const std::uint32_t *sum, const AxisMap &across, int width, std::
 
 }  // namespace
 
+struct AreaReducer::Maps {
+  AxisMap Across, Down;
+};
+
+AreaReducer::AreaReducer(const PixelRows &from, const Rect &source, int width, int height,
+                         std::uint8_t *out, std::size_t outStride)
+    : from_(from),
+      source_(source),
+      width_(width),
+      height_(height),
+      out_(out),
+      outStride_(outStride) {
+  if (width <= 0 || height <= 0 || source.Width() <= 0 || source.Height() <= 0)
+    width_ = height_ = 0;
+  else
+    maps_ = std::make_unique<Maps>(
+        Maps{AxisMap(source.Width(), width), AxisMap(source.Height(), height)});
+}
+
+AreaReducer::~AreaReducer() = default;
+
+int AreaReducer::SourceRowsFor(int t) const {
+  return maps_->Down.First[std::size_t(t)] + maps_->Down.Count[std::size_t(t)];
+}
+
+void AreaReducer::Rows(int first, int last) const {
+  if (first >= last) return;
+  const std::size_t bytesPerPixel = std::size_t(from_.BytesPerPixel);
+  const std::size_t offset = std::size_t(source_.Left) * bytesPerPixel;
+  const std::size_t bytes = std::size_t(source_.Width()) * bytesPerPixel;
+  // Past the row, zeros for the taps of the last pixels that have no source
+  // pixel under them, and for the vector read of the last one.
+  std::vector<std::uint32_t> sum(bytes + std::size_t(maps_->Across.Taps + 1) * bytesPerPixel);
+  for (int t = first; t < last; ++t) {
+    SumDown(from_, source_.Top, offset, bytes, maps_->Down, t, sum.data());
+    std::uint8_t *target = out_ + std::size_t(t) * outStride_;
+    if (bytesPerPixel == 4)
+      SumAcross<4>(sum.data(), maps_->Across, width_, target);
+    else
+      SumAcross<3>(sum.data(), maps_->Across, width_, target);
+  }
+}
+
 void ReduceByArea(const PixelRows &from, const Rect &source, int width, int height,
                   std::uint8_t *out, std::size_t outStride) {
-  if (width <= 0 || height <= 0 || source.Width() <= 0 || source.Height() <= 0) return;
-  const AxisMap across(source.Width(), width), down(source.Height(), height);
-  const std::size_t bytesPerPixel = std::size_t(from.BytesPerPixel);
-  const std::size_t offset = std::size_t(source.Left) * bytesPerPixel;
-  const std::size_t bytes = std::size_t(source.Width()) * bytesPerPixel;
-  const bool share = WorthSharing(bytes * std::size_t(source.Height()));
+  const AreaReducer reducer(from, source, width, height, out, outStride);
+  const bool share = WorthSharing(std::size_t(source.Width()) * std::size_t(source.Height()) *
+                                  std::size_t(from.BytesPerPixel));
+  ForEachBand(reducer.Height(), 16, share, [&](int first, int last) { reducer.Rows(first, last); });
+}
 
-  ForEachBand(height, 16, share, [&](int firstRow, int lastRow) {
-    // Past the row, zeros for the taps of the last pixels that have no
-    // source pixel under them, and for the vector read of the last one.
-    std::vector<std::uint32_t> sum(bytes + std::size_t(across.Taps + 1) * bytesPerPixel);
-    for (int t = firstRow; t < lastRow; ++t) {
-      SumDown(from, source.Top, offset, bytes, down, t, sum.data());
-      std::uint8_t *target = out + std::size_t(t) * outStride;
-      if (bytesPerPixel == 4)
-        SumAcross<4>(sum.data(), across, width, target);
-      else
-        SumAcross<3>(sum.data(), across, width, target);
+FollowingReduction::FollowingReduction(const PixelRows &from, int sourceWidth, int sourceHeight,
+                                       int width, int height, std::uint8_t *out,
+                                       std::size_t outStride)
+    : reducer_(from, {0, 0, sourceWidth, sourceHeight}, width, height, out, outStride),
+      thread_([this] { Follow(); }) {}
+
+FollowingReduction::~FollowingReduction() {
+  if (!thread_.joinable()) return;
+  stop_.store(true, std::memory_order_release);
+  made_.store(std::numeric_limits<int>::max(), std::memory_order_release);
+  made_.notify_one();
+  thread_.join();
+}
+
+void FollowingReduction::RowsMade(int rows) {
+  made_.store(rows, std::memory_order_release);
+  made_.notify_one();
+}
+
+void FollowingReduction::Finish() {
+  RowsMade(std::numeric_limits<int>::max());
+  thread_.join();
+  if (failure_) std::rethrow_exception(failure_);
+}
+
+void FollowingReduction::Follow() {
+  try {
+    for (int t = 0; t < reducer_.Height();) {
+      int made = made_.load(std::memory_order_acquire);
+      for (; made < reducer_.SourceRowsFor(t); made = made_.load(std::memory_order_acquire))
+        made_.wait(made, std::memory_order_acquire);
+      if (stop_.load(std::memory_order_acquire)) return;
+      int last = t + 1;
+      while (last < reducer_.Height() && reducer_.SourceRowsFor(last) <= made) ++last;
+      reducer_.Rows(t, last);
+      t = last;
     }
-  });
+  } catch (...) {
+    failure_ = std::current_exception();
+  }
 }
 
 }  // namespace qv

@@ -5,8 +5,12 @@
 // share. It is what a screen copy of a large photo wants (no pixel skipped,
 // no moiré) and reads the picture once.
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <memory>
+#include <thread>
 
 #include "gfx/Bitmap.h"
 
@@ -32,5 +36,59 @@ inline PixelRows PixelsOf(const Bitmap &picture) {
 // shared among the cores.
 void ReduceByArea(const PixelRows &from, const Rect &source, int width, int height,
                   std::uint8_t *out, std::size_t outStride);
+
+// The same reduction worked out once and made a band of target rows at a
+// time; bands may be made on several threads at once.
+class AreaReducer {
+ public:
+  AreaReducer(const PixelRows &from, const Rect &source, int width, int height, std::uint8_t *out,
+              std::size_t outStride);
+  ~AreaReducer();
+  AreaReducer(const AreaReducer &) = delete;
+  AreaReducer &operator=(const AreaReducer &) = delete;
+
+  int Height() const { return height_; }
+  // How many source rows (from the source's top) target row t reads.
+  int SourceRowsFor(int t) const;
+  // Target rows first to last - 1.
+  void Rows(int first, int last) const;
+
+ private:
+  struct Maps;
+  PixelRows from_;
+  Rect source_;
+  int width_, height_;
+  std::uint8_t *out_;
+  std::size_t outStride_;
+  std::unique_ptr<Maps> maps_;
+};
+
+// The reduction of a whole picture that is still being made from the top
+// down (a decode), on a thread of its own: each target row is made as soon
+// as the source rows under it are, so the reduction is done almost as soon
+// as the picture is. The destructor abandons what is not finished.
+class FollowingReduction {
+ public:
+  FollowingReduction(const PixelRows &from, int sourceWidth, int sourceHeight, int width,
+                     int height, std::uint8_t *out, std::size_t outStride);
+  ~FollowingReduction();
+  FollowingReduction(const FollowingReduction &) = delete;
+  FollowingReduction &operator=(const FollowingReduction &) = delete;
+
+  // Source rows 0 to rows - 1 are made and will not change.
+  void RowsMade(int rows);
+  // Once every source row is made: waits for the last target rows, and
+  // throws what the reduction met (running out of memory).
+  void Finish();
+
+ private:
+  void Follow();
+
+  AreaReducer reducer_;
+  std::atomic<int> made_{0};
+  std::atomic<bool> stop_{false};
+  std::exception_ptr failure_;
+  std::thread thread_;
+};
 
 }  // namespace qv

@@ -33,6 +33,16 @@ void TImage::SetPicture(PictureRef picture) {
   update();
 }
 
+void TImage::SetPicture(PictureRef picture, QImage screenCopy) {
+  SetPicture(std::move(picture));
+  screen_.Adopt(std::move(screenCopy), Picture(), space_, ScreenCopyHeight());
+}
+
+int TImage::ScreenCopyHeight() const {
+  const QScreen *display = screen();
+  return qRound((display ? display->size().height() : 1080) * devicePixelRatioF());
+}
+
 void TImage::SetColorSpace(const QColorSpace &space) {
   space_ = space;
   screen_.Invalidate();
@@ -73,10 +83,8 @@ void TImage::PaintStretched(QPainter &painter) {
   const double sx = double(picture.Width()) / width(), sy = double(picture.Height()) / height();
   const QRectF source(shown.x() * sx, shown.y() * sy, shown.width() * sx, shown.height() * sy);
   const QSize target(qRound(shown.width() * ratio), qRound(shown.height() * ratio));
-  const QScreen *display = screen();
-  const int screenHeight = qRound((display ? display->size().height() : 1080) * ratio);
   painter.drawImage(shown.topLeft(),
-                    screen_.View(picture, space_, source, target, ratio, screenHeight));
+                    screen_.View(picture, space_, source, target, ratio, ScreenCopyHeight()));
 }
 
 void TImage::changeEvent(QEvent *event) {

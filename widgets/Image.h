@@ -35,6 +35,11 @@ class TImage : public QWidget {
   void SetPicture(Bitmap &&picture);
   // Shows `picture` without copying it.
   void SetPicture(PictureRef picture);
+  // The same with its screen copy already made, for ScreenCopyHeight (see
+  // ScreenCopy::Adopt).
+  void SetPicture(PictureRef picture, QImage screenCopy);
+  // The height in device pixels that the screen copy is made for.
+  int ScreenCopyHeight() const;
 
   bool Stretch() const { return stretch_; }
   void SetStretch(bool on);

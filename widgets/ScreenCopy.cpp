@@ -73,22 +73,41 @@ void ScreenCopy::Invalidate() {
   view_ = QImage();
 }
 
+QSize ScreenCopy::ReducedSize(int width, int height, int screenHeight) {
+  const double scale = std::min(1.0, double(screenHeight) / height);
+  const QSize size(std::max(1, int(std::lround(width * scale))),
+                   std::max(1, int(std::lround(height * scale))));
+  const double screens =
+      double(size.width()) * size.height() / (double(screenHeight) * screenHeight);
+  return screens > kMaxReducedScreens ? QSize() : size;
+}
+
 // `height`: the picture's height on screen that the copy must serve.
 void ScreenCopy::Reduce(const Bitmap &picture, const QColorSpace &space, int height) {
   ++fullSizeReads_;
+  const QSize size = ReducedSize(picture.Width(), picture.Height(), height);
+  Keep(size.isEmpty() ? QImage()
+                      : SmoothScaled(picture, QRect(0, 0, picture.Width(), picture.Height()), size),
+       picture, space, height);
+}
+
+void ScreenCopy::Adopt(QImage reduced, const Bitmap &picture, const QColorSpace &space,
+                       int screenHeight) {
+  Invalidate();
+  if (reduced.size() != ReducedSize(picture.Width(), picture.Height(), screenHeight)) return;
+  ++fullSizeReads_;
+  Keep(std::move(reduced), picture, space, screenHeight);
+}
+
+void ScreenCopy::Keep(QImage reduced, const Bitmap &picture, const QColorSpace &space, int height) {
   reducedFor_ = height;
-  const double scale = std::min(1.0, double(height) / picture.Height());
-  const QSize size(std::max(1, int(std::lround(picture.Width() * scale))),
-                   std::max(1, int(std::lround(picture.Height() * scale))));
-  const double screens = double(size.width()) * size.height() / (double(height) * height);
-  if (screens > kMaxReducedScreens) {
+  if (reduced.isNull()) {
     reduced_ = QImage();
     reducedScale_ = -1;  // looked at, not kept
     return;
   }
-  reduced_ = DisplayImage(
-      SmoothScaled(picture, QRect(0, 0, picture.Width(), picture.Height()), size), space);
-  reducedScale_ = double(size.height()) / picture.Height();
+  reducedScale_ = double(reduced.height()) / picture.Height();
+  reduced_ = DisplayImage(reduced, space);
 }
 
 const QImage &ScreenCopy::View(const Bitmap &picture, const QColorSpace &space,

@@ -24,6 +24,15 @@ class ScreenCopy {
   // The picture has changed: both copies are made again when next asked.
   void Invalidate();
 
+  // The size of the reduced copy of a width x height picture for a screen
+  // screenHeight device pixels high; empty when no copy is kept (a panorama
+  // far wider than the screen is scaled from the picture for each view).
+  static QSize ReducedSize(int width, int height, int screenHeight);
+  // A new picture with its reduced copy already made (of ReducedSize, in
+  // the picture's colour space, RGB32), as when it was made while the
+  // picture was decoded. A copy of another size is not taken.
+  void Adopt(QImage reduced, const Bitmap &picture, const QColorSpace &space, int screenHeight);
+
   // The part `source` of the picture (in picture pixels, its values in
   // `space`) at `target` device pixels of the given pixel ratio, for a
   // screen `screenHeight` device pixels high.
@@ -39,6 +48,7 @@ class ScreenCopy {
 
  private:
   void Reduce(const Bitmap &picture, const QColorSpace &space, int height);
+  void Keep(QImage reduced, const Bitmap &picture, const QColorSpace &space, int height);
 
   QImage reduced_;
   double reducedScale_ = 0;  // reduced_ size / picture size; 0: not made

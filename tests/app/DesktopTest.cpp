@@ -318,10 +318,21 @@ class DesktopTest : public QObject {
     e->repaint();
     QCOMPARE(copy.FullSizeReads(), reads);
     QCOMPARE(copy.ViewsMade(), views + 1);
+    // An opened photo arrives with its screen copy, made while it was
+    // decoded: showing it reads the picture no more, and shows what the
+    // display would have made itself.
+    e->OpenFile(Picture("large.jpg", 2400, 1800));
+    QCOMPARE(copy.FullSizeReads(), reads + 1);
+    e->repaint();
+    QCOMPARE(copy.FullSizeReads(), reads + 1);
+    ScreenCopy own;
+    QCOMPARE(own.View(e->ImgEffect->Picture(), e->ImgEffect->ColorSpace(), QRectF(0, 0, 2400, 1800),
+                      copy.Shown().size(), ratio, e->ImgEffect->ScreenCopyHeight()),
+             copy.Shown());
     // A new picture is read once.
     Change(e);
     e->repaint();
-    QCOMPARE(copy.FullSizeReads(), reads + 1);
+    QCOMPARE(copy.FullSizeReads(), reads + 2);
   }
 
   void helpShowsInsideWithoutABrowser() {

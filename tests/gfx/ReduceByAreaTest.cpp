@@ -1,6 +1,7 @@
 // Area averaging against the exact mean worked out in floating point: whole
 // and fractional factors, one side kept, a part of the picture, 3- and
-// 4-byte sources, and pictures large enough to be shared among the cores.
+// 4-byte sources, pictures large enough to be shared among the cores, and
+// a picture followed while it is made.
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,23 @@ TEST(ReduceByArea, FourByteSourcesAndUniformColour) {
   ReduceByArea(PixelsOf(flat), {0, 0, 301, 203}, 7, 3, out.data(), 28);
   for (std::size_t i = 0; i < out.size(); i += 4)
     EXPECT_EQ((std::vector<int>{out[i], out[i + 1], out[i + 2]}), (std::vector<int>{17, 128, 254}));
+}
+
+// Following a picture made in uneven steps gives the reduction of the whole;
+// one abandoned half way stops without waiting for rows never made.
+TEST(ReduceByArea, FollowingAPictureAsItIsMade) {
+  const Bitmap picture = Pattern(157, 233);
+  std::vector<std::uint8_t> whole(40 * 61 * 4), followed(whole.size());
+  ReduceByArea(PixelsOf(picture), {0, 0, 157, 233}, 40, 61, whole.data(), 160);
+  {
+    FollowingReduction reduction(PixelsOf(picture), 157, 233, 40, 61, followed.data(), 160);
+    for (int rows : {1, 16, 17, 100, 101, 200, 233}) reduction.RowsMade(rows);
+    reduction.Finish();
+  }
+  EXPECT_EQ(followed, whole);
+
+  FollowingReduction abandoned(PixelsOf(picture), 157, 233, 40, 61, followed.data(), 160);
+  abandoned.RowsMade(50);
 }
 
 }  // namespace
