@@ -1,6 +1,7 @@
 #include "worker/RenderWorker.h"
 
 #include <QMetaObject>
+#include <chrono>
 #include <utility>
 
 #ifdef __linux__
@@ -186,8 +187,17 @@ void RenderWorker::Ask(std::function<void()> question) {
 
 void RenderWorker::ReportProgress(std::uint64_t id, double fraction) {
   progress_.store(fraction, std::memory_order_relaxed);
+  // A progress bar repaints itself at once for each new value it is given,
+  // so values go to it at most every 40 ms, which the eye cannot tell from
+  // every step, and which leaves a short render no repaints to wait for.
+  constexpr std::int64_t kSpacing = 40'000'000;
+  const std::int64_t now = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                               std::chrono::steady_clock::now().time_since_epoch())
+                               .count();
+  if (now - progressPostedAt_.load(std::memory_order_relaxed) < kSpacing) return;
   // One post at a time: the GUI reads the latest value when it gets there.
   if (progressPosted_.exchange(true)) return;
+  progressPostedAt_.store(now, std::memory_order_relaxed);
   QMetaObject::invokeMethod(
       this,
       [this, id] {

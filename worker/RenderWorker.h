@@ -98,6 +98,8 @@ class RenderWorker : public QObject {
   bool busy_ = false;  // GUI thread only
   std::atomic<double> progress_{0};
   std::atomic<bool> progressPosted_{false};
+  // When progress was last posted (steady clock, nanoseconds).
+  std::atomic<std::int64_t> progressPostedAt_{0};
 };
 
 }  // namespace qv
