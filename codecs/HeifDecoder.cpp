@@ -4,14 +4,12 @@
 // a file may repeat the rotation as an orientation tag; the pixels are
 // already upright, so it is not applied a second time.
 
-#include <libheif/heif.h>
-
 #include <cstring>
 #include <memory>
-#include <mutex>
 #include <vector>
 
 #include "codecs/Codecs.h"
+#include "codecs/HeifLibrary.h"
 #include "codecs/Metadata.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
@@ -21,16 +19,16 @@ namespace qv {
 namespace {
 
 struct ContextFree {
-  void operator()(heif_context *c) const { heif_context_free(c); }
+  void operator()(heif_context *c) const { Heif().heif_context_free(c); }
 };
 struct HandleRelease {
-  void operator()(heif_image_handle *h) const { heif_image_handle_release(h); }
+  void operator()(heif_image_handle *h) const { Heif().heif_image_handle_release(h); }
 };
 struct ImageRelease {
-  void operator()(heif_image *i) const { heif_image_release(i); }
+  void operator()(heif_image *i) const { Heif().heif_image_release(i); }
 };
 struct OptionsFree {
-  void operator()(heif_decoding_options *o) const { heif_decoding_options_free(o); }
+  void operator()(heif_decoding_options *o) const { Heif().heif_decoding_options_free(o); }
 };
 
 // The brands of the file's leading ftyp box: major, then compatible ones.
@@ -46,16 +44,18 @@ bool HasBrand(std::span<const std::uint8_t> d, std::initializer_list<const char 
 }
 
 void ReadMetadata(const heif_image_handle *handle, Metadata &meta) {
-  const int count = heif_image_handle_get_number_of_metadata_blocks(handle, nullptr);
+  const HeifLibrary &heif = Heif();
+  const int count = heif.heif_image_handle_get_number_of_metadata_blocks(handle, nullptr);
   std::vector<heif_item_id> ids(std::size_t(std::max(count, 0)));
-  heif_image_handle_get_list_of_metadata_block_IDs(handle, nullptr, ids.data(), count);
+  heif.heif_image_handle_get_list_of_metadata_block_IDs(handle, nullptr, ids.data(), count);
   for (const heif_item_id id : ids) {
-    const std::string type = heif_image_handle_get_metadata_type(handle, id);
-    const std::string content = heif_image_handle_get_metadata_content_type(handle, id);
-    const std::size_t size = heif_image_handle_get_metadata_size(handle, id);
+    const std::string type = heif.heif_image_handle_get_metadata_type(handle, id);
+    const std::string content = heif.heif_image_handle_get_metadata_content_type(handle, id);
+    const std::size_t size = heif.heif_image_handle_get_metadata_size(handle, id);
     if (size > kMaxMetadataBlockBytes) continue;
     Bytes block(size);
-    if (heif_image_handle_get_metadata(handle, id, block.data()).code != heif_error_Ok) continue;
+    if (heif.heif_image_handle_get_metadata(handle, id, block.data()).code != heif_error_Ok)
+      continue;
     if (type == "Exif" && meta.Exif.empty() && block.size() >= 4) {
       // Four bytes give where the TIFF structure starts after them.
       const std::size_t offset = std::size_t(block[0]) << 24 | std::size_t(block[1]) << 16 |
@@ -66,47 +66,49 @@ void ReadMetadata(const heif_image_handle *handle, Metadata &meta) {
       meta.Xmp = std::move(block);
     }
   }
-  const heif_color_profile_type profile = heif_image_handle_get_color_profile_type(handle);
+  const heif_color_profile_type profile = heif.heif_image_handle_get_color_profile_type(handle);
   if (profile == heif_color_profile_type_prof || profile == heif_color_profile_type_rICC) {
-    meta.Icc.resize(heif_image_handle_get_raw_color_profile_size(handle));
+    meta.Icc.resize(heif.heif_image_handle_get_raw_color_profile_size(handle));
     if (meta.Icc.size() > kMaxMetadataBlockBytes ||
-        heif_image_handle_get_raw_color_profile(handle, meta.Icc.data()).code != heif_error_Ok)
+        heif.heif_image_handle_get_raw_color_profile(handle, meta.Icc.data()).code != heif_error_Ok)
       meta.Icc.clear();
   }
 }
 
 DecodedPicture Decode(std::span<const std::uint8_t> data, const char *format) {
-  static std::once_flag initialised;
-  std::call_once(initialised, [] { heif_init(nullptr); });
-  const std::unique_ptr<heif_context, ContextFree> context(heif_context_alloc());
+  const HeifLibrary &heif = Heif();
+  const std::unique_ptr<heif_context, ContextFree> context(heif.heif_context_alloc());
   if (!context) throw Error("Out of memory");
-  heif_context_set_maximum_image_size_limit(context.get(), kMaxSide);
-  heif_error error =
-      heif_context_read_from_memory_without_copy(context.get(), data.data(), data.size(), nullptr);
+  heif.heif_context_set_maximum_image_size_limit(context.get(), kMaxSide);
+  heif_error error = heif.heif_context_read_from_memory_without_copy(context.get(), data.data(),
+                                                                     data.size(), nullptr);
   if (error.code != heif_error_Ok) RefuseImage(format, error.message);
   heif_image_handle *primary = nullptr;
-  error = heif_context_get_primary_image_handle(context.get(), &primary);
+  error = heif.heif_context_get_primary_image_handle(context.get(), &primary);
   const std::unique_ptr<heif_image_handle, HandleRelease> handle(primary);
   if (error.code != heif_error_Ok) RefuseImage(format, error.message);
-  CheckPictureSize(heif_image_handle_get_width(primary), heif_image_handle_get_height(primary));
+  CheckPictureSize(heif.heif_image_handle_get_width(primary),
+                   heif.heif_image_handle_get_height(primary));
 
-  const bool alpha = heif_image_handle_has_alpha_channel(primary);
-  const bool deep = heif_image_handle_get_luma_bits_per_pixel(primary) > 8;
+  const bool alpha = heif.heif_image_handle_has_alpha_channel(primary);
+  const bool deep = heif.heif_image_handle_get_luma_bits_per_pixel(primary) > 8;
   const heif_chroma chroma =
       deep ? (alpha ? heif_chroma_interleaved_RRGGBBAA_LE : heif_chroma_interleaved_RRGGBB_LE)
            : (alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB);
-  const std::unique_ptr<heif_decoding_options, OptionsFree> options(heif_decoding_options_alloc());
+  const std::unique_ptr<heif_decoding_options, OptionsFree> options(
+      heif.heif_decoding_options_alloc());
   options->convert_hdr_to_8bit = 0;
   heif_image *decodedImage = nullptr;
-  error = heif_decode_image(primary, &decodedImage, heif_colorspace_RGB, chroma, options.get());
+  error =
+      heif.heif_decode_image(primary, &decodedImage, heif_colorspace_RGB, chroma, options.get());
   const std::unique_ptr<heif_image, ImageRelease> image(decodedImage);
   if (error.code != heif_error_Ok) RefuseImage(format, error.message);
-  const int width = heif_image_get_width(decodedImage, heif_channel_interleaved);
-  const int height = heif_image_get_height(decodedImage, heif_channel_interleaved);
-  const int bits = heif_image_get_bits_per_pixel_range(decodedImage, heif_channel_interleaved);
+  const int width = heif.heif_image_get_width(decodedImage, heif_channel_interleaved);
+  const int height = heif.heif_image_get_height(decodedImage, heif_channel_interleaved);
+  const int bits = heif.heif_image_get_bits_per_pixel_range(decodedImage, heif_channel_interleaved);
   int stride = 0;
   const std::uint8_t *plane =
-      heif_image_get_plane_readonly(decodedImage, heif_channel_interleaved, &stride);
+      heif.heif_image_get_plane_readonly(decodedImage, heif_channel_interleaved, &stride);
   if (!plane || width <= 0 || height <= 0 || bits < 8 || bits > 16)
     RefuseImage(format, "its picture could not be decoded");
   CheckPictureSize(width, height);

@@ -15,9 +15,11 @@
 namespace qv {
 namespace {
 
-// Exit status and everything printed, standard error included.
-std::pair<int, std::string> RunFx(const std::string &arguments) {
-  FILE *pipe = ::popen((std::string(QV_FX_PATH) + " " + arguments + " 2>&1").c_str(), "r");
+// Exit status and everything printed, standard error included; environment
+// settings may go before the command.
+std::pair<int, std::string> RunFx(const std::string &arguments, const std::string &env = "") {
+  FILE *pipe =
+      ::popen((env + " " + std::string(QV_FX_PATH) + " " + arguments + " 2>&1").c_str(), "r");
   std::string output;
   char chunk[512];
   while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) output.append(chunk, n);
@@ -100,6 +102,19 @@ TEST(ConvertCommand, EveryReadableFormatConvertsToEveryWritableOne) {
       const Bitmap back = DecodePicture(written, out).Pixels;
       EXPECT_LT(test::MeanAbsoluteError(back, picture), 6.0) << name << " to " << ext;
     }
+  }
+  // libheif is loaded only for such a picture; one that cannot be loaded is
+  // a clear failure of that picture, not of the program.
+  if (std::filesystem::exists(dir + "/in.heic")) {
+    WriteFileBytes(dir + "/libheif.so.1", Bytes{'n', 'o', 't', ' ', 'E', 'L', 'F'});
+    const auto [status, output] =
+        RunFx("convert " + dir + "/in.heic " + dir + "/out.bmp", "LD_LIBRARY_PATH=" + dir);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(output.find("HEIF and AVIF pictures need libheif, which cannot be loaded"),
+              std::string::npos)
+        << output;
+    EXPECT_EQ(RunFx("convert " + dir + "/in.jpg " + dir + "/out.bmp", "LD_LIBRARY_PATH=" + dir),
+              std::make_pair(0, std::string()));
   }
   std::filesystem::remove_all(dir);
 }
