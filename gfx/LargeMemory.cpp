@@ -88,35 +88,37 @@ Spare &Spares() {
 
 // The block's rounded size (0 for a small block), kept in the first bytes
 // of the block, so that it can be given back by its size; the memory handed
-// out starts after it, 64-byte aligned.
-struct alignas(64) Header {
-  std::size_t Rounded;
-};
+// out starts 64 bytes in (64-byte aligned for a large block).
+constexpr std::size_t kHeaderBytes = 64;
+
+std::size_t &RoundedOf(void *block) {
+  return *static_cast<std::size_t *>(block);
+}
 
 }  // namespace
 
 std::uint8_t *AllocateLarge(std::size_t bytes) {
   if (bytes < kHugePage) {
-    void *block = std::malloc(std::max<std::size_t>(bytes, 1) + sizeof(Header));
+    void *block = std::malloc(std::max<std::size_t>(bytes, 1) + kHeaderBytes);
     if (!block) throw std::bad_alloc();
-    static_cast<Header *>(block)->Rounded = 0;
-    return static_cast<std::uint8_t *>(block) + sizeof(Header);
+    RoundedOf(block) = 0;
+    return static_cast<std::uint8_t *>(block) + kHeaderBytes;
   }
-  const std::size_t rounded = Rounded(bytes + sizeof(Header));
+  const std::size_t rounded = Rounded(bytes + kHeaderBytes);
   void *block = Spares().Take(rounded);
   if (!block) {
     block = std::aligned_alloc(kHugePage, rounded);
     if (!block) throw std::bad_alloc();
     ::madvise(block, rounded, MADV_HUGEPAGE);
   }
-  static_cast<Header *>(block)->Rounded = rounded;
-  return static_cast<std::uint8_t *>(block) + sizeof(Header);
+  RoundedOf(block) = rounded;
+  return static_cast<std::uint8_t *>(block) + kHeaderBytes;
 }
 
 void FreeLarge(std::uint8_t *memory) noexcept {
   if (!memory) return;
-  void *block = memory - sizeof(Header);
-  const std::size_t rounded = static_cast<Header *>(block)->Rounded;
+  void *block = memory - kHeaderBytes;
+  const std::size_t rounded = RoundedOf(block);
   if (rounded == 0) return std::free(block);
   Spares().Give(block, rounded);
 }
