@@ -14,9 +14,12 @@ namespace qv::bench {
 class TimingReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run> &runs) override {
+    // With repetitions, the median of them stands for the case.
     for (const Run &run : runs)
       if (run.run_type == Run::RT_Iteration)
         times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+      else if (run.aggregate_name == "median")
+        times_[run.run_name.str()] = run.GetAdjustedRealTime();
     ConsoleReporter::ReportRuns(runs);
   }
 
