@@ -11,7 +11,9 @@
 #include <QWheelEvent>
 
 #include "gfx/Bitmap.h"
+#include "gfx/ReduceByArea.h"
 #include "kernels/StrengthMix.h"
+#include "widgets/BitmapImage.h"
 #include "widgets/DisplayColor.h"
 
 namespace qv {
@@ -25,37 +27,10 @@ constexpr std::array kSteps{1 / 32.0, 1 / 24.0, 1 / 16.0, 1 / 12.0, 1 / 8.0, 1 /
 // How near the divider (in widget pixels) a press takes hold of it.
 constexpr double kDividerGrip = 6;
 
-// The part `source` of a picture averaged over blocks of k x k pixels,
-// as RGB32: a cheap first step down, so that the smooth scaling after it
-// works on one or two screenfuls in the format Qt scales fastest, rather
-// than on the whole picture.
-QImage BoxReduced(const Bitmap &picture, QRect source, int k) {
-  const int width = std::max(1, source.width() / k), height = std::max(1, source.height() / k);
-  QImage out(width, height, QImage::Format_RGB32);
-  std::vector<std::uint32_t> sum(std::size_t(width) * 3);
-  for (int y = 0; y < height; ++y) {
-    std::fill(sum.begin(), sum.end(), 0);
-    const int rows = std::min(k, picture.Height() - (source.top() + y * k));
-    for (int r = 0; r < rows; ++r) {
-      const std::uint8_t *row = picture.ScanLine(source.top() + y * k + r) + 3 * source.left();
-      for (int x = 0; x < width; ++x)
-        for (int i = 0; i < k; ++i)
-          for (int c = 0; c < 3; ++c) sum[std::size_t(x) * 3 + c] += row[(x * k + i) * 3 + c];
-    }
-    const std::uint32_t count = std::uint32_t(std::max(1, rows) * k);
-    auto *target = reinterpret_cast<std::uint8_t *>(out.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      for (int c = 0; c < 3; ++c)
-        target[4 * x + c] = std::uint8_t((sum[std::size_t(x) * 3 + c] + count / 2) / count);
-      target[4 * x + 3] = 255;
-    }
-  }
-  return out;
-}
-
 // The part `area` (device pixels) of a picture that lies at `place` (its
-// whole extent, device pixels) on screen, as RGB32. At a scale of 1 or
-// more each screen pixel takes the picture pixel under its centre.
+// whole extent, device pixels) on screen, as RGB32. Below a scale of 1 each
+// screen pixel is the mean of the picture area under it; at 1 or more it
+// takes the picture pixel under its centre.
 QImage Sample(const Bitmap &picture, QRectF place, QRect area) {
   const double scale = place.width() / picture.Width();
   if (scale < 1) {
@@ -64,11 +39,17 @@ QImage Sample(const Bitmap &picture, QRectF place, QRect area) {
                area.width() / scale, area.height() / scale)
             .toAlignedRect() &
         QRect(0, 0, picture.Width(), picture.Height());
-    // Blocks that leave one to two times the view's size to scale smoothly.
-    const int k = std::max(1, int(1 / scale));
-    return BoxReduced(picture, source, k)
-        .scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+    QImage out(area.size(), QImage::Format_RGB32);
+    if (out.isNull() || source.isEmpty()) return out;
+    if (area.width() > source.width() || area.height() > source.height())
+      return WrapAsQImage(picture)  // a sliver at the picture's edge
+          .copy(source)
+          .scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .convertToFormat(QImage::Format_RGB32);
+    ReduceByArea(PixelsOf(picture),
+                 {source.left(), source.top(), source.right() + 1, source.bottom() + 1},
+                 area.width(), area.height(), out.bits(), std::size_t(out.bytesPerLine()));
+    return out;
   }
   QImage out(area.size(), QImage::Format_RGB32);
   std::vector<int> column(std::size_t(area.width()));
