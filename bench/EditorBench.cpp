@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <QThread>
 #include <cstdio>
 #include <map>
 #include <memory>
@@ -83,11 +82,11 @@ struct Window {
     form->OpenFile(QString::fromStdString(path));
     QCoreApplication::processEvents();
   }
+  // Until the render is shown: the worker's delivery is an event, so
+  // waiting for events wakes as soon as it arrives.
   void Settle() {
-    while (form->Rendering()) {
-      QCoreApplication::processEvents(QEventLoop::AllEvents);
-      QThread::usleep(200);
-    }
+    while (form->Rendering())
+      QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
   }
 };
 

@@ -1,5 +1,7 @@
 #include "widgets/Image.h"
 
+#include <algorithm>
+
 #include <QEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -38,9 +40,12 @@ void TImage::SetPicture(PictureRef picture, QImage screenCopy) {
   screen_.Adopt(std::move(screenCopy), Picture(), space_, ScreenCopyHeight());
 }
 
+// The screen's height, or the control's where it is taller (a window larger
+// than its screen): a copy for less would be made again at the first paint.
 int TImage::ScreenCopyHeight() const {
   const QScreen *display = screen();
-  return qRound((display ? display->size().height() : 1080) * devicePixelRatioF());
+  return qRound(std::max(display ? display->size().height() : 1080, height()) *
+                devicePixelRatioF());
 }
 
 void TImage::SetColorSpace(const QColorSpace &space) {

@@ -38,7 +38,8 @@ class TImage : public QWidget {
   // The same with its screen copy already made, for ScreenCopyHeight (see
   // ScreenCopy::Adopt).
   void SetPicture(PictureRef picture, QImage screenCopy);
-  // The height in device pixels that the screen copy is made for.
+  // The height in device pixels that the screen copy is made for: the
+  // screen's, or the control's where that is taller.
   int ScreenCopyHeight() const;
 
   bool Stretch() const { return stretch_; }
