@@ -7,6 +7,7 @@
 #include "codecs/Orientation.h"
 #include "gfx/Error.h"
 #include "gfx/Text.h"
+#include "gfx/VectorState.h"
 
 namespace qv {
 
@@ -62,6 +63,7 @@ PictureFormat FormatFromExtension(const std::string &path) {
 
 DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::string &name,
                              DecodeFollower *follower) {
+  ClearUpperVectorState();
   PictureFormat format = SniffFormat(data);
   // Content of no known kind: the codec its name promises explains what is
   // wrong with it ("Bitmap image is not valid: ...", "JPEG error #N: ...").
@@ -112,6 +114,7 @@ Metadata Written(const Bitmap &bitmap, const Metadata &meta, bool stripMetadata)
 
 Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
                     bool stripMetadata) {
+  ClearUpperVectorState();
   const PictureCodec &codec = EncoderOf(format);
   return codec.Encode(bitmap, Written(bitmap, meta, stripMetadata));
 }
@@ -137,6 +140,7 @@ void WritePictureFile(const std::string &path, PictureFormat format, const Bitma
   // The encoder's bytes go straight to the file as they are made.
   const Metadata written = Written(bitmap, meta, options.StripMetadata);
   FileWriter file(path, options.ReplaceReadOnly);
+  ClearUpperVectorState();
   codec->EncodeTo(bitmap, written, file);
   file.Commit();
 }

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "gfx/BandWorkers.h"
+#include "gfx/VectorState.h"
 
 namespace qv {
 
@@ -39,6 +40,7 @@ void RunState::Report(double fraction) {
 
 void RunBands(int count, int perBand, bool parallel, bool inOrder, BandCall call, void *fn) {
   if (count <= 0) return;
+  ClearUpperVectorState();
   perBand = std::max(perBand, 1);
   const int bands = count / perBand + (count % perBand != 0);
   RunState *run = currentRun;
