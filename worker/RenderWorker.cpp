@@ -77,8 +77,9 @@ void RenderWorker::Start(Work work, Finished finished) {
   }
   busy_ = true;
   progress_ = 0;
-  emit ProgressChanged(0);
+  // The worker first: the progress bar below repaints before it returns.
   wake_.notify_all();
+  emit ProgressChanged(0);
 }
 
 void RenderWorker::Cancel() {
