@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "gfx/Bitmap.h"
 #include "gfx/ReduceByArea.h"
@@ -13,15 +12,9 @@ namespace qv {
 
 namespace {
 
-// Scaled in one piece below this many source pixels, in bands above.
-constexpr qint64 kBandPixels = 4'000'000;
 // A reduced copy larger than this many screens (a panorama shown by its
 // height) is not kept; views are then scaled from the picture itself.
 constexpr double kMaxReducedScreens = 3.0;
-
-}  // namespace
-
-namespace {
 
 bool Reduces(QRect source, QSize target) {
   return target.width() <= source.width() && target.height() <= source.height();
@@ -42,29 +35,12 @@ QImage SmoothScaled(const Bitmap &picture, QRect source, QSize target) {
   source &= QRect(0, 0, picture.Width(), picture.Height());
   if (source.isEmpty() || target.isEmpty()) return {};
   if (Reduces(source, target)) return Reduced(PixelsOf(picture), source, target);
-  const QImage whole = WrapAsQImage(picture);  // no copy
-  if (qint64(source.width()) * source.height() <= kBandPixels || target.height() >= source.height())
-    return whole.copy(source)
-        .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
-
-  // Each band of target rows is scaled from the source rows it covers.
-  QImage out(target, QImage::Format_RGB32);
-  const double rowsPerTarget = double(source.height()) / target.height();
-  const int bandRows =
-      std::max(1, int(double(kBandPixels) / (double(source.width()) * rowsPerTarget)));
-  for (int ty = 0; ty < target.height(); ty += bandRows) {
-    const int rows = std::min(bandRows, target.height() - ty);
-    const int sy0 = int(std::floor(ty * rowsPerTarget));
-    const int sy1 = std::min(source.height(), int(std::ceil((ty + rows) * rowsPerTarget)));
-    const QImage band =
-        whole.copy(source.left(), source.top() + sy0, source.width(), std::max(sy1 - sy0, 1))
-            .scaled(target.width(), rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .convertToFormat(QImage::Format_RGB32);
-    for (int y = 0; y < rows; ++y)
-      std::memcpy(out.scanLine(ty + y), band.constScanLine(y), std::size_t(target.width()) * 4);
-  }
-  return out;
+  // Enlarged: a view zoomed past the picture's own pixels, which reads a
+  // part no larger than the view.
+  return WrapAsQImage(picture)
+      .copy(source)
+      .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 void ScreenCopy::Invalidate() {

@@ -10,7 +10,7 @@ namespace qv {
 class Bitmap;
 
 // `source` (in picture pixels) of the picture scaled smoothly to `target`
-// pixels, as RGB32. A large source is scaled in bands of rows, so that no
+// pixels, as RGB32: averaged by area where it is made smaller, so that no
 // full-size copy of the picture is made on the way.
 QImage SmoothScaled(const Bitmap &picture, QRect source, QSize target);
 
