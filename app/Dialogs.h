@@ -41,6 +41,9 @@ class Dialogs {
   virtual bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) = 0;
   // "Save changes to NAME?" with Save, Discard and Cancel.
   virtual SaveChoice AskSaveChanges(QWidget *parent, const QString &name) = 0;
+  // "Restore the unsaved changes to NAME from TIME?" after a run that did
+  // not close; true for Restore, the default.
+  virtual bool AskRestore(QWidget *parent, const QString &name, const QString &time) = 0;
   // Hands a document to the desktop's viewer; `noViewer` runs (perhaps
   // later) when there is none that can show it.
   virtual void OpenDocument(const QString &path, std::function<void()> noViewer) = 0;

@@ -1,12 +1,11 @@
 #pragma once
 
 #include <exception>
-#include <new>
 
 #include <QString>
 
 #include "app/Dialogs.h"
-#include "gfx/Error.h"
+#include "session/EditSession.h"
 
 namespace qv {
 
@@ -19,12 +18,8 @@ void Guarded(Dialogs &dialogs, QWidget *parent, Handler &&handler) noexcept {
   try {
     handler();
     return;
-  } catch (const std::bad_alloc &) {
-    message = QStringLiteral("Out of memory");
-  } catch (const std::exception &e) {
-    message = QString::fromLocal8Bit(e.what());
   } catch (...) {
-    message = QStringLiteral("Unknown error");
+    message = FailureText(std::current_exception());
   }
   try {
     dialogs.ShowMessage(parent, message);

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -118,6 +119,20 @@ SaveChoice QtDialogs::AskSaveChanges(QWidget *parent, const QString &name) {
     default:
       return SaveChoice::Cancel;
   }
+}
+
+bool QtDialogs::AskRestore(QWidget *parent, const QString &name, const QString &time) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvane"),
+                  QStringLiteral("Restore the unsaved changes to %1 from %2?").arg(name, time),
+                  QMessageBox::NoButton, parent);
+  box.setInformativeText(
+      QStringLiteral("Quorvane ended without closing, and these changes were not saved."));
+  QPushButton *restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+  QPushButton *discard = box.addButton(QMessageBox::Discard);
+  box.setDefaultButton(restore);
+  box.setEscapeButton(discard);
+  box.exec();
+  return box.clickedButton() == restore;
 }
 
 void QtDialogs::OpenDocument(const QString &path, std::function<void()> noViewer) {

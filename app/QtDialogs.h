@@ -19,6 +19,7 @@ class QtDialogs : public Dialogs {
   bool ConfirmReplace(QWidget *parent, const QString &path) override;
   bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) override;
   SaveChoice AskSaveChanges(QWidget *parent, const QString &name) override;
+  bool AskRestore(QWidget *parent, const QString &name, const QString &time) override;
   void OpenDocument(const QString &path, std::function<void()> noViewer) override;
 };
 

@@ -2,16 +2,19 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
-#include <QSemaphore>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -22,12 +25,8 @@
 #include "app/PictureTypes.h"
 #include "app/ScreenCopyFollower.h"
 #include "app/Skin.h"
-#include "app/WhitenIfUniform.h"
-#include "browser/CategoryButtons.h"
-#include "browser/EffectBrowser.h"
-#include "codecs/Codecs.h"
+#include "browser/CategoryColumn.h"
 #include "gfx/Error.h"
-#include "preview/EffectDispatch.h"
 #include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
 #include "widgets/ColorMap.h"
@@ -48,9 +47,6 @@ constexpr TColor kOrange = 33023;     // red 255, green 128, blue 0
 const QString kThumbHint =
     QStringLiteral("Click the small photo  to preveiw and apply this effect.");
 
-// Shown when the sample picture cannot be read at start.
-constexpr int kBlankWidth = 640, kBlankHeight = 480;
-
 // The window can shrink to the smallest size whose strip still holds all ten
 // thumbnails (or to what a small screen gives it at start).
 constexpr int kMinClientWidth = 126 + 469 + 105 + 8, kMinClientHeight = 400;
@@ -58,21 +54,7 @@ constexpr int kMinClientWidth = 126 + 469 + 105 + 8, kMinClientHeight = 400;
 // "NAME – Quorvane", with Qt's marker of unsaved changes.
 const QString kTitleTail = QStringLiteral(" \u2013 Quorvane");
 
-struct ThumbPlace {
-  int ViewLeft, ViewTop, LabelLeft, LabelTop;
-};
-constexpr std::array<ThumbPlace, TFormMain::kThumbCount> kThumbPlaces{{
-    {8, 8, 48, 120},
-    {120, 8, 152, 120},
-    {240, 8, 280, 120},
-    {352, 8, 384, 120},
-    {469, 8, 512, 120},
-    {8, 144, 40, 256},
-    {120, 144, 152, 256},
-    {240, 144, 272, 256},
-    {352, 144, 392, 256},
-    {469, 144, 504, 256},
-}};
+const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
 
 TFlatPanel *Panel(QWidget *parent, const char *name, TColor color) {
   auto *panel = new TFlatPanel(parent);
@@ -94,14 +76,26 @@ void Place(QWidget *widget, const Bounds &b) {
   widget->setGeometry(b.Left, b.Top, std::max(b.Width, 0), std::max(b.Height, 0));
 }
 
-}  // namespace
-
-DecodedPicture LoadPicture(const QString &path, DecodeFollower *follower) {
-  DecodedPicture picture = ReadPictureFile(QFile::encodeName(path).toStdString(), follower);
-  // The display is sized by dividing by the height.
-  if (picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
-  return picture;
+QString KeyText(const QAction *action) {
+  return action->shortcut().toString(QKeySequence::NativeText);
 }
+
+// "Undo Light A 3 (Ctrl+Z)", or "Undo" where there is nothing to undo.
+QString StepHint(const QString &verb, const QString &step, const QAction *action) {
+  if (step.isEmpty()) return verb;
+  return QStringLiteral("%1 %2 (%3)").arg(verb, step, KeyText(action));
+}
+
+// Removes a menu's entries; later, since this may run inside the triggered
+// signal of one of them.
+void ClearMenu(QMenu *menu) {
+  for (QAction *entry : menu->actions()) {
+    menu->removeAction(entry);
+    entry->deleteLater();
+  }
+}
+
+}  // namespace
 
 QString ProposedSaveName(const QString &current, int filterIndex) {
   const QFileInfo file(current);
@@ -120,7 +114,8 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
     : QWidget(parent),
       AppDir(appDir),
       dialogs_(dialogs),
-      layout_(LayoutForScreen(screen.width(), screen.height())) {
+      layout_(LayoutForScreen(screen.width(), screen.height())),
+      session_(std::make_unique<EditSession>(QFile::encodeName(appDir).toStdString())) {
   setObjectName(QStringLiteral("FormMain"));
   setAcceptDrops(true);
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
@@ -130,27 +125,18 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
 
   CreateActions();
   CreateControls();
-  FormCreate();
   FormPreview = new TFormPreview(this);
   FormPreview->SetHost(this);
-  saver_.setMaxThreadCount(1);
-  Worker = new RenderWorker(this);
-  connect(Worker, &RenderWorker::ProgressChanged, FormPreview, &TFormPreview::SetProgress);
-  // A render that ends, fails or is cancelled clears the flag of Change Color.
-  connect(Worker, &RenderWorker::Idle, this, [this] { PickColorFlag = false; });
+  session_->SetColorPrompt(this);
+  ConnectSession();
+  FormCreate();
   UpdateActions();
-
-  ThumbnailStrip strip{FlatPanel2, {}, {}};
-  for (int n = 1; n <= kThumbCount; ++n) strip.ImgView[n] = ImgView[n], strip.Label[n] = Label[n];
-  browser_ = std::make_unique<EffectBrowser>(
-      BrowserState{WorkBitmap, ThumbBitmap, ResultBitmap, CurrentCategory}, strip,
-      FormPreview->BtnColor, QFile::encodeName(AppDir).toStdString(), *Worker,
-      [this](std::exception_ptr error) { ReportFailure(error); });
 }
 
 TFormMain::~TFormMain() {
-  // The render thread reads the pictures that go with this window.
-  Worker->CancelAndWait();
+  // The session's render thread reports to this window's controls.
+  QObject::disconnect(session_.get(), nullptr, nullptr, nullptr);
+  session_->CancelRender();
 }
 
 void TFormMain::CreateActions() {
@@ -192,13 +178,11 @@ void TFormMain::CreateControls() {
   FlatPanel1->SetCaption(QStringLiteral("FlatPanel1"));
 
   // Undo and Redo: the same arrow, Redo's mirrored, in the same colours.
-  auto arrowButton = [this](const char *name, const QString &hint, int left, bool mirrored,
-                            QAction *action) {
+  auto arrowButton = [this](const char *name, int left, bool mirrored, QAction *action) {
     auto *button = new TImgBtn(FlatPanel1);
     button->setObjectName(QString::fromLatin1(name));
     button->move(left, 16);
     button->SetAutoSize(true);
-    button->setToolTip(hint);
     auto paint = [mirrored](QColor arrow, QColor stripe, QColor stripeAlt) {
       return mirrored ? PaintRedoArrow(arrow, stripe, stripeAlt)
                       : PaintUndoArrow(arrow, stripe, stripeAlt);
@@ -209,12 +193,19 @@ void TFormMain::CreateControls() {
     connect(button, &TImage::Click, action, &QAction::trigger);
     return button;
   };
-  const auto keyText = [](QAction *action) {
-    return action->shortcut().toString(QKeySequence::NativeText);
-  };
-  BtnUndo = arrowButton("BtnUndo", QStringLiteral("Undo"), 32, false, ActUndo);
-  BtnRedo =
-      arrowButton("BtnRedo", QStringLiteral("Redo (%1)").arg(keyText(ActRedo)), 72, true, ActRedo);
+  BtnUndo = arrowButton("BtnUndo", 32, false, ActUndo);
+  BtnRedo = arrowButton("BtnRedo", 72, true, ActRedo);
+
+  // Left of the arrows: the history, every step by name, to go straight to one.
+  BtnHistory = new QToolButton(FlatPanel1);
+  BtnHistory->setObjectName(QStringLiteral("BtnHistory"));
+  BtnHistory->setGeometry(14, 16, 16, 30);
+  BtnHistory->setText(QString(QChar(0x25BE)));  // a small down-pointing triangle
+  BtnHistory->setToolTip(QStringLiteral("History"));
+  BtnHistory->setPopupMode(QToolButton::InstantPopup);
+  MenuHistory = new QMenu(QStringLiteral("History"), this);
+  MenuHistory->setObjectName(QStringLiteral("MenuHistory"));
+  BtnHistory->setMenu(MenuHistory);
 
   BtnOpen = Button(FlatPanel1, "BtnOpen", QStringLiteral("Open"), 16, 56);
   BtnSave = Button(FlatPanel1, "BtnSave", QStringLiteral("Save"), 16, 84);
@@ -227,7 +218,7 @@ void TFormMain::CreateControls() {
   BtnRecent = new QToolButton(FlatPanel1);
   BtnRecent->setObjectName(QStringLiteral("BtnRecent"));
   BtnRecent->setGeometry(92, 56, 16, 25);
-  BtnRecent->setText(QString(QChar(0x25BE)));  // a small down-pointing triangle
+  BtnRecent->setText(QString(QChar(0x25BE)));
   BtnRecent->setToolTip(QStringLiteral("Open Recent"));
   BtnRecent->setPopupMode(QToolButton::InstantPopup);
   MenuRecent = new QMenu(QStringLiteral("Open Recent"), this);
@@ -257,7 +248,10 @@ void TFormMain::CreateControls() {
   FlatPanel2 = Panel(this, "FlatPanel2", clOlive);
   FlatPanel2->setGeometry(125, 208, 575, 279);
   FlatPanel2->setToolTip(kThumbHint);
-  CreateThumbnails();
+  strip_ = MakeThumbnailStrip(FlatPanel2, kThumbHint,
+                              [this](int n) { Guard([this, n] { ImgViewNClick(n); }); });
+  ImgView = strip_.ImgView;
+  Label = strip_.Label;
 
   ImgFuzhu = new TImage(this);
   ImgFuzhu->setObjectName(QStringLiteral("ImgFuzhu"));
@@ -267,41 +261,32 @@ void TFormMain::CreateControls() {
   // The filter component `Effect` (264, 0, 105 x 105, hidden) joins here
   // with effects/ProEffectImage.
 
-  CreateCategoryButtons();
+  BtnCategory =
+      MakeCategoryButtons(FlatPanel4, [this](int id) { Guard([this, id] { CategoryClick(id); }); });
 }
 
-void TFormMain::CreateThumbnails() {
-  for (int n = 1; n <= kThumbCount; ++n) {
-    const ThumbPlace &place = kThumbPlaces[n - 1];
-    auto *view = new TImage(FlatPanel2);
-    view->setObjectName(QStringLiteral("ImgView%1").arg(n));
-    view->setGeometry(place.ViewLeft, place.ViewTop, kThumbSide, kThumbSide);
-    view->SetStretch(true);
-    view->setToolTip(kThumbHint);
-    view->hide();
-    connect(view, &TImage::Click, this, [this, n] { Guard([this, n] { ImgViewNClick(n); }); });
-    ImgView[n] = view;
-
-    auto *label = new QLabel(QString::number(n), FlatPanel2);
-    label->setObjectName(QStringLiteral("Label%1").arg(n));
-    label->move(place.LabelLeft, place.LabelTop);
-    label->adjustSize();
-    label->hide();
-    Label[n] = label;
-  }
-}
-
-void TFormMain::CreateCategoryButtons() {
-  for (const CategoryButton &place : CategoryButtons()) {
-    const int id = place.Id;
-    QPushButton *button =
-        Button(FlatPanel4, place.Name, QString::fromLatin1(FindCategory(id)->Caption),
-               kCategoryButtonLeft, place.Top);
-    button->setVisible(place.Visible);
-    connect(button, &QPushButton::clicked, this,
-            [this, id] { Guard([this, id] { CategoryClick(id); }); });
-    BtnCategory[id] = button;
-  }
+void TFormMain::ConnectSession() {
+  EditSession *s = session_.get();
+  connect(s, &EditSession::PictureChanged, this, &TFormMain::ShowWorkingPicture);
+  connect(s, &EditSession::StateChanged, this, &TFormMain::UpdateActions);
+  connect(s, &EditSession::ChangeColorOffered, FormPreview->BtnColor, &QWidget::setVisible);
+  connect(s, &EditSession::ThumbnailReady, this,
+          [this](int n, PictureRef picture, bool paintNow) { strip_.Show(n, picture, paintNow); });
+  connect(s, &EditSession::PreviewStarted, this, [this] {
+    FormPreview->BeginRender();
+    FormPreview->ShowBeside();
+  });
+  connect(s, &EditSession::RenderProgress, FormPreview, &TFormPreview::SetProgress);
+  connect(s, &EditSession::PreviewReady, this, [this](PictureRef effect, PictureRef original) {
+    FormPreview->ShowRender(effect, original, session_->CanApply());
+  });
+  connect(s, &EditSession::PreviewFailed, FormPreview, &TFormPreview::RenderFailed);
+  connect(s, &EditSession::PreviewDropped, this, [this] {
+    if (FormPreview->isVisible()) FormPreview->RenderCancelled();
+  });
+  connect(s, &EditSession::Failed, this,
+          [this](const QString &message) { dialogs_.ShowMessage(this, message); });
+  connect(s, &EditSession::SaveEnded, this, &TFormMain::SaveEnded);
 }
 
 void TFormMain::ApplyLayout() {
@@ -328,36 +313,24 @@ void TFormMain::resizeEvent(QResizeEvent *event) {
 
 void TFormMain::FormCreate() {
   SkinStart(AppDir + QStringLiteral("blue.urf"));
-  // The screen's rule gives the size at start; from then on the user does.
+  // The screen's rule gives the size at start, unless the window was
+  // placed by the user before; from then on the user does.
   move(layout_.Window.Left, layout_.Window.Top);
   const QSize client(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
   setMinimumSize(client.boundedTo(QSize(kMinClientWidth, kMinClientHeight)));
   resize(client);
+  const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+  if (!geometry.isEmpty()) restoreGeometry(geometry);
   ApplyLayout();
-
-  Bitmap sample;
-  Guard(
-      [this, &sample] { sample = LoadPicture(AppDir + QStringLiteral("pic/sample.jpg")).Pixels; });
-  if (sample.Empty()) {
-    // Without the sample the editor still starts, on a blank white page.
-    sample.Recreate(kBlankWidth, kBlankHeight);
-    sample.SetBrushColor(clWhite);
-    sample.Fill();
-  }
-  WorkBitmap = Share(std::move(sample));
-  ResultBitmap = WorkBitmap;
-
   // The display holds the picture at full size, as after Open: the window
   // can grow, and the screen copy it draws from is made at the screen's
   // resolution.
-  FitDisplay();
-  ImgEffect->SetPicture(WorkBitmap);
+  Guard([this] { session_->StartWithSample(); });
+}
 
-  ThumbBitmap.Recreate(kThumbSide, kThumbSide);
-  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, *WorkBitmap);
-
-  Invisible();
-  doc_.OpenedSample(WorkBitmap);
+void TFormMain::KeepGeometry() {
+  QSettings().setValue(kGeometryKey, saveGeometry());
+  FormPreview->KeepGeometry();
 }
 
 void TFormMain::Guard(const std::function<void()> &handler) {
@@ -369,9 +342,10 @@ QRect TFormMain::PreviewArea() const {
 }
 
 void TFormMain::FitDisplay() {
-  if (!WorkBitmap) return;  // before the first picture
-  const Bounds b = FitDisplayBounds(FlatPanel3->width(), FlatPanel3->height(), WorkBitmap->Width(),
-                                    WorkBitmap->Height());
+  const PictureRef &picture = session_->WorkBitmap();
+  if (!picture || picture->Empty()) return;  // before the first picture, after the last
+  const Bounds b = FitDisplayBounds(FlatPanel3->width(), FlatPanel3->height(), picture->Width(),
+                                    picture->Height());
   Place(ImgEffect, b);
 }
 
@@ -382,8 +356,23 @@ void TFormMain::SetDisplayColorSpace(const QColorSpace &space) {
 }
 
 void TFormMain::Invisible() {
-  for (int n = 1; n <= kThumbCount; ++n) ImgView[n]->hide();
-  for (int n = 1; n <= kThumbCount; ++n) Label[n]->hide();
+  strip_.HideAll();
+}
+
+void TFormMain::ShowWorkingPicture() {
+  const std::vector<std::uint8_t> &icc = session_->WorkMetadata().Icc;
+  const QByteArray profile(reinterpret_cast<const char *>(icc.data()), qsizetype(icc.size()));
+  if (profile != shownProfile_) {
+    shownProfile_ = profile;
+    SetDisplayColorSpace(DisplaySpaceOf(icc));
+  }
+  // The display shares the picture; it fits its shape, which an effect or
+  // a step of the history may have changed. A picture being opened brings
+  // the copy made while it decoded.
+  ImgEffect->SetPicture(session_->DisplayPicture(), opening_ ? opening_->Take() : QImage());
+  FitDisplay();
+  update();
+  Invisible();
 }
 
 void TFormMain::BtnOpenClick() {
@@ -402,82 +391,38 @@ void TFormMain::LoadFile(const QString &path) {
     recent_.Remove(path);
     UpdateActions();
   }
-  // A save still being written ends first: it names the document.
-  FinishSave();
   // Nothing changes unless the file reads completely. The display's copy is
   // made on the other core while the picture decodes.
   ScreenCopyFollower screenCopy(ImgEffect->ScreenCopyHeight());
-  DecodedPicture opened = LoadPicture(path, &screenCopy);
-  const PictureRef picture = Share(std::move(opened.Pixels));
-  StopRenders();
-  ResultBitmap = picture;
-  WorkBitmap = picture;
-  WorkMetadata = std::move(opened.Meta);
-  SetDisplayColorSpace(DisplaySpaceOf(WorkMetadata.Icc));
-  FitDisplay();
-  ImgEffect->SetPicture(picture, screenCopy.Take());
-  ThumbBitmap.Recreate(kThumbSide, kThumbSide);
-  ThumbBitmap.StretchDraw({0, 0, kThumbSide, kThumbSide}, *picture);
-  Invisible();
-  // The program's generator, seeded afresh for each picture opened. A
-  // picture of one colour is worked on as white; the display, the strip and
-  // Save keep the picture as it was opened.
-  Random.SeedFromClock();
-  if (LooksUniform(*picture, Random)) WorkBitmap = Share(WhiteLike(*picture));
-  doc_.Opened(QFileInfo(path).absoluteFilePath(), WorkBitmap);
+  opening_ = &screenCopy;
+  std::vector<std::string> warnings;
+  try {
+    warnings = session_->Open(path, &screenCopy);
+  } catch (...) {
+    opening_ = nullptr;
+    throw;
+  }
+  opening_ = nullptr;
   recent_.Add(path);
   UpdateActions();
   // Told once the picture is there to be looked at.
-  if (!opened.Warnings.empty())
+  if (!warnings.empty())
     dialogs_.ShowWarning(this, QString::fromStdString(WarningLine(
-                                   QFileInfo(path).fileName().toStdString(), opened.Warnings)));
+                                   QFileInfo(path).fileName().toStdString(), warnings)));
 }
 
 void TFormMain::BtnUndoClick() {
-  if (!doc_.CanUndo()) return;
-  StopRenders();
-  doc_.Undone();
-  ResultBitmap = doc_.Picture();
-  ShowWorkingPicture(doc_.Picture());
+  session_->Undo();
 }
 
 void TFormMain::BtnRedoClick() {
-  if (!doc_.CanRedo()) return;
-  StopRenders();
-  doc_.Redone();
-  ResultBitmap = doc_.Picture();
-  ShowWorkingPicture(doc_.Picture());
+  session_->Redo();
 }
-
-void TFormMain::ShowWorkingPicture(PictureRef picture) {
-  WorkBitmap = std::move(picture);
-  // The display shares the picture; it fits its shape, which an effect or
-  // a step of the history may have changed.
-  ImgEffect->SetPicture(WorkBitmap);
-  FitDisplay();
-  UpdateActions();
-  update();
-  Invisible();
-}
-
-// A save on its way to the file: what it writes (the picture shared, not
-// copied) and how it ended.
-struct TFormMain::PendingSave {
-  std::string File;
-  QString Name;  // absolute, for the title and the recent files
-  PictureFormat Format;
-  PictureRef Picture;
-  Metadata Meta;
-  bool ReplaceReadOnly;
-  int Revision;  // of the document when the save began
-  std::exception_ptr Error;
-  QSemaphore Written;
-};
 
 bool TFormMain::BtnSaveClick() {
-  ResultBitmap = ImgEffect->SharedPicture();
+  session_->TakeDisplayAsResult();
   // The picture's own name and folder, else the folder used last.
-  const QString current = doc_.FilePath();
+  const QString current = session_->FilePath();
   const QString proposed =
       current.isEmpty()
           ? recent_.LastFolder()
@@ -485,72 +430,38 @@ bool TFormMain::BtnSaveClick() {
   const auto entered = dialogs_.SavePicture(this, SaveFilter(), SaveDialog1FilterIndex, proposed);
   if (!entered) return false;
   const QString name = SaveFileName(*entered, SaveDialog1FilterIndex);
-  const std::string file = QFile::encodeName(name).toStdString();
-  const bool readOnly = IsReadOnlyFile(file);
+  const bool readOnly = IsReadOnlyFile(QFile::encodeName(name).toStdString());
   if (readOnly ? !dialogs_.ConfirmReplaceReadOnly(this, name)
                : QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name))
     return false;
 
   // One save at a time, in the order they were asked for.
   FinishSave();
-  auto save = std::make_shared<PendingSave>();
-  save->File = file;
-  save->Name = QFileInfo(name).absoluteFilePath();
-  save->Format = SaveFormat(SaveDialog1FilterIndex);
-  save->Picture = ResultBitmap;
-  // The opened file's metadata goes with the picture, as much of it as
-  // the format holds (a BMP none).
-  save->Meta = WorkMetadata;
-  save->ReplaceReadOnly = readOnly;
-  save->Revision = doc_.Revision();
-  saving_ = save;
   LabelSaved->setText(QStringLiteral("Saving %1").arg(QFileInfo(name).fileName()));
   PlaceSavedSign();
   LabelSaved->show();
   savedTimer_->stop();
-  saver_.start([this, save] {
-    // The encoder writes into a file beside the target as it goes, which
-    // is renamed over it only when complete, so a failed save leaves the
-    // old file as it was and no partial file behind; a link is followed to
-    // its file, and a device or pipe is written straight through rather
-    // than replaced by a regular file.
-    try {
-      WritePictureFile(save->File, save->Format, *save->Picture, save->Meta,
-                       {.ReplaceReadOnly = save->ReplaceReadOnly});
-    } catch (...) {
-      save->Error = std::current_exception();
-    }
-    QMetaObject::invokeMethod(
-        this, [this, save] { SaveEnded(save); }, Qt::QueuedConnection);
-    save->Written.release();
-  });
+  session_->Save(name, SaveFormat(SaveDialog1FilterIndex), readOnly);
   return true;
 }
 
 bool TFormMain::FinishSave() {
-  const std::shared_ptr<PendingSave> save = saving_;
-  if (!save) return true;
-  save->Written.acquire();
-  SaveEnded(save);
-  return !save->Error;
+  return session_->FinishSave();
 }
 
-void TFormMain::SaveEnded(const std::shared_ptr<PendingSave> &save) {
-  if (saving_ != save) return;  // handled already
-  saving_.reset();
-  if (save->Error) {
+void TFormMain::SaveEnded(const QString &path, const QString &error) {
+  if (!error.isEmpty()) {
     LabelSaved->hide();
-    ReportFailure(save->Error);
+    dialogs_.ShowMessage(this, error);
     return;
   }
-  doc_.Saved(save->Name, save->Revision);
-  recent_.Add(save->Name);
+  recent_.Add(path);
   UpdateActions();
-  ShowSavedSign(save->Name);
+  ShowSavedSign(path);
 }
 
 bool TFormMain::MaybeSave() {
-  if (!doc_.Modified()) return true;
+  if (!session_->Modified()) return true;
   switch (dialogs_.AskSaveChanges(this, DocumentName())) {
     case SaveChoice::Save: {
       bool saved = false;
@@ -565,33 +476,46 @@ bool TFormMain::MaybeSave() {
   return false;
 }
 
-QString TFormMain::DocumentName() const {
-  return doc_.FilePath().isEmpty() ? QStringLiteral("sample.jpg")
-                                   : QFileInfo(doc_.FilePath()).fileName();
-}
-
 void TFormMain::UpdateActions() {
-  BtnUndo->setEnabled(doc_.CanUndo());
-  ActUndo->setEnabled(doc_.CanUndo());
-  BtnRedo->setEnabled(doc_.CanRedo());
-  ActRedo->setEnabled(doc_.CanRedo());
+  const EditSession &s = *session_;
+  BtnUndo->setEnabled(s.CanUndo());
+  ActUndo->setEnabled(s.CanUndo());
+  BtnRedo->setEnabled(s.CanRedo());
+  ActRedo->setEnabled(s.CanRedo());
+  // The arrows and the actions say which step they undo or redo.
+  const QString undo = s.UndoStepName(), redo = s.RedoStepName();
+  BtnUndo->setToolTip(StepHint(QStringLiteral("Undo"), undo, ActUndo));
+  BtnRedo->setToolTip(StepHint(QStringLiteral("Redo"), redo, ActRedo));
+  ActUndo->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
+  ActRedo->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+  BtnHistory->setEnabled(s.Steps().Count() > 1);
+  FillHistoryMenu();
   FillRecentMenu();
 
   // "[*]" is where Qt puts its marker; one in a file name is doubled so that
   // it shows as written.
   QString name = DocumentName();
   name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
-  setWindowTitle(doc_.FilePath().isEmpty() ? QStringLiteral("Quorvane[*]")
-                                           : name + QStringLiteral("[*]") + kTitleTail);
-  setWindowModified(doc_.Modified());
+  setWindowTitle(s.FilePath().isEmpty() ? QStringLiteral("Quorvane[*]")
+                                        : name + QStringLiteral("[*]") + kTitleTail);
+  setWindowModified(s.Modified());
+}
+
+void TFormMain::FillHistoryMenu() {
+  ClearMenu(MenuHistory);
+  const QStringList names = session_->HistoryNames();
+  const std::size_t at = session_->Steps().Position();
+  for (int i = 0; i < names.size(); ++i) {
+    QAction *action = MenuHistory->addAction(names[i]);
+    action->setCheckable(true);
+    action->setChecked(std::size_t(i) == at);
+    connect(action, &QAction::triggered, this,
+            [this, i] { Guard([this, i] { session_->MoveTo(std::size_t(i)); }); });
+  }
 }
 
 void TFormMain::FillRecentMenu() {
-  // Later: this may run inside the triggered signal of an entry.
-  for (QAction *entry : MenuRecent->actions()) {
-    MenuRecent->removeAction(entry);
-    entry->deleteLater();
-  }
+  ClearMenu(MenuRecent);
   const QStringList &files = recent_.Files();
   const QFontMetrics metrics(MenuRecent->font());
   for (int i = 0; i < files.size(); ++i) {
@@ -659,68 +583,60 @@ void TFormMain::BringToFront() {
   }
 }
 
+void TFormMain::KeepRecoveryAt(const std::string &path) {
+  session_->SetRecoveryPath(path);
+}
+
+bool TFormMain::OfferRestore(const RecoveryRecord &record) {
+  const QString name =
+      record.Document.empty()
+          ? (record.Sample ? QStringLiteral("sample.jpg")
+                           : QFileInfo(QFile::decodeName(record.Source.c_str())).fileName())
+          : QFileInfo(QFile::decodeName(record.Document.c_str())).fileName();
+  const QString time =
+      QLocale().toString(QDateTime::fromSecsSinceEpoch(record.Time), QLocale::ShortFormat);
+  if (!dialogs_.AskRestore(this, name, time)) {
+    session_->DropRecovery();
+    return false;
+  }
+  bool restored = false;
+  Guard([this, &record, &restored] {
+    try {
+      session_->Restore(record);
+      restored = true;
+    } catch (...) {
+      // A record that cannot be replayed is of no more use.
+      session_->DropRecovery();
+      throw;
+    }
+  });
+  return restored;
+}
+
+void TFormMain::EndKeepingWork() {
+  keepWork_ = true;
+  closed_ = true;  // no question: the work stays in the recovery record
+  close();
+}
+
 void TFormMain::CategoryClick(int id) {
-  // The strip's render replaces whatever runs; a preview that waited for
-  // its render has nothing to show.
-  PickColorFlag = false;
-  if (FormPreview->Rendering()) FormPreview->RenderCancelled();
-  browser_->CategoryClick(id);
+  session_->ChooseCategory(id);
 }
 
 void TFormMain::ImgViewNClick(int n) {
-  CurrentThumb = n;
-  PickColorFlag = false;
-  ImgViewClick(n, CurrentCategory);
-}
-
-void TFormMain::ImgViewClick(int n, int category) {
-  DispatchEffect(*FormPreview, *Worker, n, category, WorkBitmap, ResultBitmap, Env(),
-                 [this](std::exception_ptr error) {
-                   PickColorFlag = false;
-                   if (error) ReportFailure(error);
-                 });
+  session_->PreviewThumbnail(n);
 }
 
 void TFormMain::RenderWithPickedColor() {
-  PickColorFlag = true;
-  try {
-    ImgViewClick(CurrentThumb, CurrentCategory);
-  } catch (...) {
-    PickColorFlag = false;
-    throw;
-  }
+  session_->PreviewWithPickedColors();
 }
 
 void TFormMain::CancelRender() {
-  Worker->Cancel();
-  PickColorFlag = false;
+  session_->CancelRender();
 }
 
-bool TFormMain::Rendering() const {
-  return Worker->Busy();
-}
-
-void TFormMain::StopRenders() {
-  if (FormPreview->Rendering()) FormPreview->RenderCancelled();
-  Worker->CancelAndWait();
-  PickColorFlag = false;
-}
-
-void TFormMain::ReportFailure(std::exception_ptr error) {
-  Guard([error] { std::rethrow_exception(error); });
-}
-
-void TFormMain::CommitPicture(PictureRef picture) {
-  StopRenders();
-  doc_.Applied(picture);
-  ShowWorkingPicture(std::move(picture));
-}
-
-KernelEnv TFormMain::Env() {
-  KernelEnv env{QFile::encodeName(AppDir).toStdString(),
-                PickColorFlag ? static_cast<ColorPrompt *>(this) : nullptr};
-  env.Random = &Random;
-  return env;
+void TFormMain::ApplyPreview(int strength) {
+  session_->Apply(strength);
 }
 
 std::optional<TColor> TFormMain::AskColor() {
@@ -770,19 +686,18 @@ void TFormMain::dropEvent(QDropEvent *event) {
 }
 
 void TFormMain::FormClose() {
-  if (closed_) return;
-  closed_ = true;
-  FinishSave();
-  StopRenders();
+  if (formClosed_) return;
+  formClosed_ = closed_ = true;
+  KeepGeometry();
+  // Saved or discarded: nothing is left to restore, unless the desktop or
+  // a signal ended the program.
+  if (!keepWork_) session_->DropRecovery();
   if (FormPreview) FormPreview->hide();
   if (HelpBrowser) HelpBrowser->hide();
   SkinRemove();
   // The history goes with the pictures it holds.
-  doc_ = Document();
-  WorkBitmap = Share(Bitmap());
-  ThumbBitmap = Bitmap();
-  ResultBitmap = WorkBitmap;
-  ImgEffect->SetPicture(WorkBitmap);
+  session_->Close();
+  ImgEffect->SetPicture(session_->WorkBitmap());
 }
 
 }  // namespace qv

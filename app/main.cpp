@@ -7,15 +7,20 @@
 // front, and this start ends.
 
 #include <cstdio>
+#include <optional>
+#include <string>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QScreen>
+#include <QSessionManager>
 
 #include "app/QtDialogs.h"
 #include "app/SingleInstance.h"
+#include "app/StopSignal.h"
 #include "app/Unit1.h"
 #include "kernels/KernelEnv.h"
+#include "session/RecoveryRecord.h"
 
 namespace {
 
@@ -106,6 +111,34 @@ int main(int argc, char *argv[]) {
                    [](const QString &title) { Report(QStringLiteral("title ") + title); });
   FormMain.show();
   window = &FormMain;
+
+  // Work left by a run that did not close is offered first; from then on
+  // the session keeps its own record.
+  const std::string recovery = qv::RecoveryPath();
+  std::optional<qv::RecoveryRecord> left;
+  FormMain.Guard([&] {
+    try {
+      left = qv::ReadRecovery(recovery);
+    } catch (...) {
+      qv::RemoveRecovery(recovery);  // damaged: nothing can be brought back
+      throw;
+    }
+  });
+  FormMain.KeepRecoveryAt(recovery);
+  if (left) {
+    Report(QStringLiteral("restore question"));
+    FormMain.OfferRestore(*left);
+  }
+  // The desktop's "save your work" and a polite kill end the program
+  // without questions, keeping the record for the next start.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &FormMain,
+                   [&](QSessionManager &) { FormMain.EndKeepingWork(); });
+  qv::StopSignal stop;
+  QObject::connect(&stop, &qv::StopSignal::Received, &FormMain, [&] {
+    Report(QStringLiteral("stop signal"));
+    FormMain.EndKeepingWork();
+    app.quit();
+  });
   // Opened over the window, so that a message about the file has the window
   // behind it.
   if (!file.isEmpty()) FormMain.Guard([&] { FormMain.OpenFile(file); });

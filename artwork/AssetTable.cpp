@@ -1,10 +1,11 @@
 #include "artwork/AssetTable.h"
 
-#include <iterator>
+#include <string_view>
 
 #include "artwork/Families.h"
 #include "codecs/Codecs.h"
-#include "kernels/AssetFolders.h"
+#include "gfx/Error.h"
+#include "kernels/Categories.h"
 
 namespace qv::art {
 
@@ -14,24 +15,37 @@ Canvas DrawSample(int) {
   return DrawSampleScene();
 }
 
-// The drawing of each folder of kAssetFolders, in its order.
-constexpr Canvas (*kDraw[])(int) = {
-    DrawLightA, DrawLightB,   DrawLightC,  DrawStar,  DrawAmazing, DrawWeather,  DrawDreamA,
-    DrawDreamB, DrawGradient, DrawTexture, DrawEdgeA, DrawEdgeB,   DrawColorMap, DrawLinePattern,
+struct FolderDrawing {
+  std::string_view Folder;
+  Canvas (*Draw)(int);
 };
-static_assert(std::size(kDraw) == std::size(kAssetFolders), "one drawing per asset folder");
+
+// The drawing of each asset folder the categories name.
+constexpr FolderDrawing kDrawings[] = {
+    {"lightA", DrawLightA},   {"lightB", DrawLightB},    {"lightC", DrawLightC},
+    {"star", DrawStar},       {"amazing", DrawAmazing},  {"weather", DrawWeather},
+    {"dreamA", DrawDreamA},   {"dreamB", DrawDreamB},    {"gradient", DrawGradient},
+    {"texture", DrawTexture}, {"EdgeA", DrawEdgeA},      {"EdgeB", DrawEdgeB},
+    {"color", DrawColorMap},  {"line", DrawLinePattern},
+};
 
 }  // namespace
+
+Canvas (*DrawingOf(std::string_view folder))(int) {
+  for (const FolderDrawing &drawing : kDrawings)
+    if (drawing.Folder == folder) return drawing.Draw;
+  return nullptr;
+}
 
 std::vector<ArtworkJob> ArtworkJobs() {
   // The sample picture is the largest job; it goes first so that the two
   // workers finish together.
   std::vector<ArtworkJob> jobs{{"pic/sample.jpg", DrawSample, 0}};
-  for (std::size_t i = 0; i < std::size(kAssetFolders); ++i) {
-    const AssetFolder &f = kAssetFolders[i];
+  for (const AssetFolder &f : AssetFolders()) {
+    Canvas (*draw)(int) = DrawingOf(f.Name);
+    if (!draw) throw MakeError("No drawing for the asset folder %s", f.Name);
     for (int n = 1; n <= f.Files; ++n)
-      jobs.push_back(
-          {std::string("pic/") + f.Name + "/" + std::to_string(n) + ".ssl", kDraw[i], n});
+      jobs.push_back({std::string("pic/") + f.Name + "/" + std::to_string(n) + ".ssl", draw, n});
   }
   return jobs;
 }

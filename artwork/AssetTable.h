@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "artwork/Canvas.h"
@@ -15,7 +16,11 @@ struct ArtworkJob {
   int Number;
 };
 
-// Every asset file and the sample picture, in a fixed order.
+// The drawing of an asset folder (named as it ships), or null.
+Canvas (*DrawingOf(std::string_view folder))(int);
+
+// Every asset file and the sample picture, in a fixed order. Throws when a
+// category names an asset folder that has no drawing.
 std::vector<ArtworkJob> ArtworkJobs();
 
 // Draws the job's picture and encodes it as a baseline JFIF JPEG.

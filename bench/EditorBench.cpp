@@ -131,7 +131,7 @@ void BM_PreviewLightMap12MP(benchmark::State &state) {
   window.form->CategoryClick(kLightA);
   window.Settle();
   for (auto _ : state) {
-    window.form->ImgViewClick(kEffect, kLightA);
+    window.form->ImgViewNClick(kEffect);
     window.Settle();
   }
 }

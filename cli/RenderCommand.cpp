@@ -19,6 +19,7 @@
 #include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "gfx/Bands.h"
+#include "gfx/ColorText.h"
 #include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
@@ -72,18 +73,7 @@ struct Options {
 };
 
 std::optional<TColor> ParseHexColor(const std::string &text) {
-  const std::string digits = !text.empty() && text[0] == '#' ? text.substr(1) : text;
-  if (digits.size() != 6) return std::nullopt;
-  unsigned value = 0;
-  for (char c : digits) {
-    const int d = c >= '0' && c <= '9'   ? c - '0'
-                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                         : -1;
-    if (d < 0) return std::nullopt;
-    value = value << 4 | unsigned(d);
-  }
-  return RGBColor(std::uint8_t(value >> 16), std::uint8_t(value >> 8), std::uint8_t(value));
+  return ParseColorText(!text.empty() && text[0] == '#' ? text.substr(1) : text);
 }
 
 // A strength from 0 to 100, or nullopt after saying what is wrong with it.

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "gfx/Bitmap.h"
-#include "kernels/AssetFolders.h"
+#include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 
 namespace qv {

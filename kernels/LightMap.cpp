@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "gfx/Text.h"
 #include "kernels/AssetStore.h"
+#include "kernels/Categories.h"
 #include "kernels/ChannelPass.h"
 #include "kernels/ColorPass.h"
 #include "kernels/Greyscale.h"
@@ -50,7 +50,7 @@ class LightMapStep : public RowStep {
 }  // namespace
 
 bool IsOverlayFolder(std::string_view folder) {
-  return EqualCaseBlind(folder, "gradient") || EqualCaseBlind(folder, "texture");
+  return BlendOfFolder(folder) == MapBlend::Overlay;
 }
 
 void OverlayPickedColor(Bitmap &bmp, const KernelEnv &env) {

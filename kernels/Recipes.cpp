@@ -18,94 +18,13 @@ namespace {
 
 using enum StepKind;
 constexpr StepInput kStage = StepInput::Stage;
-constexpr StepInput kSource = StepInput::Source;
-
-RecipeStep Light(const char *folder, int file, StepInput from = kSource) {
-  return {LightMap, from, folder, nullptr, file, 0};
-}
-RecipeStep White(const char *folder, const char *fullSizeFolder, int file, StepInput from) {
-  return {MatteWhite, from, folder, fullSizeFolder, file, 0};
-}
-RecipeStep Yellow(const char *folder, int file, StepInput from) {
-  return {MatteYellow, from, folder, nullptr, file, 0};
-}
-RecipeStep Stage() {
-  return {StageResult};
-}
-RecipeStep Copy() {
-  return {CopySource};
-}
-RecipeStep Grey() {
-  return {Greyscale};
-}
-RecipeStep BurnBy(TColor color) {
-  return {Burn, kSource, nullptr, nullptr, 0, color};
-}
-RecipeStep Tone(int mode, TColor color) {
-  return {ColorTone, kSource, nullptr, nullptr, mode, color};
-}
-RecipeStep Wash(TColor color) {
-  return {ColorWash, kSource, nullptr, nullptr, 0, color};
-}
-RecipeStep Art(int effect) {
-  return {ArtEffect, kSource, nullptr, nullptr, effect, 0};
-}
-
-constexpr TColor kPaleGreen = 0xB9FFB9, kPaleYellow = 0x80FFFF, kLightCyan = 0xFFFF55,
-                 kOrange = 0x6899FF, kLilac = 0xFF84C1, kKhaki = 0x81C0C0, kRed = 0x0000FF,
-                 kGreen = 0x00FF00, kMagenta = 0xFF00FF;
-
-std::vector<Recipe> ColorRecipes() {
-  return {
-      {{Copy(), BurnBy(kPaleGreen)}},     {{Copy(), BurnBy(kPaleYellow)}},
-      {{Copy(), BurnBy(kLightCyan)}},     {{Copy(), BurnBy(kOrange)}},
-      {{Copy(), BurnBy(kLilac)}},         {{Copy(), {FourColor}}},
-      {{Copy(), Grey(), BurnBy(kKhaki)}}, {{Wash(kRed)}},
-      {{Copy(), Tone(1, kGreen)}},        {{Copy(), Tone(2, kGreen)}},
-  };
-}
-
-std::vector<Recipe> PresetRecipes() {
-  return {
-      {{Light("LightA", 2), Stage(), Light("Amazing", 1, kStage), Stage(),
-        White("EdgeA", "Edgea", 9, kStage)}},
-      {{Light("weather", 8), Stage(), Light("Gradient", 10, kStage)}},
-      {{Light("gradient", 1), Stage(), Light("weather", 1, kStage)}},
-      {{Copy(), Grey(), BurnBy(kGreen), Stage(), Light("texture", 8, kStage)}},
-      {{Art(3), Stage(), Light("amazing", 10, kStage)}},
-      {{Wash(kRed), Stage(), Light("texture", 6, kStage)}},
-      {{Copy(), Grey(), BurnBy(kKhaki), Stage(), Light("lightB", 5, kStage)}},
-      {{Light("dreamA", 1), Tone(1, kMagenta)}},
-      {{Light("dreamb", 1), Stage(), Yellow("EdgeA", 1, kStage)}},
-      {{Light("LightA", 10), Stage(), Light("star", 5, kStage)}},
-  };
-}
-
-std::vector<Recipe> RecipesOf(const Category &category) {
-  switch (category.Strip) {
-    case StripKind::Color:
-      return ColorRecipes();
-    case StripKind::Preset:
-      return PresetRecipes();
-    default:
-      break;
-  }
-  std::vector<Recipe> recipes;
-  for (int n = 1; n <= kThumbnailCount; ++n) {
-    RecipeStep step{LightMap, kSource, category.Folder, category.FullSizeFolder, n, 0};
-    if (category.Strip == StripKind::EdgeMattes) step.Kind = MatteWhite;
-    if (category.Strip == StripKind::Line) step = {LinePattern, kSource, nullptr, nullptr, n, 0};
-    if (category.Strip == StripKind::Art) step = Art(n);
-    recipes.push_back({{step}});
-  }
-  return recipes;
-}
 
 using Table = std::array<std::vector<Recipe>, kCategoryCount>;
 
 Table BuildTable() {
   Table table;
-  for (const Category &category : Categories()) table[category.Id - 1] = RecipesOf(category);
+  for (const Category &category : Categories())
+    table[std::size_t(category.Id - 1)] = category.Recipes(category);
   return table;
 }
 
@@ -160,7 +79,7 @@ const Recipe &RecipeFor(int categoryId, int n) {
 
 bool HasFullSizeRender(int categoryId) {
   const Category *category = FindCategory(categoryId);
-  return category && category->Strip != StripKind::Line;
+  return category && category->FullSizeRender;
 }
 
 bool RecipeStep::AsksForColor() const {

@@ -4,8 +4,6 @@
 
 #include <QRect>
 
-#include "gfx/PictureRef.h"
-
 namespace qv {
 
 // What the preview dialog asks of the window that owns the working picture.
@@ -13,10 +11,10 @@ class PreviewHost {
  public:
   virtual ~PreviewHost() = default;
 
-  // Apply: `picture` becomes the working picture and a new step of the
-  // history (the steps Redo would have gone to are dropped), the main
-  // display shows it and the thumbnail strip is emptied.
-  virtual void CommitPicture(PictureRef picture) = 0;
+  // Apply: the render shown, at `strength` (0 to 100), becomes the working
+  // picture and a new step of the history (the steps Redo would have gone
+  // to are dropped), the main display shows it and the strip is emptied.
+  virtual void ApplyPreview(int strength) = 0;
   // Change Color: renders the thumbnail clicked last, of the category chosen
   // last, again at full size, asking for a colour wherever the effect has one.
   virtual void RenderWithPickedColor() = 0;

@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QShortcut>
 #include <QSlider>
 
@@ -34,6 +35,7 @@ constexpr int kToolRow = 70, kButtonRow = 42, kBelowFrame = 88;
 // The design's frame, on which the notice's places are drawn.
 constexpr int kDesignFrameWidth = 393, kDesignFrameHeight = 230;
 constexpr int kLongestSlider = 260;
+const QString kGeometryKey = QStringLiteral("Preview/geometry");
 // The three ways of holding the original.
 constexpr unsigned kByButton = 1, kBySpace = 2, kByRightButton = 4;
 
@@ -172,7 +174,23 @@ TFormPreview::TFormPreview(QWidget *parent)
     connect(new QShortcut(key, this), &QShortcut::activated, this, [this] { BtnApplyClick(); });
 }
 
+void TFormPreview::KeepGeometry() {
+  if (placed_) QSettings().setValue(kGeometryKey, saveGeometry());
+}
+
 void TFormPreview::ShowBeside() {
+  // The first time, where the user left it in an earlier run, else beside
+  // the controls.
+  if (!placed_) {
+    placed_ = true;
+    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    if (!geometry.isEmpty() && restoreGeometry(geometry)) {
+      show();
+      raise();
+      activateWindow();
+      return;
+    }
+  }
   if (isHidden()) Place();
   show();
   raise();
@@ -202,7 +220,7 @@ void TFormPreview::Place() {
 void TFormPreview::BtnApplyClick() {
   if (!hasRender_ || !host_) return;
   host_->Guard([this] {
-    host_->CommitPicture(ImgPreview->Mixed());
+    host_->ApplyPreview(ImgPreview->Strength());
     hide();
   });
 }
@@ -332,7 +350,7 @@ void TFormPreview::BeginRender() {
   SetNotice(true);
 }
 
-void TFormPreview::ShowRender(PictureRef result, PictureRef original) {
+void TFormPreview::ShowRender(PictureRef result, PictureRef original, bool applicable) {
   rendering_ = false;
   ImgPreview->SetPictures(std::move(result), std::move(original));
   // Before and after need the picture the render came from.
@@ -341,8 +359,8 @@ void TFormPreview::ShowRender(PictureRef result, PictureRef original) {
     control->setEnabled(compare);
   SetNotice(false);
   ImgPreview->show();
-  hasRender_ = true;
-  BtnApply->setEnabled(true);
+  hasRender_ = applicable;
+  BtnApply->setEnabled(applicable);
 }
 
 void TFormPreview::RenderFailed() {

@@ -29,9 +29,10 @@ class TFlatPanel;
 // and taken at a strength from 0 to 100 %, which is what Apply commits.
 // None of that renders the effect again.
 //
-// The picture it shows is its own handle on the render, and that is what
-// Apply commits: the main window's result bitmap is shared scratch that a
-// category choice or a Save may replace while the dialog is open.
+// Apply commits the render the dialog shows, at the strength chosen, which
+// the editing session keeps with the step that made it: the result bitmap
+// is shared scratch that a category choice or a Save may replace while the
+// dialog is open.
 class TFormPreview : public QWidget {
   Q_OBJECT
  public:
@@ -56,8 +57,9 @@ class TFormPreview : public QWidget {
   // How far the render has come, 0 to 1.
   void SetProgress(double fraction);
   // A render has finished: the dialog shows `result`, rendered from
-  // `original` (both shared, not copied).
-  void ShowRender(PictureRef result, PictureRef original);
+  // `original` (both shared, not copied); Apply is offered when it is
+  // `applicable` (a render of the working picture).
+  void ShowRender(PictureRef result, PictureRef original, bool applicable = true);
   // A render has failed: the notice goes, the picture stays hidden and
   // Apply stays disabled.
   void RenderFailed();
@@ -70,8 +72,11 @@ class TFormPreview : public QWidget {
   bool Rendering() const { return rendering_; }
 
   // Shows the dialog in front; a hidden one first goes to its place beside
-  // the controls (PreviewHost::PreviewArea).
+  // the controls (PreviewHost::PreviewArea), or the first time to where it
+  // was in the run before.
   void ShowBeside();
+  // Remembers its size, place and maximised state for the next run.
+  void KeepGeometry();
 
   TFlatPanel *Panel1;
   PreviewView *ImgPreview;
@@ -108,6 +113,7 @@ class TFormPreview : public QWidget {
 
   PreviewHost *host_ = nullptr;
   bool hasRender_ = false;
+  bool placed_ = false;  // shown once in this run
   bool rendering_ = false;
   unsigned originalHeld_ = 0;  // one bit for each way of holding it
 };

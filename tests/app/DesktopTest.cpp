@@ -105,7 +105,7 @@ class DesktopTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&w));
   }
   // The picture changed and not saved: one Apply.
-  static void Change(Editor &e) { e->CommitPicture(Share(Varied(40, 30, 9))); }
+  static void Change(Editor &e) { QVERIFY(ApplyEffect(*e, 1, 1)); }
 
  private slots:
   void cleanup() {
@@ -161,7 +161,7 @@ class DesktopTest : public QObject {
     Editor e;
     e->OpenFile(Picture("mine.jpg"));
     Change(e);
-    const Bitmap changed = *e->WorkBitmap;
+    const Bitmap changed = *e->Session().WorkBitmap();
     Activate(*e);
     e.dialogs.SaveChangesAnswers = {answer};
     e.dialogs.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("kept.jpg"), 1});
@@ -175,12 +175,12 @@ class DesktopTest : public QObject {
     QCOMPARE(QFile::exists(Work("kept.jpg")), answer == SaveChoice::Save);
     const bool goOn = answer != SaveChoice::Cancel;
     if (command == "Ctrl+O") {
-      QCOMPARE(e->WorkBitmap->Width() == 30, goOn);
+      QCOMPARE(e->Session().WorkBitmap()->Width() == 30, goOn);
       QCOMPARE(e.dialogs.OpenAnswers.empty(), goOn);  // the dialog came only after
     } else {
       QCOMPARE(e->isVisible(), !goOn);
     }
-    if (!goOn) QVERIFY(e->WorkBitmap->SamePixels(changed));
+    if (!goOn) QVERIFY(e->Session().WorkBitmap()->SamePixels(changed));
 
     // A cancelled Save dialog keeps the picture too.
     Editor again;
@@ -206,14 +206,14 @@ class DesktopTest : public QObject {
     Editor e;
     QFile::copy(QCoreApplication::applicationDirPath() + "/help.html",
                 QString::fromStdString(e.assets.Dir()) + "help.html");
-    const Bitmap before = *e->WorkBitmap;
+    const Bitmap before = *e->Session().WorkBitmap();
     Change(e);
     e.dialogs.SaveChangesAnswers = {SaveChoice::Discard};
     Activate(*e);
     QTest::keySequence(&*e, keys);
     if (command == "open") QVERIFY(!e.dialogs.LastOpenFilter.isEmpty());
     if (command == "save") QVERIFY(!e.dialogs.LastSaveFilter.isEmpty());
-    QCOMPARE(e->WorkBitmap->SamePixels(before), command == "undo");
+    QCOMPARE(e->Session().WorkBitmap()->SamePixels(before), command == "undo");
     QCOMPARE(e.dialogs.OpenedDocuments.size(), command == "help" ? 1 : 0);
     QCOMPARE(e->isVisible(), command != "quit");
     QCOMPARE(e.dialogs.DialogsShown, command == "open" || command == "save" ? 1 : 0);
@@ -242,7 +242,7 @@ class DesktopTest : public QObject {
     QMimeData file;
     file.setUrls({QUrl::fromLocalFile(Picture("dropped.bmp", 33, 44))});
     QVERIFY(drag(&file));
-    QTRY_COMPARE(e->WorkBitmap->Width(), 33);
+    QTRY_COMPARE(e->Session().WorkBitmap()->Width(), 33);
     QVERIFY(e->ImgEffect->Picture().SamePixels(Varied(33, 44, 1)));
     QCOMPARE(ShownTitle(*e), "dropped.bmp " + kDash + " Quorvane");
   }
@@ -270,13 +270,13 @@ class DesktopTest : public QObject {
     QCOMPARE(entries.size(), RecentFiles::kMaxFiles);
     QVERIFY(entries[2]->text().contains("p10.bmp"));
     entries[2]->trigger();
-    QCOMPARE(e->WorkBitmap->Width(), 20);
+    QCOMPARE(e->Session().WorkBitmap()->Width(), 20);
     QFile::remove(opened[0]);
     e->MenuRecent->actions()[1]->trigger();
     QCOMPARE(e.dialogs.Messages.size(), 1);
     QVERIFY(e.dialogs.Messages[0].startsWith("Cannot open file"));
     QVERIFY(!e->Recent().Files().contains(opened[0]));
-    QCOMPARE(e->WorkBitmap->Width(), 20);
+    QCOMPARE(e->Session().WorkBitmap()->Width(), 20);
   }
 
   void theWindowGrowsAndThePictureRefits() {

@@ -6,10 +6,13 @@
 #include <csignal>
 
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "EditorFixture.h"
 #include "ScriptedDialogs.h"
 #include "TestHome.h"
 #include "app/PictureOpenDialog.h"
@@ -95,10 +98,10 @@ class MainWindowTest : public QObject {
     return *form_;
   }
 
-  // What Apply commits, as the preview dialog does it.
-  static void SimulateApply(TFormMain &f, const Bitmap &result) {
-    f.ResultBitmap = Share(Bitmap(result));
-    f.CommitPicture(f.ResultBitmap);
+  // An effect applied through the strip and the preview; the art effects
+  // need no artwork.
+  static void Apply(TFormMain &f, int n, int strength = 100) {
+    QVERIFY(test::ApplyEffect(f, 15, n, strength));
   }
 
   static void ShowStrip(TFormMain &f) {
@@ -119,6 +122,7 @@ class MainWindowTest : public QObject {
   }
   void cleanup() {
     form_.reset();
+    QSettings().clear();  // a closed window remembers its place
     for (const QTemporaryDir *dir : {&appDir_, &work_}) {
       QDir(dir->path()).removeRecursively();
       QDir().mkpath(dir->path());
@@ -129,18 +133,18 @@ class MainWindowTest : public QObject {
     TFormMain &f = Start();
     QVERIFY(dialogs_.Messages.isEmpty());
     const Bitmap decoded = Decode(AppDir() + "pic/sample.jpg");
-    QVERIFY(f.WorkBitmap->SamePixels(decoded));
-    QCOMPARE(f.ResultBitmap, f.WorkBitmap);
-    QVERIFY(!f.UndoBitmap());
-    QVERIFY(f.ThumbBitmap.SamePixels(Stretched(decoded, 105, 105)));
+    QVERIFY(f.Session().WorkBitmap()->SamePixels(decoded));
+    QCOMPARE(f.Session().ResultBitmap(), f.Session().WorkBitmap());
+    QVERIFY(!f.Session().UndoBitmap());
+    QVERIFY(f.Session().ThumbBitmap().SamePixels(Stretched(decoded, 105, 105)));
     // The display: 750 x 399 frame, picture 400 x 300 at full height less 3,
     // drawn from the full-size picture.
     QCOMPARE(f.FlatPanel3->geometry(), QRect(112, 0, 750, 399));
     QCOMPARE(f.ImgEffect->geometry(), QRect(111, 1, 528, 396));
-    QCOMPARE(f.ImgEffect->SharedPicture(), f.WorkBitmap);
+    QCOMPARE(f.ImgEffect->SharedPicture(), f.Session().WorkBitmap());
     QVERIFY(StripHidden(f));
     QVERIFY(!f.BtnUndo->isEnabled() && !f.BtnRedo->isEnabled());
-    QCOMPARE(f.CurrentCategory, 0);
+    QCOMPARE(f.Session().CurrentCategory(), 0);
     // The window and its panels for a 1280 x 1024 screen.
     QCOMPARE(f.size(), QSize(988, 678));
     QCOMPARE(f.pos(), QPoint(128, 133));
@@ -171,8 +175,8 @@ class MainWindowTest : public QObject {
     TFormMain &f = Start();
     QCOMPARE(dialogs_.Messages.size(), 1);
     QVERIFY2(dialogs_.Messages[0].startsWith(message), qPrintable(dialogs_.Messages[0]));
-    QVERIFY(f.WorkBitmap->SamePixels(Filled(640, 480, clWhite)));
-    QVERIFY(f.ThumbBitmap.SamePixels(Filled(105, 105, clWhite)));
+    QVERIFY(f.Session().WorkBitmap()->SamePixels(Filled(640, 480, clWhite)));
+    QVERIFY(f.Session().ThumbBitmap().SamePixels(Filled(105, 105, clWhite)));
     QCOMPARE(f.ImgEffect->Picture().Pixel(10, 10), clWhite);
     QVERIFY(StripHidden(f));
     QVERIFY(!f.BtnUndo->isEnabled());
@@ -197,7 +201,7 @@ class MainWindowTest : public QObject {
 
     TFormMain &f = Start();
     f.show();
-    SimulateApply(f, Gradient(20, 20));
+    Apply(f, 2);
     ShowStrip(f);
     dialogs_.SaveChangesAnswers.push_back(SaveChoice::Discard);
     dialogs_.OpenAnswers.push_back(Work(name));
@@ -205,12 +209,12 @@ class MainWindowTest : public QObject {
     QVERIFY2(dialogs_.Messages.isEmpty(), qPrintable(dialogs_.Messages.join('\n')));
     QCOMPARE(dialogs_.LastOpenFilter, OpenFilter());
     // One picture, shared by the working picture, the result and the display.
-    QVERIFY(f.WorkBitmap->SamePixels(expected));
-    QCOMPARE(f.ResultBitmap, f.WorkBitmap);
-    QCOMPARE(f.ImgEffect->SharedPicture(), f.WorkBitmap);
+    QVERIFY(f.Session().WorkBitmap()->SamePixels(expected));
+    QCOMPARE(f.Session().ResultBitmap(), f.Session().WorkBitmap());
+    QCOMPARE(f.ImgEffect->SharedPicture(), f.Session().WorkBitmap());
     // The history starts again with the picture opened.
-    QVERIFY(!f.UndoBitmap() && !f.Doc().CanRedo());
-    QVERIFY(f.ThumbBitmap.SamePixels(Stretched(expected, 105, 105)));
+    QVERIFY(!f.Session().UndoBitmap() && !f.Session().CanRedo());
+    QVERIFY(f.Session().ThumbBitmap().SamePixels(Stretched(expected, 105, 105)));
     // 60 x 200 in a 750 x 399 frame: 118 x 396, centred.
     QCOMPARE(f.ImgEffect->geometry(), QRect(316, 1, 118, 396));
     QVERIFY(StripHidden(f));
@@ -222,10 +226,10 @@ class MainWindowTest : public QObject {
     TFormMain &f = Start();
     dialogs_.OpenAnswers.push_back(Work("plain.bmp"));
     f.BtnOpenClick();
-    QVERIFY(f.WorkBitmap->SamePixels(Filled(50, 40, clWhite)));
-    QVERIFY(f.ResultBitmap->SamePixels(Filled(50, 40, 0x2040C0)));
+    QVERIFY(f.Session().WorkBitmap()->SamePixels(Filled(50, 40, clWhite)));
+    QVERIFY(f.Session().ResultBitmap()->SamePixels(Filled(50, 40, 0x2040C0)));
     QVERIFY(f.ImgEffect->Picture().SamePixels(Filled(50, 40, 0x2040C0)));
-    QVERIFY(f.ThumbBitmap.SamePixels(Filled(105, 105, 0x2040C0)));
+    QVERIFY(f.Session().ThumbBitmap().SamePixels(Filled(105, 105, 0x2040C0)));
   }
 
   void aFailedOpenChangesNothing_data() {
@@ -254,9 +258,9 @@ class MainWindowTest : public QObject {
     }
     TFormMain &f = Start();
     f.show();
-    SimulateApply(f, Gradient(30, 30));
+    Apply(f, 3);
     ShowStrip(f);
-    const PictureRef work = f.WorkBitmap, undo = f.UndoBitmap(),
+    const PictureRef work = f.Session().WorkBitmap(), undo = f.Session().UndoBitmap(),
                      display = f.ImgEffect->SharedPicture();
     const QRect displayBounds = f.ImgEffect->geometry();
     dialogs_.SaveChangesAnswers = {SaveChoice::Discard, SaveChoice::Discard};
@@ -264,8 +268,8 @@ class MainWindowTest : public QObject {
     Click(f.BtnOpen);
     QCOMPARE(dialogs_.Messages.size(), 1);
     QVERIFY2(dialogs_.Messages[0].startsWith(message), qPrintable(dialogs_.Messages[0]));
-    QCOMPARE(f.WorkBitmap, work);
-    QCOMPARE(f.UndoBitmap(), undo);
+    QCOMPARE(f.Session().WorkBitmap(), work);
+    QCOMPARE(f.Session().UndoBitmap(), undo);
     QCOMPARE(f.ImgEffect->SharedPicture(), display);
     QCOMPARE(f.ImgEffect->geometry(), displayBounds);
     QVERIFY(!f.ImgView[1]->isHidden());
@@ -274,52 +278,61 @@ class MainWindowTest : public QObject {
     // Cancelling the dialog is silent and changes nothing either.
     Click(f.BtnOpen);
     QCOMPARE(dialogs_.Messages.size(), 1);
-    QCOMPARE(f.WorkBitmap, work);
+    QCOMPARE(f.Session().WorkBitmap(), work);
   }
 
   // Undo goes back through every Apply to the picture opened and Redo
-  // forward again; each step shows its own picture at its own shape, the
-  // one bitmap shared by the history, the working picture, the result and
-  // the display. A new Apply drops the steps ahead.
-  void undoAndRedoWalkTheHistory() {
+  // forward again; the arrows and the history list name each step, each
+  // step is shown at its own shape and shared by the history, the working
+  // picture, the result and the display. A new Apply drops the steps ahead.
+  void theArrowsWalkTheHistoryByName() {
     TFormMain &f = Start();
     f.show();
     const QRect openedBounds = f.ImgEffect->geometry();
-    std::vector<PictureRef> steps{f.WorkBitmap};
-    for (int i = 0; i < 3; ++i) {
-      SimulateApply(f, Gradient(80 + 40 * i, 20));
-      steps.push_back(f.WorkBitmap);
+    std::vector<PictureRef> steps{f.Session().WorkBitmap()};
+    for (int n : {1, 2, 3}) {
+      Apply(f, n, n == 2 ? 60 : 100);
+      steps.push_back(f.Session().WorkBitmap());
     }
     auto at = [&](std::size_t i) {
-      return f.WorkBitmap == steps[i] && f.ResultBitmap == steps[i] &&
-             f.ImgEffect->SharedPicture() == steps[i] && f.Doc().Steps().Position() == i;
+      return f.Session().WorkBitmap() == steps[i] && f.Session().ResultBitmap() == steps[i] &&
+             f.ImgEffect->SharedPicture() == steps[i] && f.Session().Steps().Position() == i &&
+             f.MenuHistory->actions().value(int(i)) &&
+             f.MenuHistory->actions()[int(i)]->isChecked();
     };
     auto enabled = [&](bool undo, bool redo) {
       return f.BtnUndo->isEnabled() == undo && f.ActUndo->isEnabled() == undo &&
              f.BtnRedo->isEnabled() == redo && f.ActRedo->isEnabled() == redo;
     };
     QVERIFY(at(3) && enabled(true, false));
+    QCOMPARE(f.BtnUndo->toolTip(), QString("Undo Art 3 (Ctrl+Z)"));
+    QCOMPARE(f.BtnRedo->toolTip(), QString("Redo"));
+    QStringList names;
+    for (QAction *entry : f.MenuHistory->actions()) names << entry->text();
+    QCOMPARE(names, QStringList({"Opened sample.jpg", "Art 1", "Art 2, strength 60 %", "Art 3"}));
     for (std::size_t i = 3; i-- > 0;) {
       ShowStrip(f);
       Click(f.BtnUndo);
       QVERIFY(at(i) && StripHidden(f) && enabled(i > 0, true));
     }
-    QCOMPARE(f.ImgEffect->geometry(), openedBounds);  // fitted to the picture again
-    Click(f.BtnUndo);                                 // disabled: nothing happens
-    f.BtnUndoClick();                                 // nor when reached without the button
+    QCOMPARE(f.BtnRedo->toolTip(),
+             "Redo Art 1 (" + f.ActRedo->shortcut().toString(QKeySequence::NativeText) + ")");
+    QCOMPARE(f.ImgEffect->geometry(), openedBounds);
+    Click(f.BtnUndo);  // disabled: nothing happens
+    f.BtnUndoClick();  // nor when reached without the button
     QVERIFY(at(0));
     for (std::size_t i = 1; i <= 3; ++i) {
       Click(f.BtnRedo);
       QVERIFY(at(i) && enabled(true, i < 3));
     }
-    f.BtnRedoClick();
-    QVERIFY(at(3));
+    // The list goes straight to any step.
+    f.MenuHistory->actions()[1]->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(at(1));
 
-    Click(f.BtnUndo);
-    Click(f.BtnUndo);
-    SimulateApply(f, Gradient(7, 7));
+    Apply(f, 4);
     QVERIFY(enabled(true, false));
-    QCOMPARE(f.Doc().Steps().Count(), std::size_t(3));
+    QCOMPARE(f.Session().Steps().Count(), std::size_t(3));
     Click(f.BtnUndo);
     QVERIFY(at(1));
   }
@@ -355,7 +368,7 @@ class MainWindowTest : public QObject {
     const Bitmap saved = Decode(Work(written));
     QCOMPARE(saved.Width(), 400);
     QCOMPARE(saved.Height(), 300);
-    QCOMPARE(f.ResultBitmap, f.ImgEffect->SharedPicture());
+    QCOMPARE(f.Session().ResultBitmap(), f.ImgEffect->SharedPicture());
     const bool lossless = filter == 2 || filter == 3 || filter == 5;
     if (lossless) QVERIFY(saved.SamePixels(f.ImgEffect->Picture()));
     QFile::remove(Work(written));
@@ -367,9 +380,11 @@ class MainWindowTest : public QObject {
 
   void saveCopiesTheDisplayEvenWhenCancelled() {
     TFormMain &f = Start();
-    f.ResultBitmap = Share(Filled(5, 5, clRed));
+    f.CategoryClick(15);  // the strip's last thumbnail becomes the result
+    QVERIFY(test::Settle(f));
+    QCOMPARE(f.Session().ResultBitmap()->Width(), 105);
     f.BtnSaveClick();
-    QCOMPARE(f.ResultBitmap, f.ImgEffect->SharedPicture());
+    QCOMPARE(f.Session().ResultBitmap(), f.ImgEffect->SharedPicture());
   }
 
   void saveAsksBeforeReplacingTheFinalName() {
@@ -432,13 +447,14 @@ class MainWindowTest : public QObject {
   // the file is complete is not in the file and still counts as a change.
   void anApplyDuringASaveIsNotSaved() {
     TFormMain &f = Start();
-    SimulateApply(f, Gradient(48, 32));
+    Apply(f, 1);
+    const PictureRef saved = f.Session().WorkBitmap();
     dialogs_.SaveAnswers.push_back(ScriptedDialogs::SaveAnswer{Work("during"), 2});
     QVERIFY(f.BtnSaveClick());
-    SimulateApply(f, Gradient(16, 16));
+    Apply(f, 2);
     QVERIFY(f.FinishSave());
     QVERIFY(!f.Saving());
-    QVERIFY(Decode(Work("during.bmp")).SamePixels(Gradient(48, 32)));
+    QVERIFY(Decode(Work("during.bmp")).SamePixels(*saved));
     QVERIFY(f.isWindowModified());
     f.BtnUndoClick();  // back to the picture that was saved
     QVERIFY(!f.isWindowModified());
@@ -467,8 +483,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(qApp->styleSheet(), QString::fromUtf8(sheet));
     f.close();
     QVERIFY(qApp->styleSheet().isEmpty());
-    QVERIFY(f.WorkBitmap->Empty());
-    QVERIFY(!f.Doc().CanUndo());  // the history went with the pictures
+    QVERIFY(f.Session().WorkBitmap()->Empty());
+    QVERIFY(!f.Session().CanUndo());  // the history went with the pictures
   }
 
   void openDialogPreviewsTheHighlightedPicture() {

@@ -42,8 +42,8 @@ class PhotoFilesTest : public QObject {
     WriteFileBytes(Work("phone.jpg"), test::JpegWith(test::Gradient(30, 20), meta));
     Open(e, Work("phone.jpg"));
     QVERIFY2(e.dialogs.Messages.isEmpty(), qPrintable(e.dialogs.Messages.join("|")));
-    QCOMPARE(e->WorkBitmap->Width(), 20);
-    QCOMPARE(e->WorkBitmap->Height(), 30);
+    QCOMPARE(e->Session().WorkBitmap()->Width(), 20);
+    QCOMPARE(e->Session().WorkBitmap()->Height(), 30);
 
     Save(e, Work("saved.jpg"), 1);
     const test::MetadataSeen seen = test::ReadBackMetadata(ReadFileBytes(Work("saved.jpg")));
@@ -81,7 +81,7 @@ class PhotoFilesTest : public QObject {
     }
     WriteFileBytes(Work("adobe.jpg"), test::JpegWith(flat, meta));
     Open(e, Work("adobe.jpg"));
-    QVERIFY(e->WorkBitmap->SamePixels(ReadPicture(Work("adobe.jpg"))));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(ReadPicture(Work("adobe.jpg"))));
 
     const QColorSpace space = e->ImgEffect->ColorSpace();
     QVERIFY(NeedsDisplayConversion(space));
@@ -105,7 +105,7 @@ class PhotoFilesTest : public QObject {
     const Bytes whole = EncodeJpeg(test::Gradient(64, 48));
     WriteFileBytes(Work("cut.jpg"), Bytes(whole.begin(), whole.end() - 300));
     Open(e, Work("cut.jpg"));
-    QCOMPARE(e->WorkBitmap->Width(), 64);
+    QCOMPARE(e->Session().WorkBitmap()->Width(), 64);
     QVERIFY(e.dialogs.Messages.isEmpty());
     QCOMPARE(e.dialogs.Warnings,
              QStringList("cut.jpg: part of the picture is missing or damaged (Premature end of "

@@ -3,12 +3,11 @@
 #include <QtTest>
 
 #include "TestHome.h"
-#include "app/History.h"
 #include "app/PictureTypes.h"
 #include "app/QtDialogs.h"
 #include "app/ScreenLayout.h"
 #include "app/Unit1.h"
-#include "app/WhitenIfUniform.h"
+#include "session/WhitenIfUniform.h"
 #include "widgets/DesignFont.h"
 
 using namespace qv;
@@ -195,35 +194,6 @@ class ShellRulesTest : public QObject {
     const QFont font = DesignFont("MS Sans Serif", -11);
     QCOMPARE(font.pixelSize(), 11);
     QVERIFY(font.family() != "MS Sans Serif");
-  }
-
-  // Apply past the budget drops the oldest steps, never the one before the
-  // current picture; a picture shared by several steps counts once.
-  void theHistoryStaysWithinItsBudget() {
-    QVERIFY(History::DefaultBudget() > 0);
-    auto picture = [](int side) { return Share(Bitmap(side, side)); };  // 3 x side x side bytes
-    History h;
-    h.SetBudget(1000);
-    h.Reset(picture(10), 1);
-    for (int revision = 2; revision <= 5; ++revision) h.Push(picture(10), revision);
-    QCOMPARE(h.Count(), std::size_t(3));
-    QCOMPARE(h.Bytes(), std::size_t(900));
-    QCOMPARE(h.Current().Revision, 5);
-    h.Undo();
-    h.Undo();
-    QVERIFY(!h.CanUndo());
-    QCOMPARE(h.Current().Revision, 3);  // the oldest left
-
-    h.Redo();
-    h.Push(h.Current().Picture, 6);  // e.g. an Apply at strength 0
-    QCOMPARE(h.Count(), std::size_t(3));
-    QVERIFY(!h.CanRedo());
-    QCOMPARE(h.Bytes(), std::size_t(600));
-
-    const PictureRef before = h.Current().Picture;
-    h.Push(picture(40), 7);
-    QCOMPARE(h.Count(), std::size_t(2));
-    QCOMPARE(h.Previous(), before);
   }
 };
 

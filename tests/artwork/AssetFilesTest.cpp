@@ -76,7 +76,7 @@ bool IsLightFolder(const std::string &f) {
 // bytes can be replaced by the loader's fixed head without changing it.
 TEST(AssetFiles, EveryFolderHoldsItsFilesAsPlainBaselineJfif) {
   const std::uint8_t head[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F', 0};
-  for (const AssetFolder &folder : kAssetFolders) {
+  for (const AssetFolder &folder : AssetFolders()) {
     for (int n = 1; n <= folder.Files; ++n) {
       SCOPED_TRACE(FilePath(folder.Name, n));
       const Bytes bytes = ReadFileBytes(FilePath(folder.Name, n));
@@ -124,7 +124,7 @@ TEST(AssetFiles, SamplePictureIsALargeColourfulPainting) {
 // dark, and its features are bright (in at least one channel: a saturated
 // blue light is bright but has a low luminance).
 TEST(AssetFiles, LightMapsAreMostlyDarkWithBrightFeatures) {
-  for (const AssetFolder &folder : kAssetFolders) {
+  for (const AssetFolder &folder : AssetFolders()) {
     if (!IsLightFolder(folder.Name)) continue;
     for (int n = 1; n <= folder.Files; ++n) {
       SCOPED_TRACE(FilePath(folder.Name, n));

@@ -95,7 +95,7 @@ class PreviewTest : public QObject {
           probed = true;
           noticeBeforeRender = d.isVisible() && NoticeShown(d) && !Shown(d.ImgPreview) &&
                                !d.BtnApply->isEnabled() &&
-                               e->ResultBitmap->Width() == kThumbnailSide;
+                               e->Session().ResultBitmap()->Width() == kThumbnailSide;
         },
         Qt::QueuedConnection);
     Click(e->ImgView[3]);
@@ -103,9 +103,9 @@ class PreviewTest : public QObject {
 
     QVERIFY(probed && noticeBeforeRender);
     QVERIFY(e.dialogs.Messages.isEmpty());
-    QCOMPARE(e->CurrentThumb, 3);
+    QCOMPARE(e->Session().CurrentThumb(), 3);
     const Bitmap render = e.Expected(1, 3, RenderSize::FullSize);
-    QVERIFY(e->ResultBitmap->SamePixels(render));
+    QVERIFY(e->Session().ResultBitmap()->SamePixels(render));
     QVERIFY(ShowsRender(d, render));
     // The design's frame over two rows of controls; the whole picture fits
     // it, keeping its shape (400 x 100 in 391 x 228: 391 x 98, centred).
@@ -133,10 +133,10 @@ class PreviewTest : public QObject {
     TFormPreview &d = *e->FormPreview;
     PreviewView &v = *d.ImgPreview;
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    const PictureRef render = v.Effect(), work = e->WorkBitmap;
+    const PictureRef render = v.Effect(), work = e->Session().WorkBitmap();
     QCOMPARE(v.Original(), work);
     auto same = [&] {
-      return !e->Rendering() && v.Effect() == render && e->ResultBitmap == render;
+      return !e->Rendering() && v.Effect() == render && e->Session().ResultBitmap() == render;
     };
     // The picture pixel shown first (top left), at 100 %.
     auto corner = [&] {
@@ -209,7 +209,7 @@ class PreviewTest : public QObject {
 
     // Apply takes the strength; 0 and 100 share the pictures themselves.
     Click(d.BtnApply);
-    QVERIFY(e->WorkBitmap->SamePixels(half));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(half));
     for (int strength : {0, 100}) {
       e->BtnUndoClick();
       e.Choose(1);
@@ -218,7 +218,7 @@ class PreviewTest : public QObject {
       d.SliderStrength->setValue(strength);
       const PictureRef rendered = v.Effect();
       Click(d.BtnApply);
-      QCOMPARE(e->WorkBitmap, strength == 0 ? work : rendered);
+      QCOMPARE(e->Session().WorkBitmap(), strength == 0 ? work : rendered);
     }
   }
 
@@ -253,24 +253,24 @@ class PreviewTest : public QObject {
     Editor e;
     e->show();
     e.Choose(1);
-    const Bitmap before = *e->WorkBitmap;
+    const Bitmap before = *e->Session().WorkBitmap();
     Click(e->ImgView[2]);
     QVERIFY(e.Settle());
     const Bitmap render = e.Expected(1, 2, RenderSize::FullSize);
     Click(e->FormPreview->BtnApply);
 
-    QVERIFY(e->WorkBitmap->SamePixels(render));
-    QVERIFY(e->UndoBitmap()->SamePixels(before));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(render));
+    QVERIFY(e->Session().UndoBitmap()->SamePixels(before));
     QVERIFY(e->ImgEffect->Picture().SamePixels(render));
     QVERIFY(e->BtnUndo->isEnabled());
     QVERIFY(!Shown(e->ImgView[1]) && !Shown(e->Label[10]));
     QVERIFY(!e->FormPreview->isVisible());
     // The next choice works on the applied picture.
     e.Choose(4);
-    QVERIFY(e->ThumbBitmap.SamePixels(Squeezed(render)));
+    QVERIFY(e->Session().ThumbBitmap().SamePixels(Squeezed(render)));
 
     e->BtnUndoClick();
-    QVERIFY(e->WorkBitmap->SamePixels(before));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(before));
     QVERIFY(!e->BtnUndo->isEnabled());
   }
 
@@ -284,7 +284,7 @@ class PreviewTest : public QObject {
     Editor e;
     e->show();
     e.Choose(10);
-    const Bitmap before = *e->WorkBitmap;
+    const Bitmap before = *e->Session().WorkBitmap();
     e->ImgViewNClick(8);
     QVERIFY(e.Settle());
     if (closeBox)
@@ -292,9 +292,9 @@ class PreviewTest : public QObject {
     else
       Click(e->FormPreview->BtnCancel);
     QVERIFY(!e->FormPreview->isVisible());
-    QVERIFY(e->WorkBitmap->SamePixels(before));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(before));
     QVERIFY(!e->BtnUndo->isEnabled());
-    QVERIFY(e->ResultBitmap->SamePixels(e.Expected(10, 8, RenderSize::FullSize)));
+    QVERIFY(e->Session().ResultBitmap()->SamePixels(e.Expected(10, 8, RenderSize::FullSize)));
     // The next click shows it again.
     e->ImgViewNClick(3);
     QVERIFY(e.Settle());
@@ -314,7 +314,7 @@ class PreviewTest : public QObject {
     QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.LastColorShown, clBlack);
     QVERIFY(ShowsRender(d, WithColors(e, 1, 3, {kRed}, 1)));
-    QVERIFY(!e->PickColorFlag);
+    QVERIFY(!e->Session().PickColorFlag());
     // Cancelled: the dialog opened on the colour chosen last, and the light
     // map goes on without a colour.
     Click(d.BtnColor);
@@ -367,9 +367,9 @@ class PreviewTest : public QObject {
     // dialog shows.
     e.Choose(9);
     e->BtnSaveClick();  // cancelled, after copying the display
-    QVERIFY(!e->ResultBitmap->SamePixels(lightB4));
+    QVERIFY(!e->Session().ResultBitmap()->SamePixels(lightB4));
     Click(d.BtnApply);
-    QVERIFY(e->WorkBitmap->SamePixels(lightB4));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(lightB4));
     QVERIFY(e->ImgEffect->Picture().SamePixels(lightB4));
   }
 
@@ -413,20 +413,21 @@ class PreviewTest : public QObject {
     e->show();
     e.Choose(1);
     TFormPreview &d = *e->FormPreview;
-    const Bitmap before = *e->WorkBitmap, render = e.Expected(1, 2, RenderSize::FullSize);
+    const Bitmap before = *e->Session().WorkBitmap(),
+                 render = e.Expected(1, 2, RenderSize::FullSize);
     e->ImgViewNClick(2);
     QVERIFY(e.Settle());
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTest::keyClick(&d, Qt::Key_Escape);
     QVERIFY(!d.isVisible());
-    QVERIFY(e->WorkBitmap->SamePixels(before));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(before));
 
     e->ImgViewNClick(2);
     QVERIFY(e.Settle());
     QVERIFY(QTest::qWaitForWindowActive(&d));
     QTest::keyClick(d.BtnCancel, Qt::Key_Return);  // whichever button has the focus
     QVERIFY(!d.isVisible());
-    QVERIFY(e->WorkBitmap->SamePixels(render));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(render));
   }
 
   void aFailedRenderLeavesNothingToApply() {
@@ -436,7 +437,7 @@ class PreviewTest : public QObject {
     TFormPreview &d = *e->FormPreview;
     e->ImgViewNClick(2);
     QVERIFY(e.Settle());
-    const Bitmap before = *e->WorkBitmap;
+    const Bitmap before = *e->Session().WorkBitmap();
     e.RemoveAsset("lightA", 3);
 
     Click(e->ImgView[3]);
@@ -446,14 +447,14 @@ class PreviewTest : public QObject {
     QVERIFY(d.isVisible() && !NoticeShown(d) && !Shown(d.ImgPreview));
     QVERIFY(!d.BtnApply->isEnabled());
     d.BtnApplyClick();  // even when reached without the button
-    QVERIFY(e->WorkBitmap->SamePixels(before));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(before));
     QVERIFY(!e->BtnUndo->isEnabled());
     // Change Color fails the same way and still clears the flag.
     e.dialogs.ColorAnswers = {kRed};
     Click(d.BtnColor);
     QVERIFY(e.Settle());
     QCOMPARE(e.dialogs.Messages.size(), 2);
-    QVERIFY(!e->PickColorFlag);
+    QVERIFY(!e->Session().PickColorFlag());
     QVERIFY(!NoticeShown(d) && !d.BtnApply->isEnabled());
 
     // A render that succeeds can be applied again.
@@ -479,9 +480,9 @@ class PreviewTest : public QObject {
     TFormPreview &d = *e->FormPreview;
     e->ImgViewNClick(7);
     QTRY_VERIFY(d.ProgressRender->value() > 0 && Shown(d.ProgressRender) && NoticeShown(d));
-    QVERIFY(e->Worker->Working());
-    const PictureRef work = e->WorkBitmap, result = e->ResultBitmap;
-    const Bitmap thumb = e->ThumbBitmap, strip = e->ImgView[4]->Picture();
+    QVERIFY(e->Session().Worker().Working());
+    const PictureRef work = e->Session().WorkBitmap(), result = e->Session().ResultBitmap();
+    const Bitmap thumb = e->Session().ThumbBitmap(), strip = e->ImgView[4]->Picture();
 
     QElapsedTimer stopping;
     stopping.start();
@@ -492,22 +493,22 @@ class PreviewTest : public QObject {
     if (how == "category") e.Choose(8);
     const bool closes = how != "thumbnail";
     if (closes && how != "category") {
-      while (e->Worker->Working() && stopping.elapsed() < 5000) QThread::usleep(200);
+      while (e->Session().Worker().Working() && stopping.elapsed() < 5000) QThread::usleep(200);
       QVERIFY2(stopping.elapsed() < 1000, qPrintable(QString::number(stopping.elapsed())));
     }
     QCOMPARE(d.isVisible(), !closes);
     QVERIFY(e.Settle());
     QVERIFY(e.dialogs.Messages.isEmpty());
-    QCOMPARE(e->WorkBitmap, work);
-    QVERIFY(!e->UndoBitmap());
-    QVERIFY(e->ThumbBitmap.SamePixels(thumb));
+    QCOMPARE(e->Session().WorkBitmap(), work);
+    QVERIFY(!e->Session().UndoBitmap());
+    QVERIFY(e->Session().ThumbBitmap().SamePixels(thumb));
     if (how == "thumbnail") {
       QVERIFY(ShowsRender(d, e.Expected(15, 8, RenderSize::FullSize)));
-      QVERIFY(e->ResultBitmap->SamePixels(e.Expected(15, 8, RenderSize::FullSize)));
+      QVERIFY(e->Session().ResultBitmap()->SamePixels(e.Expected(15, 8, RenderSize::FullSize)));
     } else if (how == "category") {
-      QVERIFY(e->ResultBitmap->SamePixels(e.Expected(8, 10, RenderSize::Thumbnail)));
+      QVERIFY(e->Session().ResultBitmap()->SamePixels(e.Expected(8, 10, RenderSize::Thumbnail)));
     } else {
-      QCOMPARE(e->ResultBitmap, result);
+      QCOMPARE(e->Session().ResultBitmap(), result);
       QVERIFY(e->ImgView[4]->Picture().SamePixels(strip));
       QVERIFY(!d.HasRender());
     }
@@ -529,15 +530,15 @@ class PreviewTest : public QObject {
         &*e, [&] { Click(e->ImgView[9]); }, Qt::QueuedConnection);
     Click(d.BtnColor);
     QVERIFY(e.Settle());
-    QCOMPARE(e->CurrentThumb, 9);
+    QCOMPARE(e->Session().CurrentThumb(), 9);
     const Bitmap nine = e.Expected(1, 9, RenderSize::FullSize);
     QVERIFY(ShowsRender(d, nine));
-    QVERIFY(e->ResultBitmap->SamePixels(nine));
+    QVERIFY(e->Session().ResultBitmap()->SamePixels(nine));
     QCOMPARE(e.dialogs.ColorAnswers.size(), std::size_t(2));
-    QVERIFY(!e->PickColorFlag);
+    QVERIFY(!e->Session().PickColorFlag());
     // Apply commits what the dialog shows.
     Click(d.BtnApply);
-    QVERIFY(e->WorkBitmap->SamePixels(nine));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(nine));
   }
 };
 

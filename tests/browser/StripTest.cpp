@@ -69,14 +69,14 @@ class StripTest : public QObject {
     e.Choose(id);  // and waits for the render thread
 
     QVERIFY2(e.dialogs.Messages.isEmpty(), qPrintable(e.dialogs.Messages.join('\n')));
-    QCOMPARE(e->CurrentCategory, id);
-    QVERIFY(e->ThumbBitmap.SamePixels(Squeezed(*e->WorkBitmap)));
+    QCOMPARE(e->Session().CurrentCategory(), id);
+    QVERIFY(e->Session().ThumbBitmap().SamePixels(Squeezed(*e->Session().WorkBitmap())));
     for (int n = 1; n <= kThumbnailCount; ++n) {
       QVERIFY(Shown(e->ImgView[n]) && Shown(e->Label[n]));
       QVERIFY2(e->ImgView[n]->Picture().SamePixels(e.Expected(id, n, RenderSize::Thumbnail)),
                qPrintable(QStringLiteral("thumbnail %1").arg(n)));
     }
-    QVERIFY(e->ResultBitmap->SamePixels(e->ImgView[10]->Picture()));
+    QVERIFY(e->Session().ResultBitmap()->SamePixels(e->ImgView[10]->Picture()));
     QCOMPARE(Shown(e->FormPreview->BtnColor), offeredAfter);
   }
 
@@ -107,7 +107,7 @@ class StripTest : public QObject {
     e.Choose(id);
     QCOMPARE(e.dialogs.Messages.size(), 1);
     QVERIFY(e.dialogs.Messages[0].startsWith("Cannot open file"));
-    QCOMPARE(e->CurrentCategory, id);
+    QCOMPARE(e->Session().CurrentCategory(), id);
     for (int n = 1; n <= kThumbnailCount; ++n) {
       const bool fresh = n < failing;
       QCOMPARE(Shown(e->ImgView[n]), fresh || previous != 0);

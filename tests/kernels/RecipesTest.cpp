@@ -88,7 +88,7 @@ TEST_F(RecipeTable, EveryFolderSpellingReachesItsFolder) {
     EXPECT_TRUE(fs::is_regular_file(found)) << spelling;
     const std::string folder = found.parent_path().filename().string();
     EXPECT_EQ(Lower(folder), Lower(spelling));
-    EXPECT_TRUE(std::any_of(std::begin(kAssetFolders), std::end(kAssetFolders),
+    EXPECT_TRUE(std::any_of(AssetFolders().begin(), AssetFolders().end(),
                             [&](const AssetFolder &f) { return folder == f.Name; }))
         << spelling << " reached " << folder;
   }

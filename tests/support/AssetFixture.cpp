@@ -33,7 +33,7 @@ std::string AssetRoot::WriteBytes(std::string_view folder, std::string_view name
 
 void AssetRoot::WriteCompleteSet() {
   int seed = 0;
-  for (const AssetFolder &folder : kAssetFolders)
+  for (const AssetFolder &folder : AssetFolders())
     for (int n = 1; n <= folder.Files; ++n)
       Write(folder.Name, std::to_string(n), Varied(24 + n, 16 + 2 * n, seed += 29));
 }

@@ -16,7 +16,6 @@
 #include "AssetFixture.h"
 #include "ScriptedDialogs.h"
 #include "app/Unit1.h"
-#include "browser/CategoryButtons.h"
 #include "codecs/Codecs.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
@@ -33,6 +32,17 @@ inline bool Settle(TFormMain &form) {
   }
   QCoreApplication::processEvents(QEventLoop::AllEvents);
   return !form.Rendering();
+}
+
+// Applies effect n of the category as a user would, through the strip and
+// the preview, at the strength given; false when no render could be applied.
+inline bool ApplyEffect(TFormMain &form, int category, int n, int strength = 100) {
+  form.CategoryClick(category);
+  if (!Settle(form)) return false;
+  form.ImgViewNClick(n);
+  if (!Settle(form) || !form.Session().CanApply()) return false;
+  form.ApplyPreview(strength);
+  return true;
 }
 
 inline Bitmap Squeezed(const Bitmap &picture) {
@@ -76,7 +86,8 @@ class Editor {
   // Presses the category's own button (Line's is hidden but still clicks)
   // and waits for the strip.
   void Choose(int id) {
-    auto *button = form->findChild<QPushButton *>(QString::fromLatin1(CategoryButtonOf(id)->Name));
+    auto *button =
+        form->findChild<QPushButton *>(QString::fromLatin1(FindCategory(id)->ButtonName));
     button->click();
     Settle();
   }
@@ -97,8 +108,8 @@ class Editor {
   // What recipe (id, n) gives on the current working picture: a thumbnail
   // from the picture squeezed to 105 x 105, or the full-size render.
   Bitmap Expected(int id, int n, RenderSize size, ColorPrompt *prompt = nullptr) {
-    const Bitmap source =
-        size == RenderSize::Thumbnail ? Squeezed(*form->WorkBitmap) : *form->WorkBitmap;
+    const Bitmap source = size == RenderSize::Thumbnail ? Squeezed(*form->Session().WorkBitmap())
+                                                        : *form->Session().WorkBitmap();
     Bitmap result;
     RenderRecipe(id, n, source, result, assets.Env(prompt), size);
     return result;

@@ -27,6 +27,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> ReplaceAnswers;
   std::deque<bool> ReadOnlyAnswers;
   std::deque<SaveChoice> SaveChangesAnswers;
+  std::deque<bool> RestoreAnswers;
   bool NoViewer = false;  // the desktop has nothing that shows a document
 
   QStringList Messages;
@@ -34,6 +35,7 @@ class ScriptedDialogs : public Dialogs {
   QStringList ReplaceQuestions;
   QStringList ReadOnlyQuestions;
   QStringList SaveChangesQuestions;
+  QStringList RestoreQuestions;  // "NAME|TIME"
   QStringList OpenedDocuments;
   QString LastOpenFilter, LastSaveFilter, LastOpenFolder, LastSaveProposed;
   int LastSaveFilterShown = 0;
@@ -78,6 +80,10 @@ class ScriptedDialogs : public Dialogs {
   SaveChoice AskSaveChanges(QWidget *, const QString &name) override {
     SaveChangesQuestions << name;
     return Take(SaveChangesAnswers, SaveChoice::Cancel);
+  }
+  bool AskRestore(QWidget *, const QString &name, const QString &time) override {
+    RestoreQuestions << name + QLatin1Char('|') + time;
+    return Take(RestoreAnswers, false);
   }
   void OpenDocument(const QString &path, std::function<void()> noViewer) override {
     OpenedDocuments << path;

@@ -1,4 +1,4 @@
-#include "app/WhitenIfUniform.h"
+#include "session/WhitenIfUniform.h"
 
 #include <optional>
 

@@ -1,0 +1,257 @@
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include "codecs/Codecs.h"
+#include "codecs/Picture.h"
+#include "effects/Random.h"
+#include "gfx/Bitmap.h"
+#include "gfx/PictureRef.h"
+#include "kernels/KernelEnv.h"
+#include "kernels/Step.h"
+#include "session/History.h"
+#include "session/RecoveryRecord.h"
+
+namespace qv {
+
+class RenderWorker;
+
+// The editing session: the one owner of the edit. It holds the opened
+// picture and its metadata, the history of steps (with their pictures as
+// caches), the category and thumbnail chosen last, whether colours are being
+// picked, the renders it has asked for and the save being written. Windows
+// are views of it: they forward what the user does and show what it
+// signals. It has no widgets and is tested without them.
+//
+// Renders run on the session's render thread, one at a time (a new one
+// cancels the one before). A render is asked for with values (the step, the
+// picture it starts from, the brush) and its result comes back by value,
+// tagged with the request it answers, so a result of a request that is no
+// longer current is never shown, and no render holds on to anything but
+// its own values.
+//
+// The names of the working pictures keep the meanings the editor has always
+// given them: WorkBitmap is the committed picture every full-size render
+// reads, ResultBitmap the output of the last render (the strip's last
+// thumbnail, the full-size preview, or the picture Save writes), UndoBitmap
+// the picture Undo goes back to, ThumbBitmap the working picture squeezed to
+// the thumbnails' square.
+class EditSession : public QObject {
+  Q_OBJECT
+ public:
+  // appDir: the folder holding pic/ (with a trailing separator).
+  explicit EditSession(std::string appDir, QObject *parent = nullptr);
+  ~EditSession() override;
+
+  // --- The pictures.
+  const PictureRef &WorkBitmap() const { return work_; }
+  const PictureRef &ResultBitmap() const { return result_; }
+  // Made again from the steps if its picture was dropped; null when the
+  // history is at its start.
+  PictureRef UndoBitmap();
+  const Bitmap &ThumbBitmap() const { return thumb_; }
+  // What the main display shows (and Save writes): the picture as it was
+  // opened, or after an Apply, Undo or Redo the working picture.
+  const PictureRef &DisplayPicture() const { return display_; }
+  // The opened file's metadata, which Save writes fitted to the picture.
+  const Metadata &WorkMetadata() const { return metadata_; }
+
+  // --- What was chosen.
+  int CurrentCategory() const { return category_; }  // 1 to 16 once chosen
+  int CurrentThumb() const { return thumb_n_; }      // 1 to 10, clicked last
+  // Set only while a "Change Color" render runs.
+  bool PickColorFlag() const { return pickColor_; }
+
+  // --- The document.
+  // The file the title names (the last Save's target, else the file
+  // opened); empty for the sample picture.
+  const QString &FilePath() const { return path_; }
+  QString DocumentName() const;
+  bool Modified() const;
+  bool CanUndo() const { return history_.CanUndo(); }
+  bool CanRedo() const { return history_.CanRedo(); }
+  // The revision of the working picture: every Open and Apply makes a new one.
+  int Revision() const { return history_.Count() ? history_.Current().Revision : 0; }
+  const History &Steps() const { return history_; }
+  // What Undo and Redo would do, by name ("Light A 3, strength 90 %"); empty
+  // when they can do nothing.
+  QString UndoStepName() const;
+  QString RedoStepName() const;
+  // Every entry of the history by name, the opened picture first.
+  QStringList HistoryNames() const;
+  // The memory the history's pictures may take.
+  void SetHistoryBudget(std::size_t bytes) { history_.SetBudget(bytes); }
+
+  // --- Opening.
+  // The sample picture beside the program, or where it cannot be read a
+  // blank white page (its failure is thrown after the page is set up).
+  void StartWithSample();
+  // Makes the picture in `path` the working picture and starts a new
+  // history; nothing changes unless the file reads completely (the error is
+  // thrown). A follower is told of the rows as they are decoded. Returns
+  // what the decoder worked around, for the user to be told.
+  std::vector<std::string> Open(const QString &path, DecodeFollower *follower = nullptr);
+
+  // --- The strip and the preview.
+  // The colour question's answerer while a "Change Color" render runs (the
+  // window's colour dialog); asked on this thread.
+  void SetColorPrompt(ColorPrompt *prompt) { prompt_ = prompt; }
+  // A category button: its ten thumbnails are rendered and arrive one by
+  // one (ThumbnailReady), or all together where the category says so.
+  void ChooseCategory(int id);
+  // Thumbnail n: remembered as CurrentThumb and rendered at full size.
+  void PreviewThumbnail(int n);
+  // "Change Color": the thumbnail clicked last, of the category chosen
+  // last, rendered again asking for every colour.
+  void PreviewWithPickedColors();
+  // Stops the render running; an open preview waiting for it is dropped.
+  void CancelRender();
+  // Whether a render runs or its result is still on its way.
+  bool Rendering() const;
+  // Whether the preview shown can be applied (one rendered from the
+  // working picture at full size).
+  bool CanApply() const { return shown_.has_value() && shown_->Applicable; }
+  // Apply: the preview's render, at `strength`, becomes the working
+  // picture and a new step of the history.
+  void Apply(int strength);
+
+  // --- The history.
+  void Undo();
+  void Redo();
+  // Straight to entry `position` of the history (0: the picture opened).
+  void MoveTo(std::size_t position);
+
+  // --- Saving.
+  // Save first copies the display into ResultBitmap, also when the user
+  // then cancels the dialog.
+  void TakeDisplayAsResult() { result_ = display_; }
+  // Writes ResultBitmap with the opened file's metadata on a thread of its
+  // own; SaveEnded reports the end. One save at a time: one still being
+  // written ends first.
+  void Save(const QString &path, PictureFormat format, bool replaceReadOnly);
+  bool Saving() const { return saving_ != nullptr; }
+  // Waits for the save being written, if any, and reports its end. False
+  // when it failed.
+  bool FinishSave();
+
+  // --- Recovery.
+  // Where the recovery record is kept; empty keeps none.
+  void SetRecoveryPath(std::string path) { recoveryPath_ = std::move(path); }
+  const std::string &RecoveryPathInUse() const { return recoveryPath_; }
+  // The record of the work now (also when nothing is unsaved).
+  RecoveryRecord Record() const;
+  // Brings back the work of a record: opens its file, checks that it is the
+  // same file, and replays the steps. A changed or missing file is thrown
+  // as an error that says so, and nothing changes.
+  void Restore(const RecoveryRecord &record);
+  // Removes the record (a normal close, or unsaved work discarded).
+  void DropRecovery();
+
+  // The window closes: renders stop, a save being written ends, and the
+  // pictures and the history go.
+  void Close();
+
+  // The kernels' surroundings.
+  KernelEnv Env() const;
+  const std::string &AppDir() const { return appDir_; }
+  RenderWorker &Worker() { return *worker_; }
+
+ signals:
+  // The working picture changed (Open, Apply, Undo, Redo, Restore): the
+  // display shows DisplayPicture and the strip empties.
+  void PictureChanged();
+  // The title, the modified flag, Undo and Redo and their names may have
+  // changed.
+  void StateChanged();
+  // The preview's "Change Color" is to be offered or not.
+  void ChangeColorOffered(bool offered);
+  // Thumbnail n of the category chosen is ready; paintNow asks the strip to
+  // paint at once (one by one), else it shows when the window next paints.
+  void ThumbnailReady(int n, qv::PictureRef picture, bool paintNow);
+  // A full-size render has started, moved on (0 to 1), finished with its
+  // render and the picture it came from, or failed.
+  void PreviewStarted();
+  void RenderProgress(double fraction);
+  void PreviewReady(qv::PictureRef effect, qv::PictureRef original);
+  void PreviewFailed();
+  // The preview's render was stopped, or the picture it was rendered from
+  // is no longer the working picture: there is nothing to apply.
+  void PreviewDropped();
+  // A render failed; the message for the user.
+  void Failed(const QString &message);
+  // A save has been written (error empty) or has failed.
+  void SaveEnded(const QString &path, const QString &error);
+
+ private:
+  struct Shown {
+    Step Made;
+    PictureRef Effect, Original;
+    bool Applicable = false;
+  };
+  struct PendingSave;
+
+  // Sets up a new picture (Open, the sample, Restore).
+  // `work` is the picture worked on; null decides by LooksUniform.
+  void Begin(const QString &documentPath, const std::string &sourcePath, bool sample,
+             std::span<const std::uint8_t> bytes, PictureRef opened, Metadata meta,
+             PictureRef work = nullptr);
+  void RenderPreview(int n, int category, bool pickColors);
+  // The working picture is entry `position` of the history now.
+  void ShowEntry();
+  // Cancels every render and waits for the render thread; a preview made
+  // from the picture being replaced goes.
+  void StopRenders();
+  void SaveDone(const std::shared_ptr<PendingSave> &save);
+  void UpdateRecovery();
+  PictureRef Replay(const Step &step, const PictureRef &before) const;
+  QString NameOf(const Step &step) const;
+  // The prompt's answer to a kernel's colour question; cancelled without one.
+  std::optional<TColor> AskColor();
+
+  std::string appDir_;
+  RenderWorker *worker_;
+  ColorPrompt *prompt_ = nullptr;
+  // The program's one random generator; the kernels get it in their
+  // environment.
+  mutable RandomGenerator random_;
+
+  PictureRef work_, result_, display_;
+  Bitmap thumb_;
+  Metadata metadata_;
+  int category_ = 0, thumb_n_ = 0;
+  bool pickColor_ = false;
+  std::optional<Shown> shown_;
+  bool previewPending_ = false;  // a full-size render asked for has not arrived
+  std::uint64_t request_ = 0;    // the render request whose result counts
+
+  QString path_;
+  History history_;
+  int lastRevision_ = 0, savedRevision_ = 0;
+  // Where the work came from, for the recovery record.
+  std::string source_;
+  bool sample_ = false, whitened_ = false;
+  std::uint64_t sourceHash_ = 0, sourceSize_ = 0;
+  std::string recoveryPath_;
+  bool restoring_ = false;  // the record stays while a restore sets up
+
+  std::shared_ptr<PendingSave> saving_;
+  // The encoder's thread; destroyed first, so a save still being written
+  // ends before anything it reports to goes.
+  QThreadPool saver_;
+};
+
+// The message a failure shows the user.
+QString FailureText(std::exception_ptr error);
+
+}  // namespace qv

@@ -1,0 +1,109 @@
+#include "session/RecoveryRecord.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include <nlohmann/json.hpp>
+
+#include "codecs/Codecs.h"
+#include "gfx/ContentHash.h"
+#include "gfx/Error.h"
+#include "kernels/StepJson.h"
+
+namespace qv {
+
+namespace {
+
+using nlohmann::json;
+namespace fs = std::filesystem;
+
+constexpr int kVersion = 1;
+
+std::uint64_t HashOf(const std::string &text) {
+  std::uint64_t value = 0;
+  for (char c : text) {
+    const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+    if (digit < 0 || text.size() != 16) throw Error("the fingerprint is not 16 hex digits");
+    value = value << 4 | std::uint64_t(digit);
+  }
+  return value;
+}
+
+}  // namespace
+
+std::string RecoveryText(const RecoveryRecord &record) {
+  json steps = json::array();
+  for (const Step &step : record.Steps) steps.push_back(StepToJson(step));
+  const json value = {{"version", kVersion},
+                      {"source", record.Source},
+                      {"sample", record.Sample},
+                      {"source_hash", HashText(record.SourceHash)},
+                      {"source_size", record.SourceSize},
+                      {"whitened", record.Whitened},
+                      {"document", record.Document},
+                      {"steps", std::move(steps)},
+                      {"position", record.Position},
+                      {"saved_position", record.SavedPosition},
+                      {"time", record.Time}};
+  return value.dump(1) + "\n";
+}
+
+RecoveryRecord ParseRecovery(const std::string &text) {
+  try {
+    const json value = json::parse(text);
+    if (value.at("version").get<int>() != kVersion) throw Error("it is of another version");
+    RecoveryRecord record;
+    record.Source = value.at("source").get<std::string>();
+    record.Sample = value.at("sample").get<bool>();
+    record.SourceHash = HashOf(value.at("source_hash").get<std::string>());
+    record.SourceSize = value.at("source_size").get<std::uint64_t>();
+    record.Whitened = value.at("whitened").get<bool>();
+    record.Document = value.at("document").get<std::string>();
+    int position = 0;
+    for (const json &step : value.at("steps"))
+      record.Steps.push_back(StepFromJson(step, ++position));
+    record.Position = value.at("position").get<std::size_t>();
+    record.SavedPosition = value.at("saved_position").get<long long>();
+    record.Time = value.at("time").get<long long>();
+    if (record.Position > record.Steps.size() ||
+        record.SavedPosition > static_cast<long long>(record.Steps.size()))
+      throw Error("it stands beyond its steps");
+    return record;
+  } catch (const json::exception &e) {
+    throw Error(std::string("The recovery record is damaged: ") + e.what());
+  } catch (const Error &e) {
+    throw Error(std::string("The recovery record is damaged: ") + e.what());
+  }
+}
+
+std::string RecoveryPath() {
+  const char *state = std::getenv("XDG_STATE_HOME");
+  const char *home = std::getenv("HOME");
+  fs::path base = state && *state ? fs::path(state)
+                  : home && *home ? fs::path(home) / ".local" / "state"
+                                  : fs::temp_directory_path();
+  return (base / "quorvane" / "recovery.json").string();
+}
+
+std::optional<RecoveryRecord> ReadRecovery(const std::string &path) {
+  std::error_code error;
+  if (!fs::exists(path, error)) return std::nullopt;
+  const Bytes bytes = ReadFileBytes(path);
+  return ParseRecovery(std::string(bytes.begin(), bytes.end()));
+}
+
+void WriteRecovery(const std::string &path, const RecoveryRecord &record) {
+  std::error_code error;
+  fs::create_directories(fs::path(path).parent_path(), error);
+  const std::string text = RecoveryText(record);
+  WriteFileBytes(path, {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()});
+}
+
+void RemoveRecovery(const std::string &path) {
+  std::error_code error;
+  fs::remove(path, error);
+}
+
+}  // namespace qv

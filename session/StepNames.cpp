@@ -1,0 +1,29 @@
+#include "session/StepNames.h"
+
+#include <QStringList>
+
+#include "gfx/ColorText.h"
+#include "kernels/Categories.h"
+
+namespace qv {
+
+QString StepName(const Step &step) {
+  const Category *category = FindCategory(step.Category);
+  QString name = QStringLiteral("%1 %2")
+                     .arg(category ? QString::fromUtf8(category->Caption) : QStringLiteral("?"))
+                     .arg(step.Number);
+  QStringList colors;
+  for (const auto &answer : step.Colors)
+    if (answer) colors << QLatin1Char('#') + QString::fromStdString(ColorText(*answer));
+  if (!colors.isEmpty())
+    name += (colors.size() == 1 ? QStringLiteral(", colour ") : QStringLiteral(", colours ")) +
+            colors.join(QStringLiteral(", "));
+  if (step.Strength != kFullStrength) name += QStringLiteral(", strength %1 %").arg(step.Strength);
+  return name;
+}
+
+QString OpenedName(const QString &documentName) {
+  return QStringLiteral("Opened %1").arg(documentName);
+}
+
+}  // namespace qv
