@@ -311,7 +311,10 @@ void EditSession::RenderPreview(int n, int category, bool pickColors) {
     worker_->Cancel();
     previewPending_ = false;
     pickColor_ = false;
-    shown_ = Shown{Step{category, n}, result_, work_, false};
+    Step shownAsIs;
+    shownAsIs.Category = category;
+    shownAsIs.Number = n;
+    shown_ = Shown{shownAsIs, result_, work_, false};
     emit PreviewReady(result_, work_);
     offerByEffect();
     return;

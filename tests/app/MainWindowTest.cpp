@@ -152,6 +152,24 @@ class MainWindowTest : public QObject {
     QVERIFY(f.FormPreview && f.FormPreview->isHidden());
   }
 
+  // The column lists the categories top down, 28 pixels apart; Line's
+  // button is hidden below them.
+  void theCategoryColumnFollowsTheRegistry() {
+    TFormMain &f = Start();
+    QStringList captions;
+    for (int top = 28; top <= 420; top += 28)
+      for (const Category &c : Categories())
+        if (f.BtnCategory[c.Id]->geometry() == QRect(24, top, 75, 25) &&
+            !f.BtnCategory[c.Id]->isHidden())
+          captions << f.BtnCategory[c.Id]->text();
+    QCOMPARE(captions, QStringList({"Preset", "Light A", "Light B", "Light C", "Star", "Amazing",
+                                    "Dream A", "Dream B", "Weather", "Gradient", "Color", "Art",
+                                    "Texture", "Edge A", "Edge B"}));
+    QCOMPARE(f.BtnCategory[14]->geometry(), QRect(24, 464, 75, 25));
+    QVERIFY(f.BtnCategory[14]->isHidden());
+    QCOMPARE(f.BtnCategory[3]->objectName(), QString("btnLightC"));
+  }
+
   void startsBlankWithoutAReadableSample_data() {
     QTest::addColumn<QByteArray>("sample");  // empty: no file at all
     QTest::addColumn<QString>("message");

@@ -149,6 +149,34 @@ TEST_F(RecipeTable, ChangeColorFollowsTheStepsThatAskForAColour) {
     }
 }
 
+// The registry holds together: one place in the column each, one artwork
+// folder per name, and every folder spelling the recipes use blends as the
+// category that owns the folder says (only gradients and textures overlay).
+TEST(Categories, TheRegistryHoldsTogether) {
+  std::set<int> columns;
+  std::set<std::string> names, folders;
+  for (const Category &c : Categories()) {
+    columns.insert(c.Column);
+    names.insert(c.Name);
+    EXPECT_EQ(c.Recipes(c).size(), std::size_t(kThumbnailCount)) << c.Name;
+  }
+  EXPECT_EQ(columns.size(), std::size_t(kCategoryCount));
+  EXPECT_EQ(*columns.rbegin(), kCategoryCount);
+  EXPECT_EQ(names.size(), std::size_t(kCategoryCount));
+  for (const AssetFolder &f : AssetFolders()) EXPECT_TRUE(folders.insert(Lower(f.Name)).second);
+  for (int id = 1; id <= kCategoryCount; ++id)
+    for (int n = 1; n <= kThumbnailCount; ++n)
+      for (const RecipeStep &step : RecipeFor(id, n).Steps)
+        if (step.Kind == StepKind::LightMap)
+          for (RenderSize size : {RenderSize::Thumbnail, RenderSize::FullSize}) {
+            const std::string folder = Lower(step.FolderFor(size));
+            EXPECT_TRUE(folders.count(folder)) << folder;
+            EXPECT_EQ(BlendOfFolder(folder) == MapBlend::Overlay,
+                      folder == "gradient" || folder == "texture")
+                << folder;
+          }
+}
+
 TEST(Categories, Lookup) {
   for (const Category &category : Categories()) {
     EXPECT_EQ(FindCategory(category.Name), &category);
