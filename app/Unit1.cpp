@@ -1,6 +1,7 @@
 #include "app/Unit1.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QDir>
@@ -93,6 +94,8 @@ void ClearMenu(QMenu *menu) {
     menu->removeAction(entry);
     entry->deleteLater();
   }
+  for (QActionGroup *group : menu->findChildren<QActionGroup *>(Qt::FindDirectChildrenOnly))
+    group->deleteLater();
 }
 
 }  // namespace
@@ -505,10 +508,13 @@ void TFormMain::FillHistoryMenu() {
   ClearMenu(MenuHistory);
   const QStringList names = session_->HistoryNames();
   const std::size_t at = session_->Steps().Position();
+  // One mark, on the step the picture stands at.
+  auto *marks = new QActionGroup(MenuHistory);
   for (int i = 0; i < names.size(); ++i) {
     QAction *action = MenuHistory->addAction(names[i]);
     action->setCheckable(true);
     action->setChecked(std::size_t(i) == at);
+    marks->addAction(action);
     connect(action, &QAction::triggered, this,
             [this, i] { Guard([this, i] { session_->MoveTo(std::size_t(i)); }); });
   }

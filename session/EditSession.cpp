@@ -115,6 +115,11 @@ QString EditSession::DocumentName() const {
   return QFileInfo(path_).fileName();
 }
 
+QString EditSession::OpenedFileName() const {
+  if (sample_ || source_.empty()) return QStringLiteral("sample.jpg");
+  return QFileInfo(QFile::decodeName(source_.c_str())).fileName();
+}
+
 bool EditSession::Modified() const {
   return history_.Count() && history_.Current().Revision != savedRevision_;
 }
@@ -134,7 +139,7 @@ QString EditSession::RedoStepName() const {
 QStringList EditSession::HistoryNames() const {
   QStringList names;
   for (std::size_t i = 0; i < history_.Count(); ++i)
-    names << (i == 0 ? OpenedName(DocumentName()) : NameOf(history_.At(i).Made));
+    names << (i == 0 ? OpenedName(OpenedFileName()) : NameOf(history_.At(i).Made));
   return names;
 }
 

@@ -78,6 +78,8 @@ class EditSession : public QObject {
   // opened); empty for the sample picture.
   const QString &FilePath() const { return path_; }
   QString DocumentName() const;
+  // The name of the file the work started from ("sample.jpg" for the sample).
+  QString OpenedFileName() const;
   bool Modified() const;
   bool CanUndo() const { return history_.CanUndo(); }
   bool CanRedo() const { return history_.CanRedo(); }
