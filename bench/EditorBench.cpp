@@ -6,7 +6,9 @@
 //  - a repaint of the main display at 1920 x 1080 with a 24 MP picture
 //    (against nothing: it should cost next to nothing at any picture size);
 //  - the full-size preview of a light map on a 12 MP picture, against the
-//    render of the same effect on the same bitmap.
+//    render of the same effect on the same bitmap;
+//  - the history's memory after ten Applies on a 24 MP photo, and a walk
+//    from its start to its end and back that makes dropped pictures again.
 // Files go to a folder in /dev/shm, so no disk is timed.
 
 #include <benchmark/benchmark.h>
@@ -16,6 +18,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -24,6 +28,8 @@
 #include "app/Unit1.h"
 #include "bench/TimingReporter.h"
 #include "codecs/Codecs.h"
+#include "gfx/ContentHash.h"
+#include "kernels/Step.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
 #include "widgets/Image.h"
@@ -143,6 +149,64 @@ void BM_RenderLightMap12MP(benchmark::State &state) {
   for (auto _ : state) RenderRecipe(kLightA, kEffect, picture, result, env, RenderSize::FullSize);
 }
 
+// Resident and peak memory of the process, in MB, from /proc.
+double ProcMegabytes(const char *field) {
+  FILE *status = std::fopen("/proc/self/status", "r");
+  if (!status) return 0;
+  char line[256];
+  double kb = 0;
+  const std::size_t length = std::strlen(field);
+  while (std::fgets(line, sizeof line, status))
+    if (std::strncmp(line, field, length) == 0) kb = std::atof(line + length + 1);
+  std::fclose(status);
+  return kb / 1024;
+}
+
+std::uint64_t HashOf(const Bitmap &picture) {
+  return ContentHash({picture.Bits(), picture.ByteCount()});
+}
+
+// Ten Applies of light maps (every other at 80 %) on a 24 MP photo: the
+// history's bytes, its budget and the process's resident size after them;
+// then Undo to the start and Redo to the end, each picture checked against
+// the chain of its steps made apart. The time is the walk there and back.
+void BM_HistoryOfTenApplies24MP(benchmark::State &state) {
+  Window window;
+  window.Open(Shared().Path("24mp.jpg"));
+  EditSession &session = window.form->Session();
+  const KernelEnv env = session.Env();
+  std::vector<std::uint64_t> chain{HashOf(*session.WorkBitmap())};
+  PictureRef made = session.WorkBitmap();
+  for (int n = 1; n <= 10; ++n) {
+    window.form->CategoryClick(n % 2 ? 1 : 2);
+    window.Settle();
+    window.form->ImgViewNClick(n);
+    window.Settle();
+    window.form->ApplyPreview(n % 2 ? 100 : 80);
+    made = ApplyStep(session.Steps().Current().Made, made, env);
+    chain.push_back(HashOf(*made));
+  }
+  made.reset();
+  state.counters["history_MB"] = double(session.Steps().Bytes()) / (1 << 20);
+  state.counters["budget_MB"] = double(session.Steps().Budget()) / (1 << 20);
+  state.counters["resident_MB"] = ProcMegabytes("VmRSS");
+  for (auto _ : state) {
+    bool same = HashOf(*session.WorkBitmap()) == chain.back();
+    session.MoveTo(0);
+    for (std::size_t i = 1; i < chain.size(); ++i) {
+      session.Redo();
+      same = same && HashOf(*session.WorkBitmap()) == chain[i];
+    }
+    for (std::size_t i = chain.size() - 1; i-- > 0;) {
+      session.Undo();
+      same = same && HashOf(*session.WorkBitmap()) == chain[i];
+    }
+    session.MoveTo(chain.size() - 1);
+    if (!same) state.SkipWithError("a step did not give its bytes back");
+  }
+  state.counters["peak_MB"] = ProcMegabytes("VmHWM");
+}
+
 BENCHMARK(BM_Open24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadAndDecode24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Save12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -150,6 +214,7 @@ BENCHMARK(BM_Encode12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Repaint1920x1080)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewLightMap12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RenderLightMap12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_HistoryOfTenApplies24MP)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 // Prints each editor step against its bare work after the usual table.
 class EditorReporter : public TimingReporter {

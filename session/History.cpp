@@ -48,9 +48,11 @@ PictureRef History::PictureAt(std::size_t position, const Replay &replay) {
   for (std::size_t i = from + 1; i <= position; ++i) {
     picture = replay(entries_[i].Made, picture);
     entries_[i].Picture = picture;
+    // As it goes, so that a long way back costs the budget and two pictures.
+    Trim(i);
   }
-  Trim();
-  // Trimming never drops the current entry, but `position` may be another.
+  // `position` may have been trimmed if it is not the current entry; the
+  // caller holds it all the same.
   return picture;
 }
 
@@ -68,11 +70,11 @@ void History::SetBudget(std::size_t bytes) {
   Trim();
 }
 
-void History::Trim() {
+void History::Trim(std::size_t keep) {
   // Farthest from the current entry first; of two as far, the older.
   std::vector<std::size_t> order;
   for (std::size_t i = 1; i < entries_.size(); ++i)
-    if (i != at_) order.push_back(i);
+    if (i != at_ && i != keep) order.push_back(i);
   auto distance = [this](std::size_t i) { return i > at_ ? i - at_ : at_ - i; };
   std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
     return distance(a) > distance(b) || (distance(a) == distance(b) && a < b);

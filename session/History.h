@@ -64,8 +64,9 @@ class History {
   void SetBudget(std::size_t bytes);
 
  private:
-  // Drops the pictures farthest from the current entry while over budget.
-  void Trim();
+  // Drops the pictures farthest from the current entry while over budget,
+  // never the first, the current one or `keep`.
+  void Trim(std::size_t keep = 0);
 
   std::vector<Entry> entries_;
   std::size_t at_ = 0;
