@@ -102,9 +102,6 @@ TFormPreview::TFormPreview(QWidget *parent)
   BtnApply = Button(this, "BtnApply", QStringLiteral("Apply"), {184, 248, 75, 25});
   BtnCancel = Button(this, "BtnCancel", QStringLiteral("Cancel"), {272, 248, 75, 25});
   BtnColor = Button(this, "BtnColor", QStringLiteral("Change Color"), {80, 248, 83, 25});
-  // The caption is wider than 83 pixels in most desktop fonts; grow the
-  // button rightwards, short of Apply, rather than clip it.
-  BtnColor->resize(std::clamp(BtnColor->sizeHint().width(), 83, 100), 25);
   BtnColor->hide();
   BtnApply->setEnabled(false);
 
@@ -172,13 +169,22 @@ TFormPreview::TFormPreview(QWidget *parent)
   // Enter applies whichever button has the focus (Esc: keyPressEvent).
   for (const QKeySequence &key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})
     connect(new QShortcut(key, this), &QShortcut::activated, this, [this] { BtnApplyClick(); });
+  made_ = true;
 }
 
 void TFormPreview::KeepGeometry() {
   if (placed_) QSettings().setValue(kGeometryKey, saveGeometry());
 }
 
+void TFormPreview::changeEvent(QEvent *event) {
+  QWidget::changeEvent(event);
+  // A skin set after the dialog was made changes how wide its captions are.
+  if (made_ && (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange))
+    LayOut();
+}
+
 void TFormPreview::ShowBeside() {
+  LayOut();
   // The first time, where the user left it in an earlier run, else beside
   // the controls.
   if (!placed_) {
@@ -299,7 +305,11 @@ void TFormPreview::LayOut() {
   LabelStrength->setGeometry(x + 8 + slider + 4, tools, label, 24);
 
   const int buttons = h - kButtonRow;
-  BtnColor->move(BtnColor->x(), buttons);
+  // The caption is wider than 83 pixels in most desktop fonts and skins; the
+  // button grows leftwards from the design's place, short of Apply, rather
+  // than clip it.
+  const int colorWidth = std::max(83, BtnColor->sizeHint().width());
+  BtnColor->setGeometry(std::min(80, w - 211 - 8 - colorWidth), buttons, colorWidth, 25);
   BtnApply->move(w - 211, buttons);
   BtnCancel->move(w - 123, buttons);
 }

@@ -102,6 +102,7 @@ class TFormPreview : public QWidget {
   void keyReleaseEvent(QKeyEvent *event) override;
   bool eventFilter(QObject *watched, QEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
+  void changeEvent(QEvent *event) override;
 
  private:
   void SetNotice(bool on);
@@ -114,6 +115,7 @@ class TFormPreview : public QWidget {
   PreviewHost *host_ = nullptr;
   bool hasRender_ = false;
   bool placed_ = false;  // shown once in this run
+  bool made_ = false;    // every control exists
   bool rendering_ = false;
   unsigned originalHeld_ = 0;  // one bit for each way of holding it
 };
