@@ -44,6 +44,17 @@ class Dialogs {
   // "Restore the unsaved changes to NAME from TIME?" after a run that did
   // not close; true for Restore, the default.
   virtual bool AskRestore(QWidget *parent, const QString &name, const QString &time) = 0;
+  // A line of text (a look's name), proposing `initial`; nothing when cancelled.
+  virtual std::optional<QString> AskText(QWidget *parent, const QString &title,
+                                         const QString &label, const QString &initial) = 0;
+  // A yes-or-no question (Delete a look?); true for yes.
+  virtual bool Confirm(QWidget *parent, const QString &question) = 0;
+  // The dialogs for other files: one to open and one to save, by a filter
+  // as above, starting at `proposed` (a folder, or a folder and a name).
+  virtual std::optional<QString> OpenFile(QWidget *parent, const QString &title,
+                                          const QString &filter, const QString &proposed) = 0;
+  virtual std::optional<QString> SaveFile(QWidget *parent, const QString &title,
+                                          const QString &filter, const QString &proposed) = 0;
   // Hands a document to the desktop's viewer; `noViewer` runs (perhaps
   // later) when there is none that can show it.
   virtual void OpenDocument(const QString &path, std::function<void()> noViewer) = 0;

@@ -7,6 +7,8 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -133,6 +135,35 @@ bool QtDialogs::AskRestore(QWidget *parent, const QString &name, const QString &
   box.setEscapeButton(discard);
   box.exec();
   return box.clickedButton() == restore;
+}
+
+std::optional<QString> QtDialogs::AskText(QWidget *parent, const QString &title,
+                                          const QString &label, const QString &initial) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(parent, title, label, QLineEdit::Normal, initial, &ok).trimmed();
+  if (!ok || text.isEmpty()) return std::nullopt;
+  return text;
+}
+
+bool QtDialogs::Confirm(QWidget *parent, const QString &question) {
+  return QMessageBox::question(parent, QStringLiteral("Quorvane"), question) == QMessageBox::Yes;
+}
+
+std::optional<QString> QtDialogs::OpenFile(QWidget *parent, const QString &title,
+                                           const QString &filter, const QString &proposed) {
+  const QString path =
+      QFileDialog::getOpenFileName(parent, title, proposed, NameFilters(filter).join(";;"));
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
+std::optional<QString> QtDialogs::SaveFile(QWidget *parent, const QString &title,
+                                           const QString &filter, const QString &proposed) {
+  const QString path =
+      QFileDialog::getSaveFileName(parent, title, proposed, NameFilters(filter).join(";;"));
+  if (path.isEmpty()) return std::nullopt;
+  return path;
 }
 
 void QtDialogs::OpenDocument(const QString &path, std::function<void()> noViewer) {

@@ -20,6 +20,13 @@ class QtDialogs : public Dialogs {
   bool ConfirmReplaceReadOnly(QWidget *parent, const QString &path) override;
   SaveChoice AskSaveChanges(QWidget *parent, const QString &name) override;
   bool AskRestore(QWidget *parent, const QString &name, const QString &time) override;
+  std::optional<QString> AskText(QWidget *parent, const QString &title, const QString &label,
+                                 const QString &initial) override;
+  bool Confirm(QWidget *parent, const QString &question) override;
+  std::optional<QString> OpenFile(QWidget *parent, const QString &title, const QString &filter,
+                                  const QString &proposed) override;
+  std::optional<QString> SaveFile(QWidget *parent, const QString &title, const QString &filter,
+                                  const QString &proposed) override;
   void OpenDocument(const QString &path, std::function<void()> noViewer) override;
 };
 

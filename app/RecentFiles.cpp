@@ -5,6 +5,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "widgets/EditorSettings.h"
+
 namespace qv {
 
 namespace {
@@ -12,13 +14,10 @@ namespace {
 const QString kFilesKey = QStringLiteral("RecentFiles");
 const QString kFolderKey = QStringLiteral("LastFolder");
 
-// ~/.config/Quorvane/Quorvane.conf on Linux.
-const QString kOwner = QStringLiteral("Quorvane");
-
 }  // namespace
 
 RecentFiles::RecentFiles() {
-  const QSettings settings(kOwner, kOwner);
+  const QSettings settings = EditorSettings();
   files_ = settings.value(kFilesKey).toStringList().mid(0, kMaxFiles);
   folder_ = settings.value(kFolderKey).toString();
 }
@@ -43,7 +42,7 @@ void RecentFiles::Remove(const QString &path) {
 }
 
 void RecentFiles::Store() const {
-  QSettings settings(kOwner, kOwner);
+  QSettings settings = EditorSettings();
   settings.setValue(kFilesKey, files_);
   settings.setValue(kFolderKey, folder_);
 }

@@ -15,7 +15,6 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
@@ -23,6 +22,7 @@
 
 #include "app/Dialogs.h"
 #include "app/Guard.h"
+#include "app/LooksWindow.h"
 #include "app/PictureTypes.h"
 #include "app/ScreenCopyFollower.h"
 #include "app/Skin.h"
@@ -33,6 +33,7 @@
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"
 #include "widgets/DisplayColor.h"
+#include "widgets/EditorSettings.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
 #include "widgets/TFlatPanelUnit.h"
@@ -130,6 +131,7 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   CreateControls();
   FormPreview = new TFormPreview(this);
   FormPreview->SetHost(this);
+  FormLooks = new LooksWindow(*session_, dialogs_, this);
   session_->SetColorPrompt(this);
   ConnectSession();
   FormCreate();
@@ -168,6 +170,11 @@ void TFormMain::CreateActions() {
                  &TFormMain::BtnRedoClick);
   ActHelp = make("&Help", {QKeySequence(QKeySequence::HelpContents), QKeySequence(Qt::Key_F1)},
                  &TFormMain::BtnHelpClick);
+  ActLooks = make("&Looks...", {QKeySequence(Qt::CTRL | Qt::Key_L)}, &TFormMain::ShowLooks);
+  ActSaveLook =
+      make("Save &Look...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, &TFormMain::SaveLook);
+  ActRepeat = make("Apply the Last Effect &Again", {QKeySequence(Qt::CTRL | Qt::Key_F)},
+                   &TFormMain::RepeatLastStep);
   // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
   ActQuit = make("&Quit", {QKeySequence(QKeySequence::Quit), QKeySequence(Qt::CTRL | Qt::Key_Q)},
                  &TFormMain::close);
@@ -216,6 +223,9 @@ void TFormMain::CreateControls() {
   connect(BtnOpen, &QPushButton::clicked, ActOpen, &QAction::trigger);
   connect(BtnSave, &QPushButton::clicked, ActSave, &QAction::trigger);
   connect(BtnHelp, &QPushButton::clicked, ActHelp, &QAction::trigger);
+  BtnLooks = Button(FlatPanel1, "BtnLooks", tr("Looks"), 16, 140);
+  BtnLooks->setToolTip(tr("Looks: effects kept to put on any photo (%1)").arg(KeyText(ActLooks)));
+  connect(BtnLooks, &QPushButton::clicked, ActLooks, &QAction::trigger);
 
   // In the gap between Open and the display.
   BtnRecent = new QToolButton(FlatPanel1);
@@ -290,6 +300,13 @@ void TFormMain::ConnectSession() {
   connect(s, &EditSession::Failed, this,
           [this](const QString &message) { dialogs_.ShowMessage(this, message); });
   connect(s, &EditSession::SaveEnded, this, &TFormMain::SaveEnded);
+  connect(s, &EditSession::Busy, this, [this](const QString &what) {
+    if (what.isEmpty()) return LabelSaved->hide();
+    savedTimer_->stop();
+    LabelSaved->setText(tr("Applying %1").arg(what));
+    PlaceSavedSign();
+    LabelSaved->show();
+  });
 }
 
 void TFormMain::ApplyLayout() {
@@ -322,7 +339,7 @@ void TFormMain::FormCreate() {
   const QSize client(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
   setMinimumSize(client.boundedTo(QSize(kMinClientWidth, kMinClientHeight)));
   resize(client);
-  const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+  const QByteArray geometry = EditorSettings().value(kGeometryKey).toByteArray();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
   ApplyLayout();
   // The display holds the picture at full size, as after Open: the window
@@ -332,7 +349,7 @@ void TFormMain::FormCreate() {
 }
 
 void TFormMain::KeepGeometry() {
-  QSettings().setValue(kGeometryKey, saveGeometry());
+  EditorSettings().setValue(kGeometryKey, saveGeometry());
   FormPreview->KeepGeometry();
 }
 
@@ -385,6 +402,12 @@ void TFormMain::BtnOpenClick() {
 }
 
 void TFormMain::OpenFile(const QString &path) {
+  // A look handed over by the file manager joins the user's looks.
+  if (path.endsWith(QString::fromLatin1(kLookExtension), Qt::CaseInsensitive)) {
+    FormLooks->Library().Import(path);
+    ShowLooks();
+    return;
+  }
   if (MaybeSave()) LoadFile(path);
 }
 
@@ -492,6 +515,10 @@ void TFormMain::UpdateActions() {
   ActUndo->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
   ActRedo->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
   BtnHistory->setEnabled(s.Steps().Count() > 1);
+  ActSaveLook->setEnabled(s.CanUndo());
+  ActRepeat->setEnabled(s.CanRepeat());
+  ActRepeat->setText(s.CanRepeat() ? tr("Apply %1 &Again").arg(s.UndoStepName())
+                                   : tr("Apply the Last Effect &Again"));
   FillHistoryMenu();
   FillRecentMenu();
 
@@ -587,6 +614,20 @@ void TFormMain::BringToFront() {
     raise();
     activateWindow();
   }
+}
+
+void TFormMain::ShowLooks() {
+  FormLooks->show();
+  FormLooks->raise();
+  FormLooks->activateWindow();
+}
+
+void TFormMain::SaveLook() {
+  FormLooks->SaveLook();
+}
+
+void TFormMain::RepeatLastStep() {
+  session_->RepeatLastStep();
 }
 
 void TFormMain::KeepRecoveryAt(const std::string &path) {
@@ -699,6 +740,7 @@ void TFormMain::FormClose() {
   // a signal ended the program.
   if (!keepWork_) session_->DropRecovery();
   if (FormPreview) FormPreview->hide();
+  if (FormLooks) FormLooks->hide();
   if (HelpBrowser) HelpBrowser->hide();
   SkinRemove();
   // The history goes with the pictures it holds.

@@ -34,6 +34,7 @@ namespace qv {
 class Dialogs;
 class ScreenCopyFollower;
 class TFlatPanel;
+class LooksWindow;
 class TFormPreview;
 class TImage;
 class TImgBtn;
@@ -69,10 +70,12 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   QToolButton *BtnHistory;  // beside Undo: every step of the history by name
   QMenu *MenuHistory;
   QPushButton *BtnOpen, *BtnSave, *BtnHelp;
+  QPushButton *BtnLooks;   // the Looks window
   QToolButton *BtnRecent;  // beside Open: the pictures opened or saved last
   QMenu *MenuRecent;
   QLabel *LabelSaved;  // the brief sign over the display after a save
   QAction *ActOpen, *ActSave, *ActUndo, *ActRedo, *ActHelp, *ActQuit;
+  QAction *ActLooks, *ActSaveLook, *ActRepeat;
   TImage *ImgEffect;
   TImage *ImgFuzhu;
   std::array<TImage *, kThumbCount + 1> ImgView{};
@@ -80,6 +83,7 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // The category buttons by category id (1 to 16), made from the registry.
   std::array<QPushButton *, kCategoryCount + 1> BtnCategory{};
   TFormPreview *FormPreview = nullptr;
+  LooksWindow *FormLooks = nullptr;
   QTextBrowser *HelpBrowser = nullptr;  // the help page inside the program, once needed
 
   // The layout this window was given for its screen.
@@ -127,6 +131,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   std::optional<TColor> ColorDialog1Execute();
   // Restores the window if minimised, else brings it to the front.
   void BringToFront();
+  // The Looks window, in front; "Save Look..."; "Apply the last effect again".
+  void ShowLooks();
+  void SaveLook();
+  void RepeatLastStep();
 
   // The recovery record: where the session keeps it from now on, and the
   // question about one left by a run that did not close. True when the

@@ -17,6 +17,10 @@ int FilterCommand(const Args &args);
 // Effects by category and number (RenderCommand.cpp): one at full size, the
 // ten thumbnails of a category, and the list of categories.
 int RenderCommand(const Args &args);
+// A look on pictures, as render does one effect (RenderCommand.cpp); look
+// files made and shown (LookCommand.cpp).
+int ApplyCommand(const Args &args);
+int LookCommand(const Args &args);
 int ThumbsCommand(const Args &args);
 int ListCommand(const Args &args);
 

@@ -20,11 +20,14 @@
 #include "codecs/Codecs.h"
 #include "gfx/Bands.h"
 #include "gfx/ColorText.h"
+#include "gfx/Error.h"
 #include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
+#include "kernels/Look.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
+#include "kernels/Step.h"
 #include "kernels/StreamedRender.h"
 #include "kernels/StrengthMix.h"
 
@@ -54,6 +57,15 @@ constexpr const char *kRenderHelp =
     "  --strength S      how much of the effect goes onto the picture, 0 to 100\n"
     "                    (default 100): per byte (picture x (100 - S) + effect x S\n"
     "                    + 50) / 100, the same bytes as the preview's slider\n";
+
+constexpr const char *kApplyHelp =
+    "usage: quorvane-fx apply LOOK IN OUT [options]\n"
+    "       quorvane-fx apply LOOK IN... --out DIR [options]\n"
+    "Puts the steps of the look file LOOK (.qvlook) on the picture IN, one after the\n"
+    "other at their own strengths and colours, and writes OUT; with --out, every IN\n"
+    "into DIR, as render does. The result is the picture the chain of 'render'\n"
+    "commands of the look's steps gives. A step that leaves its colours to whoever\n"
+    "applies the look takes the answers of --color and --cancel-color in order.\n";
 
 constexpr const char *kThumbsHelp =
     "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
@@ -156,10 +168,10 @@ std::string AssetRoot(std::string dir) {
   return dir + '/';
 }
 
-KernelEnv EnvFor(Options &options) {
+// The artwork's place; the colour answers come with each step.
+KernelEnv EnvFor(const Options &options) {
   KernelEnv env = DefaultKernelEnv();
   if (!options.assets.empty()) env.AppDir = AssetRoot(options.assets);
-  if (options.prompted) env.Prompt = &options.prompt;
   return env;
 }
 
@@ -206,33 +218,50 @@ std::string CurrentErrorText() {
   }
 }
 
-// One full-size render from file to file: streamed band by band where the
-// recipe and the files allow it, else through the whole picture. Either
-// way with colour answers of its own. A strength below full mixes the
-// effect with the whole picture, so it takes the whole-picture path.
-void RenderFile(int categoryId, int n, const std::string &in, const std::string &out,
+// The step `render CATEGORY N` makes, with the colour answers and the
+// strength of its options.
+Step RenderStep(int categoryId, int n, const Options &options) {
+  Step step;
+  step.Category = categoryId;
+  step.Number = n;
+  step.PickedColors = options.prompted;
+  step.Colors = options.prompt.Answers();
+  step.Strength = options.strength;
+  return step;
+}
+
+// The steps from file to file: one effect at full strength is streamed band
+// by band where the recipe and the files allow it, everything else goes
+// through the whole picture, step after step. Each file gets colour answers
+// of its own: a step's recorded ones, or for a step that asks when applied
+// the options' answers, in order.
+void RenderFile(const std::vector<Step> &steps, const std::string &in, const std::string &out,
                 const Options &options) {
   const FileContents input = ReadFileContents(in);
   const WriteOptions writing{.StripMetadata = options.strip};
-  if (options.strength == kFullStrength) {
-    Options mine = options;
+  const Step &first = steps.front();
+  if (steps.size() == 1 && !first.IsLook() && !first.AsksWhenApplied() &&
+      first.Strength == kFullStrength) {
+    ScriptedColorPrompt answers(first.Colors);
+    KernelEnv env = EnvFor(options);
+    env.Prompt = first.PickedColors ? &answers : nullptr;
     auto warn = [&in](const std::vector<std::string> &warnings) { WarnAbout(in, warnings); };
-    if (RenderStreamed(categoryId, n, input, out, EnvFor(mine), writing, warn)) return;
+    if (RenderStreamed(first.Category, first.Number, input, out, env, writing, warn)) return;
   }
-  Options mine = options;
-  const DecodedPicture picture = DecodeInput(input, in);
-  Bitmap result;
-  RenderRecipe(categoryId, n, picture.Pixels, result, EnvFor(mine), RenderSize::FullSize);
-  if (options.strength != kFullStrength)
-    StrengthMix(picture.Pixels, result, result, options.strength);
-  WritePictureFile(out, result, picture.Meta, writing);
+  DecodedPicture picture = DecodeInput(input, in);
+  ScriptedColorPrompt asked = options.prompt;
+  KernelEnv env = EnvFor(options);
+  env.Prompt = options.prompted ? &asked : nullptr;
+  PictureRef made = Share(std::move(picture.Pixels));
+  for (const Step &step : steps) made = ApplyStep(step, made, env);
+  WritePictureFile(out, *made, picture.Meta, writing);
 }
 
 // Renders every input into folder, one picture per core at a time (a single
 // picture keeps both cores for its own passes). Each picture gets its own
 // copy of the colour answers, so every one is rendered alike. Failures are
 // reported per file as they happen; the others go on.
-int RenderBatch(int categoryId, int n, const Args &inputs, const Options &options) {
+int RenderBatch(const std::vector<Step> &steps, const Args &inputs, const Options &options) {
   const std::filesystem::path folder(options.out);
   std::error_code made;
   std::filesystem::create_directories(folder, made);
@@ -265,7 +294,7 @@ int RenderBatch(int categoryId, int n, const Args &inputs, const Options &option
     std::string error = clash[std::size_t(i)];
     if (error.empty()) {
       try {
-        RenderFile(categoryId, n, inputs[std::size_t(i)], outputs[std::size_t(i)], options);
+        RenderFile(steps, inputs[std::size_t(i)], outputs[std::size_t(i)], options);
       } catch (...) {
         error = CurrentErrorText();
       }
@@ -300,9 +329,35 @@ int RenderCommand(const Args &args) {
   const Category *category = CategoryArg(p[0]);
   const auto n = NumberArg(p[1]);
   if (!category || !n) return 2;
-  if (batch) return RenderBatch(category->Id, *n, Args(p.begin() + 2, p.end()), *options);
+  const std::vector<Step> steps{RenderStep(category->Id, *n, *options)};
+  if (batch) return RenderBatch(steps, Args(p.begin() + 2, p.end()), *options);
 
-  RenderFile(category->Id, *n, p[2], p[3], *options);
+  RenderFile(steps, p[2], p[3], *options);
+  return 0;
+}
+
+int ApplyCommand(const Args &args) {
+  auto options = ParseOptions(args, false);
+  if (!options) return 2;
+  const Args &p = options->positional;
+  const bool batch = !options->out.empty();
+  if (options->help || (batch ? p.size() < 2 : p.size() != 3))
+    return Usage(kApplyHelp, options->help);
+  if (options->strength != kFullStrength) {
+    std::fprintf(stderr,
+                 "quorvane-fx: a look's steps carry their own strengths; "
+                 "--strength is for render\n");
+    return 2;
+  }
+  Look look;
+  try {
+    look = ReadLookFile(p[0]);
+  } catch (const Error &e) {
+    std::fprintf(stderr, "quorvane-fx: %s\n", e.what());
+    return 2;
+  }
+  if (batch) return RenderBatch(look.Steps, Args(p.begin() + 1, p.end()), *options);
+  RenderFile(look.Steps, p[1], p[2], *options);
   return 0;
 }
 
@@ -321,7 +376,8 @@ int ThumbsCommand(const Args &args) {
 
   const std::filesystem::path folder(p[2]);
   std::filesystem::create_directories(folder);
-  const KernelEnv env = EnvFor(*options);
+  KernelEnv env = EnvFor(*options);
+  if (options->prompted) env.Prompt = &options->prompt;
   // One result bitmap for all ten, as in the editor's strip.
   Bitmap result;
   for (int n = 1; n <= kThumbnailCount; ++n) {

@@ -24,6 +24,12 @@ const Command kCommands[] = {
      qv::cli::FilterCommand},
     {"render", "render CATEGORY N IN OUT  render effect N (1-10) of CATEGORY at full size (--help)",
      qv::cli::RenderCommand},
+    {"apply", "apply LOOK IN OUT         put the steps of a look file on a picture (--help)",
+     qv::cli::ApplyCommand},
+    {"look",
+     "look make OUT.qvlook STEP...  write a look (steps CATEGORY/N[@STRENGTH][#RRGGBB...])\n"
+     "  quorvane-fx look show LOOK|PICTURE  its steps, as look make takes them (--help)",
+     qv::cli::LookCommand},
     {"thumbs",
      "thumbs CATEGORY IN OUTDIR write the ten 105x105 thumbnails as OUTDIR/N.jpg (--help)",
      qv::cli::ThumbsCommand},

@@ -30,6 +30,7 @@ class ScriptedColorPrompt : public ColorPrompt {
   }
 
   int TimesAsked() const { return asked_; }
+  const std::vector<Answer> &Answers() const { return answers_; }
 
  private:
   std::vector<Answer> answers_;

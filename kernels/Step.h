@@ -31,17 +31,36 @@ struct Step {
   // cancelled: the result bitmap's brush when the render started.
   TColor Brush = clWhite;
   int Strength = kFullStrength;  // 0 to 100
+  // A look applied as one step: its name and its steps, in order, mixed in
+  // at Strength (the fields above but Strength are then unused). Steps of
+  // a look are effects, never looks themselves.
+  std::string Look;
+  std::vector<Step> LookSteps;
+
+  bool IsLook() const { return !LookSteps.empty(); }
+  // Whether the step asks its colour questions when it is applied: it
+  // picks colours but has none recorded (a look's step left to the user).
+  bool AsksWhenApplied() const { return !IsLook() && PickedColors && Colors.empty(); }
 
   friend bool operator==(const Step &, const Step &) = default;
 };
 
+// The effects of the steps in order, looks opened out into theirs.
+std::vector<Step> Effects(const std::vector<Step> &steps);
+
 // Renders the step's effect from `picture` at full size and mixes it in at
-// the step's strength: the picture Apply made of it. At full strength the
-// result is the render itself, at 0 the picture (shared, not copied). Errors
-// of the kernels (a missing asset) are thrown.
+// the step's strength: the picture Apply made of it (a look: each of its
+// steps in turn). At full strength the result is the render itself, at 0
+// the picture (shared, not copied). Errors of the kernels (a missing asset)
+// are thrown. A step that asks when applied asks env's prompt, if any, and
+// otherwise keeps the effect's own colours.
 PictureRef ApplyStep(const Step &step, const PictureRef &picture, const KernelEnv &env);
 
-// "light-a 3": the category's name and the effect's number.
+// An effect on a picture at a strength, as Apply commits it: the effect or
+// the picture themselves at the ends (shared), a new picture between.
+PictureRef MixedAt(int strength, const PictureRef &picture, const PictureRef &effect);
+
+// "light-a 3": the category's name and the effect's number (a look: its name).
 std::string EffectName(const Step &step);
 
 }  // namespace qv

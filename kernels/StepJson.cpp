@@ -35,6 +35,13 @@ TColor ColorOf(const json &value, int position) {
 }  // namespace
 
 json StepToJson(const Step &step) {
+  if (step.IsLook()) {
+    json steps = json::array();
+    for (const Step &inner : step.LookSteps) steps.push_back(StepToJson(inner));
+    json value = {{"look", step.Look}, {"steps", std::move(steps)}};
+    if (step.Strength != kFullStrength) value["strength"] = step.Strength;
+    return value;
+  }
   const Category *category = FindCategory(step.Category);
   json value = {{"effect", category ? category->Name : "?"},
                 {"number", step.Number},
@@ -44,13 +51,29 @@ json StepToJson(const Step &step) {
     for (const auto &answer : step.Colors)
       colors.push_back(answer ? json(ColorText(*answer)) : json(nullptr));
     value["colors"] = std::move(colors);
-    value["brush"] = ColorText(step.Brush);
+    if (step.Brush != clWhite) value["brush"] = ColorText(step.Brush);
   }
   return value;
 }
 
 Step StepFromJson(const json &value, int position) {
   if (!value.is_object()) Refuse(position, "is not an object");
+  if (const auto look = value.find("look"); look != value.end()) {
+    const auto steps = value.find("steps");
+    if (!look->is_string() || steps == value.end() || !steps->is_array() || steps->empty())
+      Refuse(position, "is a look without its steps");
+    Step step;
+    step.Look = look->get<std::string>();
+    for (const json &inner : *steps) {
+      Step effect = StepFromJson(inner, position);
+      if (effect.IsLook()) Refuse(position, "a look within a look is not allowed");
+      step.LookSteps.push_back(std::move(effect));
+    }
+    step.Strength = IntegerOf(value, "strength", kFullStrength, position);
+    if (!StrengthInRange(step.Strength))
+      Refuse(position, "the strength " + std::to_string(step.Strength) + " is outside 0 to 100");
+    return step;
+  }
   const auto effect = value.find("effect");
   if (effect == value.end() || !effect->is_string()) Refuse(position, "names no effect");
   const std::string name = effect->get<std::string>();

@@ -10,7 +10,9 @@
 // RRGGBB with red first, null for a question cancelled; without "colors"
 // no question is asked and the effect keeps its own colours. "brush" is the
 // colour a frame falls back on when its question is cancelled (white when
-// left out). Keys a reader does not know are ignored.
+// left out). "colors": [] asks the questions when the step is applied. A
+// look applied as one step is {"look": NAME, "steps": [...]}. Keys a reader
+// does not know are ignored.
 
 #include <string>
 

@@ -8,7 +8,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 #include <QShortcut>
 #include <QSlider>
 
@@ -20,6 +19,7 @@
 #include "widgets/BitmapImage.h"
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"
+#include "widgets/EditorSettings.h"
 #include "widgets/TFlatPanelUnit.h"
 
 namespace qv {
@@ -173,7 +173,7 @@ TFormPreview::TFormPreview(QWidget *parent)
 }
 
 void TFormPreview::KeepGeometry() {
-  if (placed_) QSettings().setValue(kGeometryKey, saveGeometry());
+  if (placed_) EditorSettings().setValue(kGeometryKey, saveGeometry());
 }
 
 void TFormPreview::changeEvent(QEvent *event) {
@@ -189,7 +189,7 @@ void TFormPreview::ShowBeside() {
   // the controls.
   if (!placed_) {
     placed_ = true;
-    const QByteArray geometry = QSettings().value(kGeometryKey).toByteArray();
+    const QByteArray geometry = EditorSettings().value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty() && restoreGeometry(geometry)) {
       show();
       raise();

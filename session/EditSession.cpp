@@ -53,16 +53,6 @@ class ForwardedPrompt : public ColorPrompt {
   Asker ask_;
 };
 
-// The picture Apply makes of a render at a strength: the render or the
-// picture themselves at the ends, shared, a new one between.
-PictureRef Mixed(const PictureRef &picture, const PictureRef &effect, int strength) {
-  if (strength >= kFullStrength) return effect;
-  if (strength <= kMinStrength) return picture;
-  Bitmap out;
-  StrengthMix(*picture, *effect, out, strength);
-  return Share(std::move(out));
-}
-
 }  // namespace
 
 QString FailureText(std::exception_ptr error) {
@@ -86,7 +76,13 @@ struct EditSession::PendingSave {
   PictureRef Picture;
   Metadata Meta;
   bool ReplaceReadOnly;
+  bool Strip;
   int Revision;  // of the working picture when the save began
+  // What the note in its XMP says: the steps since the picture was opened,
+  // after those the opened file carried, and the opened pixels.
+  std::vector<Step> Steps;
+  std::optional<MadeWith> Before;
+  PictureRef Opened;
   std::exception_ptr Error;
   QSemaphore Written;
 };
@@ -196,6 +192,8 @@ void EditSession::Begin(const QString &documentPath, const std::string &sourcePa
   result_ = opened;
   display_ = opened;
   metadata_ = std::move(meta);
+  openedWith_ = MadeWithOf(metadata_);
+  openedPixels_ = opened;
   thumb_.Recreate(kThumbnailSide, kThumbnailSide);
   thumb_.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, *opened);
   // The program's generator, seeded afresh for each picture opened. A
@@ -225,6 +223,7 @@ void EditSession::ChooseCategory(int id) {
   if (!category) return;
   // The strip's render replaces whatever runs; a preview that waited for
   // its render has nothing to show.
+  EndBusy();
   pickColor_ = false;
   const bool previewWaited = previewPending_;
   category_ = id;
@@ -301,6 +300,7 @@ void EditSession::PreviewWithPickedColors() {
 }
 
 void EditSession::RenderPreview(int n, int category, bool pickColors) {
+  EndBusy();
   pickColor_ = pickColors;
   shown_.reset();
   emit PreviewStarted();
@@ -382,6 +382,7 @@ std::optional<TColor> EditSession::AskColor() {
 }
 
 void EditSession::CancelRender() {
+  EndBusy();
   worker_->Cancel();
   pickColor_ = false;
   ++request_;
@@ -396,6 +397,7 @@ bool EditSession::Rendering() const {
 }
 
 void EditSession::StopRenders() {
+  EndBusy();
   worker_->CancelAndWait();
   pickColor_ = false;
   ++request_;
@@ -411,8 +413,100 @@ void EditSession::Apply(int strength) {
   StopRenders();
   Step step = shown.Made;
   step.Strength = std::clamp(strength, kMinStrength, kFullStrength);
-  history_.Push(step, Mixed(shown.Original, shown.Effect, step.Strength), ++lastRevision_);
+  history_.Push(step, MixedAt(step.Strength, shown.Original, shown.Effect), ++lastRevision_);
   ShowEntry();
+}
+
+// --- Looks.
+
+Look EditSession::CurrentLook(const std::string &name) const {
+  Look look{name, {}};
+  for (std::size_t i = 1; i <= history_.Position(); ++i) look.Steps.push_back(history_.At(i).Made);
+  look.Steps = Effects(look.Steps);
+  return look;
+}
+
+void EditSession::PreviewLook(const Look &look) {
+  Step step;
+  step.Look = look.Name;
+  step.LookSteps = Effects(look.Steps);
+  if (step.LookSteps.empty()) return;
+  RenderStep(step, true);
+}
+
+void EditSession::RepeatLastStep() {
+  if (!CanRepeat()) return;
+  RenderStep(history_.Current().Made, false);
+}
+
+void EditSession::EndBusy() {
+  if (!busyPending_) return;
+  busyPending_ = false;
+  emit Busy({});
+}
+
+void EditSession::RenderStep(const Step &wanted, bool preview) {
+  EndBusy();
+  pickColor_ = false;
+  shown_.reset();
+  if (preview) {
+    emit PreviewStarted();
+    emit ChangeColorOffered(false);
+  } else {
+    busyPending_ = true;
+    emit Busy(NameOf(wanted));
+  }
+  const std::uint64_t request = ++request_;
+  const PictureRef source = work_;
+  const KernelEnv env = Env();
+  previewPending_ = preview;
+  RenderWorker &worker = *worker_;
+  worker.Start(
+      [this, &worker, request, wanted, source, env, preview](const RunControl &control) {
+        KernelEnv mine = env;
+        mine.Control = control;
+        // Steps that leave their colours open ask now, each for its own
+        // answers, which the step then keeps.
+        Step made = wanted;
+        std::vector<Step> *effects = made.IsLook() ? &made.LookSteps : nullptr;
+        PictureRef picture = source;
+        const int count = effects ? int(effects->size()) : 1;
+        for (int i = 0; i < count; ++i) {
+          Step &step = effects ? (*effects)[std::size_t(i)] : made;
+          const ProgressSpan part(i, count);
+          ForwardedPrompt prompt(worker, [this] { return AskColor(); });
+          mine.Prompt = &prompt;
+          const bool asks = step.AsksWhenApplied();
+          Step plain = step;
+          plain.Strength = kFullStrength;  // a look's own strength comes last
+          picture = ApplyStep(effects ? step : plain, picture, mine);
+          if (asks) {
+            step.Colors = prompt.Answers;
+            step.PickedColors = !step.Colors.empty();
+          }
+        }
+        worker.Deliver([this, request, made, picture, source, preview] {
+          if (request != request_) return;
+          if (preview) {
+            result_ = picture;
+            shown_ = Shown{made, picture, source, true};
+            return;
+          }
+          history_.Push(made, MixedAt(made.Strength, source, picture), ++lastRevision_);
+          ShowEntry();
+        });
+      },
+      [this, request, preview](std::exception_ptr error) {
+        if (request != request_) return;
+        previewPending_ = false;
+        EndBusy();
+        if (error) {
+          if (preview) emit PreviewFailed();
+          emit Failed(FailureText(error));
+          return;
+        }
+        if (preview && shown_) emit PreviewReady(shown_->Effect, shown_->Original);
+      });
 }
 
 // --- The history.
@@ -446,7 +540,8 @@ void EditSession::ShowEntry() {
 
 // --- Saving.
 
-void EditSession::Save(const QString &path, PictureFormat format, bool replaceReadOnly) {
+void EditSession::Save(const QString &path, PictureFormat format, bool replaceReadOnly,
+                       bool stripMetadata) {
   // One save at a time, in the order they were asked for.
   FinishSave();
   auto save = std::make_shared<PendingSave>();
@@ -455,9 +550,13 @@ void EditSession::Save(const QString &path, PictureFormat format, bool replaceRe
   save->Format = format;
   save->Picture = result_;
   // The opened file's metadata goes with the picture, as much of it as
-  // the format holds (a BMP none).
+  // the format holds (a BMP none), and so do the steps that made it.
   save->Meta = metadata_;
+  for (std::size_t i = 1; i <= history_.Position(); ++i) save->Steps.push_back(history_.At(i).Made);
+  save->Before = openedWith_;
+  save->Opened = openedPixels_;
   save->ReplaceReadOnly = replaceReadOnly;
+  save->Strip = stripMetadata;
   save->Revision = Revision();
   saving_ = save;
   saver_.start([this, save] {
@@ -465,8 +564,13 @@ void EditSession::Save(const QString &path, PictureFormat format, bool replaceRe
     // is renamed over it only when complete, so a failed save leaves the
     // old file as it was and no partial file behind.
     try {
-      WritePictureFile(save->File, save->Format, *save->Picture, save->Meta,
-                       {.ReplaceReadOnly = save->ReplaceReadOnly});
+      // A BMP holds no metadata: no fingerprint to make for it.
+      const Metadata meta =
+          save->Format == PictureFormat::Bmp || save->Strip
+              ? save->Meta
+              : WithMadeWith(save->Meta, save->Before, save->Steps, *save->Opened);
+      WritePictureFile(save->File, save->Format, *save->Picture, meta,
+                       {.StripMetadata = save->Strip, .ReplaceReadOnly = save->ReplaceReadOnly});
     } catch (...) {
       save->Error = std::current_exception();
     }

@@ -19,6 +19,8 @@
 #include "gfx/Bitmap.h"
 #include "gfx/PictureRef.h"
 #include "kernels/KernelEnv.h"
+#include "kernels/Look.h"
+#include "kernels/LookMetadata.h"
 #include "kernels/Step.h"
 #include "session/History.h"
 #include "session/RecoveryRecord.h"
@@ -128,6 +130,20 @@ class EditSession : public QObject {
   // picture and a new step of the history.
   void Apply(int strength);
 
+  // --- Looks.
+  // The steps up to the working picture as a look of that name.
+  Look CurrentLook(const std::string &name) const;
+  // A look rendered on the working picture into the preview, to be applied
+  // as one step named after it. Its steps that leave their colours open ask
+  // for them, in order.
+  void PreviewLook(const Look &look);
+  // The last step again on the working picture ("Apply the last effect
+  // again"), straight into the history; nothing at the history's start.
+  void RepeatLastStep();
+  bool CanRepeat() const { return history_.CanUndo(); }
+  // What the opened file says it was made with, if anything.
+  const std::optional<MadeWith> &OpenedWith() const { return openedWith_; }
+
   // --- The history.
   void Undo();
   void Redo();
@@ -138,10 +154,11 @@ class EditSession : public QObject {
   // Save first copies the display into ResultBitmap, also when the user
   // then cancels the dialog.
   void TakeDisplayAsResult() { result_ = display_; }
-  // Writes ResultBitmap with the opened file's metadata on a thread of its
-  // own; SaveEnded reports the end. One save at a time: one still being
-  // written ends first.
-  void Save(const QString &path, PictureFormat format, bool replaceReadOnly);
+  // Writes ResultBitmap with the opened file's metadata (unless stripped)
+  // and the steps that made it on a thread of its own; SaveEnded reports
+  // the end. One save at a time: one still being written ends first.
+  void Save(const QString &path, PictureFormat format, bool replaceReadOnly,
+            bool stripMetadata = false);
   bool Saving() const { return saving_ != nullptr; }
   // Waits for the save being written, if any, and reports its end. False
   // when it failed.
@@ -194,6 +211,9 @@ class EditSession : public QObject {
   void Failed(const QString &message);
   // A save has been written (error empty) or has failed.
   void SaveEnded(const QString &path, const QString &error);
+  // Work that goes straight into the history has started (what, by name)
+  // or ended (empty).
+  void Busy(const QString &what);
 
  private:
   struct Shown {
@@ -209,6 +229,11 @@ class EditSession : public QObject {
              std::span<const std::uint8_t> bytes, PictureRef opened, Metadata meta,
              PictureRef work = nullptr);
   void RenderPreview(int n, int category, bool pickColors);
+  // Renders a step on the working picture: into the preview, or straight
+  // into the history.
+  void RenderStep(const Step &step, bool preview);
+  // Work that was going straight into the history is over.
+  void EndBusy();
   // The working picture is entry `position` of the history now.
   void ShowEntry();
   // Cancels every render and waits for the render thread; a preview made
@@ -235,11 +260,16 @@ class EditSession : public QObject {
   bool pickColor_ = false;
   std::optional<Shown> shown_;
   bool previewPending_ = false;  // a full-size render asked for has not arrived
+  bool busyPending_ = false;     // a step being rendered straight into the history
   std::uint64_t request_ = 0;    // the render request whose result counts
 
   QString path_;
   History history_;
   int lastRevision_ = 0, savedRevision_ = 0;
+  // What the opened file carried of its making, and the fingerprint of its
+  // pixels (made when first needed).
+  std::optional<MadeWith> openedWith_;
+  PictureRef openedPixels_;
   // Where the work came from, for the recovery record.
   std::string source_;
   bool sample_ = false, whitened_ = false;

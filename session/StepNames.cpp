@@ -1,5 +1,6 @@
 #include "session/StepNames.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include "gfx/ColorText.h"
@@ -8,6 +9,13 @@
 namespace qv {
 
 QString StepName(const Step &step) {
+  if (step.IsLook()) {
+    QString name = QCoreApplication::translate("qv::StepName", "Look %1")
+                       .arg(QString::fromStdString(step.Look));
+    if (step.Strength != kFullStrength)
+      name += QCoreApplication::translate("qv::StepName", ", strength %1 %").arg(step.Strength);
+    return name;
+  }
   const Category *category = FindCategory(step.Category);
   QString name = QStringLiteral("%1 %2")
                      .arg(category ? QString::fromUtf8(category->Caption) : QStringLiteral("?"))

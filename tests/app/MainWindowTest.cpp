@@ -20,6 +20,7 @@
 #include "app/Unit1.h"
 #include "codecs/Codecs.h"
 #include "preview/UnitPreview.h"
+#include "widgets/EditorSettings.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
 #include "widgets/TFlatPanelUnit.h"
@@ -122,7 +123,7 @@ class MainWindowTest : public QObject {
   }
   void cleanup() {
     form_.reset();
-    QSettings().clear();  // a closed window remembers its place
+    EditorSettings().clear();  // a closed window remembers its place
     for (const QTemporaryDir *dir : {&appDir_, &work_}) {
       QDir(dir->path()).removeRecursively();
       QDir().mkpath(dir->path());

@@ -9,6 +9,7 @@
 #include "EditorFixture.h"
 #include "TestHome.h"
 #include "preview/UnitPreview.h"
+#include "widgets/EditorSettings.h"
 
 using namespace qv;
 using namespace qv::test;
@@ -163,7 +164,7 @@ class RecoveryFlowTest : public QObject {
     e->ImgViewNClick(1);
     QVERIFY(e.Settle());
     QCOMPARE(e->FormPreview->geometry().size(), preview.size());
-    QSettings().clear();
+    EditorSettings().clear();
   }
 };
 

@@ -2,7 +2,6 @@
 // recipes run in this process.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -11,6 +10,7 @@
 #include "AssetFixture.h"
 #include "CodecTestUtil.h"
 #include "MetadataTestUtil.h"
+#include "RunFx.h"
 #include "codecs/Codecs.h"
 #include "fuzz/FormatSamples.h"
 #include "kernels/Categories.h"
@@ -23,22 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int status = -1;
-  std::string output;  // standard output and error together
-};
-
-Outcome RunFx(const std::string &arguments) {
-  const std::string command = std::string("'") + QV_FX_PATH + "' " + arguments + " 2>&1";
-  Outcome result;
-  FILE *pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return result;
-  char chunk[512];
-  while (std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe)) result.output.append(chunk, n);
-  const int raw = ::pclose(pipe);
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return result;
-}
+using test::Outcome;
+using test::RunFx;
 
 class RenderCommand : public ::testing::Test {
  protected:

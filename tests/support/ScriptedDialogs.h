@@ -28,6 +28,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> ReadOnlyAnswers;
   std::deque<SaveChoice> SaveChangesAnswers;
   std::deque<bool> RestoreAnswers;
+  std::deque<std::optional<QString>> TextAnswers, FileAnswers;
+  std::deque<bool> ConfirmAnswers;
   bool NoViewer = false;  // the desktop has nothing that shows a document
 
   QStringList Messages;
@@ -35,7 +37,8 @@ class ScriptedDialogs : public Dialogs {
   QStringList ReplaceQuestions;
   QStringList ReadOnlyQuestions;
   QStringList SaveChangesQuestions;
-  QStringList RestoreQuestions;  // "NAME|TIME"
+  QStringList RestoreQuestions;                           // "NAME|TIME"
+  QStringList TextQuestions, Confirmations, FileDialogs;  // labels, questions, titles
   QStringList OpenedDocuments;
   QString LastOpenFilter, LastSaveFilter, LastOpenFolder, LastSaveProposed;
   int LastSaveFilterShown = 0;
@@ -84,6 +87,25 @@ class ScriptedDialogs : public Dialogs {
   bool AskRestore(QWidget *, const QString &name, const QString &time) override {
     RestoreQuestions << name + QLatin1Char('|') + time;
     return Take(RestoreAnswers, false);
+  }
+  std::optional<QString> AskText(QWidget *, const QString &, const QString &label,
+                                 const QString &) override {
+    TextQuestions << label;
+    return Take(TextAnswers, std::nullopt);
+  }
+  bool Confirm(QWidget *, const QString &question) override {
+    Confirmations << question;
+    return Take(ConfirmAnswers, false);
+  }
+  std::optional<QString> OpenFile(QWidget *, const QString &title, const QString &,
+                                  const QString &) override {
+    FileDialogs << title;
+    return Take(FileAnswers, std::nullopt);
+  }
+  std::optional<QString> SaveFile(QWidget *, const QString &title, const QString &,
+                                  const QString &) override {
+    FileDialogs << title;
+    return Take(FileAnswers, std::nullopt);
   }
   void OpenDocument(const QString &path, std::function<void()> noViewer) override {
     OpenedDocuments << path;
