@@ -2,9 +2,9 @@
 //
 //   quorvane [FILE]
 //
-// opens FILE (a BMP or JPEG picture) instead of the sample picture. When an
-// editor already runs, FILE is handed to it, or it is only brought to the
-// front, and this start ends.
+// opens FILE (any picture the editor reads) instead of the sample picture.
+// When an editor already runs, FILE is handed to it, or it is only brought
+// to the front, and this start ends. EditorHelp.h says so to --help.
 
 #include <cstdio>
 #include <optional>
@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QSessionManager>
 
+#include "app/EditorHelp.h"
 #include "app/QtDialogs.h"
 #include "app/SingleInstance.h"
 #include "app/StopSignal.h"
@@ -47,23 +48,21 @@ int main(int argc, char *argv[]) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral("Quorvane, a photo-effects editor."));
-  parser.addHelpOption();
-  parser.addVersionOption();
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("A BMP or JPEG picture to open."));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QString());
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+  parser.addOptions({help, version});
+  parser.addPositionalArgument(QStringLiteral("FILE"), QString());
   if (!parser.parse(arguments)) {
     std::fprintf(stderr, "quorvane: %s\n", qPrintable(parser.errorText()));
     return 2;
   }
-  if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("version")) ||
-      parser.positionalArguments().size() > 1) {
-    if (parser.isSet(QStringLiteral("version"))) {
-      std::printf("quorvane %s\n", QUORVANE_VERSION);
-      return 0;
-    }
-    const bool asked = parser.isSet(QStringLiteral("help"));
-    std::fputs(qPrintable(parser.helpText()), asked ? stdout : stderr);
+  if (parser.isSet(version)) {
+    std::printf("quorvane %s\n", QUORVANE_VERSION);
+    return 0;
+  }
+  if (parser.isSet(help) || parser.positionalArguments().size() > 1) {
+    const bool asked = parser.isSet(help);
+    std::fputs(qv::cli::HelpText(qv::EditorHelpPage()).c_str(), asked ? stdout : stderr);
     return asked ? 0 : 2;
   }
   const QString file = parser.positionalArguments().isEmpty()
@@ -77,6 +76,8 @@ int main(int argc, char *argv[]) {
         stderr);
     return 1;
   }
+  // The desktop entry's name: Wayland desktops find the window's icon by it.
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
   QApplication app(argc, argv);
 
   qv::SingleInstance instance(qv::SingleInstance::DefaultName());

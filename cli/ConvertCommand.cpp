@@ -1,6 +1,7 @@
 #include <cstdio>
 
 #include "cli/Commands.h"
+#include "cli/Help.h"
 #include "cli/PictureFiles.h"
 
 namespace qv::cli {
@@ -8,10 +9,7 @@ namespace qv::cli {
 int ConvertCommand(const Args &given) {
   Args args = given;
   const bool strip = TakeStripOption(args);
-  if (args.size() != 2) {
-    std::fprintf(stderr, "usage: quorvane-fx convert IN OUT [%s]\n", kStripOption);
-    return 2;
-  }
+  if (args.size() != 2) return UsageError("convert");
   const DecodedPicture picture = ReadInput(args[0]);
   WritePictureFile(args[1], picture.Pixels, picture.Meta, {.StripMetadata = strip});
   return 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/Commands.h"
+#include "cli/Help.h"
 #include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "effects/FilterTable.h"
@@ -43,13 +44,6 @@ void PrintList() {
   }
 }
 
-int PrintUsage() {
-  std::fprintf(stderr,
-               "usage: quorvane-fx filter [--seed N] NAME [ARGS] IN OUT [--strip-metadata]\n"
-               "       quorvane-fx filter --list\n");
-  return 2;
-}
-
 }  // namespace
 
 int FilterCommand(const Args &given) {
@@ -63,11 +57,11 @@ int FilterCommand(const Args &given) {
   bool seeded = false;
   int seed = 0;
   if (args.size() >= 2 && args[0] == "--seed") {
-    if (!ParseInt(args[1], seed)) return PrintUsage();
+    if (!ParseInt(args[1], seed)) return UsageError("filter");
     seeded = true;
     next = 2;
   }
-  if (next >= args.size()) return PrintUsage();
+  if (next >= args.size()) return UsageError("filter");
   const FilterInfo *filter = FindFilter(args[next]);
   if (!filter) {
     std::fprintf(stderr, "quorvane-fx: unknown filter '%s' (see filter --list)\n",

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/Help.h"
 #include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "gfx/Error.h"
@@ -15,19 +16,6 @@
 namespace qv::cli {
 
 namespace {
-
-constexpr const char *kLookHelp =
-    "usage: quorvane-fx look make OUT.qvlook [--name NAME] STEP...\n"
-    "       quorvane-fx look show LOOK|PICTURE\n"
-    "make writes the steps as a look file (its name is NAME, else OUT's name);\n"
-    "show prints the steps of a look file, or of the look a picture saved by the\n"
-    "editor carries, on one line in the form make takes. A step is\n"
-    "CATEGORY/N[@STRENGTH][#RRGGBB...][!RRGGBB]: effect N (1-10) of CATEGORY (a name\n"
-    "from 'quorvane-fx list'), at STRENGTH 0 to 100 (default 100), its colour\n"
-    "questions answered in order by each #RRGGBB (red first), #- for a cancel, or #?\n"
-    "to leave them to whoever applies the look; !RRGGBB is the colour a frame keeps\n"
-    "when its question is cancelled. For example:\n"
-    "  quorvane-fx look make warm.qvlook light-a/3@60 color/1#FF8000 art/2\n";
 
 int Make(const Args &args) {
   std::string out, name;
@@ -43,10 +31,7 @@ int Make(const Args &args) {
       steps.push_back(args[i]);
     }
   }
-  if (out.empty() || steps.empty()) {
-    std::fputs(kLookHelp, stderr);
-    return 2;
-  }
+  if (out.empty() || steps.empty()) return UsageError("look");
   Look look;
   look.Name = named ? name : std::filesystem::path(out).stem().string();
   try {
@@ -84,14 +69,9 @@ int Show(const std::string &path) {
 }  // namespace
 
 int LookCommand(const Args &args) {
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-    std::fputs(kLookHelp, args.empty() ? stderr : stdout);
-    return args.empty() ? 2 : 0;
-  }
-  if (args[0] == "make") return Make(Args(args.begin() + 1, args.end()));
-  if (args[0] == "show" && args.size() == 2) return Show(args[1]);
-  std::fputs(kLookHelp, stderr);
-  return 2;
+  if (!args.empty() && args[0] == "make") return Make(Args(args.begin() + 1, args.end()));
+  if (args.size() == 2 && args[0] == "show") return Show(args[1]);
+  return UsageError("look");
 }
 
 }  // namespace qv::cli

@@ -15,9 +15,6 @@
 namespace qv::cli {
 
 inline constexpr const char *kStripOption = "--strip-metadata";
-inline constexpr const char *kStripHelp =
-    "  --strip-metadata  write no metadata (EXIF, XMP, IPTC, colour profile, comments)\n"
-    "                    into the results; without it they keep the input's\n";
 
 // Removes every --strip-metadata from args; whether there was one.
 bool TakeStripOption(Args &args);

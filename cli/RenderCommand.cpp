@@ -16,6 +16,7 @@
 #include <string>
 
 #include "cli/Commands.h"
+#include "cli/Help.h"
 #include "cli/PictureFiles.h"
 #include "codecs/Codecs.h"
 #include "gfx/Bands.h"
@@ -35,49 +36,11 @@ namespace qv::cli {
 
 namespace {
 
-constexpr const char *kOptionsHelp =
-    "options:\n"
-    "  --assets DIR      take the artwork from DIR/pic instead of the program's own;\n"
-    "                    DIR may also be that pic folder itself\n"
-    "  --color RRGGBB    answer the next colour question with this colour (hex, red\n"
-    "                    first), as \"Change Color\" does; repeat it for later questions\n"
-    "  --cancel-color    answer the next colour question with \"cancelled\"\n"
-    "  Once the answers given run out, the last one is given again. Without any of\n"
-    "  them no colour is asked for and every effect uses its own colours.\n"
-    "CATEGORY is a name or an id from 'quorvane-fx list'; N is 1 to 10.\n";
-
-constexpr const char *kRenderHelp =
-    "usage: quorvane-fx render CATEGORY N IN OUT [options] [--strength S]\n"
-    "       quorvane-fx render CATEGORY N IN... --out DIR [options] [--strength S]\n"
-    "Renders effect N of CATEGORY on the picture IN at full size and writes OUT,\n"
-    "as JPEG, BMP, PNG, WebP or TIFF by its extension. With --out, renders every IN\n"
-    "into DIR under its own file name (a HEIC or AVIF photo as NAME.jpg), several at\n"
-    "once; a picture that fails is reported and the others go on (the exit status\n"
-    "is then 1).\n"
-    "  --strength S      how much of the effect goes onto the picture, 0 to 100\n"
-    "                    (default 100): per byte (picture x (100 - S) + effect x S\n"
-    "                    + 50) / 100, the same bytes as the preview's slider\n";
-
-constexpr const char *kApplyHelp =
-    "usage: quorvane-fx apply LOOK IN OUT [options]\n"
-    "       quorvane-fx apply LOOK IN... --out DIR [options]\n"
-    "Puts the steps of the look file LOOK (.qvlook) on the picture IN, one after the\n"
-    "other at their own strengths and colours, and writes OUT; with --out, every IN\n"
-    "into DIR, as render does. The result is the picture the chain of 'render'\n"
-    "commands of the look's steps gives. A step that leaves its colours to whoever\n"
-    "applies the look takes the answers of --color and --cancel-color in order.\n";
-
-constexpr const char *kThumbsHelp =
-    "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
-    "Squeezes IN to 105 x 105 pixels and writes the ten thumbnails of CATEGORY as\n"
-    "OUTDIR/1.jpg to OUTDIR/10.jpg (OUTDIR/1.bmp ... with --bmp), creating OUTDIR.\n";
-
 struct Options {
   std::string assets;
   ScriptedColorPrompt prompt;
   bool prompted = false;  // a colour answer was given
   bool bmp = false;
-  bool help = false;
   std::string out;               // render: the folder of a batch
   int strength = kFullStrength;  // render
   bool strip = false;
@@ -113,9 +76,7 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string &arg = args[i];
     const bool hasValue = i + 1 < args.size();
-    if (arg == "--help" || arg == "-h") {
-      options.help = true;
-    } else if (arg == "--assets" && hasValue) {
+    if (arg == "--assets" && hasValue) {
       options.assets = args[++i];
     } else if (arg == "--color" && hasValue) {
       const auto color = ParseHexColor(args[++i]);
@@ -196,13 +157,6 @@ std::optional<int> NumberArg(const std::string &text) {
   std::fprintf(stderr, "quorvane-fx: the effect number must be 1 to %d, not '%s'\n",
                kThumbnailCount, text.c_str());
   return std::nullopt;
-}
-
-int Usage(const char *help, bool asked) {
-  std::fputs(help, asked ? stdout : stderr);
-  std::fputs(kOptionsHelp, asked ? stdout : stderr);
-  std::fputs(kStripHelp, asked ? stdout : stderr);
-  return asked ? 0 : 2;
 }
 
 // The message of the exception being handled, for a per-file report.
@@ -324,8 +278,7 @@ int RenderCommand(const Args &args) {
   if (!options) return 2;
   const Args &p = options->positional;
   const bool batch = !options->out.empty();
-  if (options->help || (batch ? p.size() < 3 : p.size() != 4))
-    return Usage(kRenderHelp, options->help);
+  if (batch ? p.size() < 3 : p.size() != 4) return UsageError("render");
   const Category *category = CategoryArg(p[0]);
   const auto n = NumberArg(p[1]);
   if (!category || !n) return 2;
@@ -341,8 +294,7 @@ int ApplyCommand(const Args &args) {
   if (!options) return 2;
   const Args &p = options->positional;
   const bool batch = !options->out.empty();
-  if (options->help || (batch ? p.size() < 2 : p.size() != 3))
-    return Usage(kApplyHelp, options->help);
+  if (batch ? p.size() < 2 : p.size() != 3) return UsageError("apply");
   if (options->strength != kFullStrength) {
     std::fprintf(stderr,
                  "quorvane-fx: a look's steps carry their own strengths; "
@@ -364,7 +316,7 @@ int ApplyCommand(const Args &args) {
 int ThumbsCommand(const Args &args) {
   auto options = ParseOptions(args, true);
   if (!options) return 2;
-  if (options->help || options->positional.size() != 3) return Usage(kThumbsHelp, options->help);
+  if (options->positional.size() != 3) return UsageError("thumbs");
   const Args &p = options->positional;
   const Category *category = CategoryArg(p[0]);
   if (!category) return 2;
@@ -390,10 +342,7 @@ int ThumbsCommand(const Args &args) {
 }
 
 int ListCommand(const Args &args) {
-  if (!args.empty()) {
-    std::fprintf(stderr, "usage: quorvane-fx list\n");
-    return 2;
-  }
+  if (!args.empty()) return UsageError("list");
   std::printf("%-3s %-9s %-9s %s\n", "id", "name", "caption", "asset folder");
   for (const Category &c : Categories())
     std::printf("%-3d %-9s %-9s %s\n", c.Id, c.Name, c.Caption, c.Folder ? c.FullSizeFolder : "-");

@@ -48,10 +48,18 @@ class InstallTest : public QObject {
     for (const char *file :
          {"bin/quorvane", "bin/quorvane-fx", "share/quorvane/pic/sample.jpg",
           "share/quorvane/pic/lightA/1.ssl", "share/quorvane/help.html", "share/quorvane/blue.urf",
-          "share/applications/quorvane.desktop", "share/icons/hicolor/scalable/apps/quorvane.svg"})
+          "share/applications/org.quorvane.Quorvane.desktop",
+          "share/metainfo/org.quorvane.Quorvane.metainfo.xml", "share/mime/packages/quorvane.xml",
+          "share/icons/hicolor/scalable/apps/org.quorvane.Quorvane.svg",
+          "share/icons/hicolor/16x16/apps/org.quorvane.Quorvane.png",
+          "share/icons/hicolor/512x512/apps/org.quorvane.Quorvane.png",
+          "share/icons/hicolor/scalable/mimetypes/application-x-quorvane-look.svg",
+          "share/icons/hicolor/48x48/mimetypes/application-x-quorvane-look.png",
+          "share/man/man1/quorvane.1", "share/man/man1/quorvane-fx.1",
+          "share/bash-completion/completions/quorvane-fx"})
       QVERIFY2(QFileInfo(Installed(file)).isFile(), file);
     QVERIFY(QFileInfo(Installed("bin/quorvane")).isExecutable());
-    const QByteArray entry = ReadAll(Installed("share/applications/quorvane.desktop"));
+    const QByteArray entry = ReadAll(Installed("share/applications/org.quorvane.Quorvane.desktop"));
     QVERIFY(entry.contains("\nExec=quorvane %f\n"));
     QVERIFY(entry.contains("\nMimeType=image/jpeg;"));
   }
