@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/Dialogs.h"
@@ -53,6 +54,11 @@ LooksWindow::LooksWindow(EditSession &session, Dialogs &dialogs, QWidget *parent
   List->setMovement(QListView::Static);
   List->setWordWrap(true);
   List->setAccessibleName(tr("Looks"));
+  auto *hint = new QLabel(
+      tr("Choose a look and press Apply (or double-click it) to see it on your photo; Apply "
+         "in the preview then keeps it as one step."),
+      this);
+  hint->setWordWrap(true);
   Note = new QLabel(this);
   Note->setObjectName(QStringLiteral("LabelLooksNote"));
   Note->setWordWrap(true);
@@ -92,6 +98,7 @@ LooksWindow::LooksWindow(EditSession &session, Dialogs &dialogs, QWidget *parent
   row->addWidget(List, 1);
   row->addLayout(buttons);
   auto *whole = new QVBoxLayout(this);
+  whole->addWidget(hint);
   whole->addLayout(row, 1);
   whole->addWidget(Note);
   resize(640, 420);
@@ -110,6 +117,25 @@ void LooksWindow::Guard(const std::function<void()> &action) {
 void LooksWindow::showEvent(QShowEvent *event) {
   QWidget::showEvent(event);
   Refresh();
+}
+
+void LooksWindow::ShowBeside() {
+  // The first time over the lower right of the main window, within the
+  // screen; from then on where the user leaves it.
+  if (!placed_ && parentWidget()) {
+    placed_ = true;
+    const QRect main = parentWidget()->frameGeometry();
+    QPoint at(main.right() - width() - 16, main.bottom() - height() - 16);
+    if (const QScreen *screen = parentWidget()->screen()) {
+      const QRect free = screen->availableGeometry();
+      at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
+      at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
+    }
+    move(at);
+  }
+  show();
+  raise();
+  activateWindow();
 }
 
 const LookLibrary::Entry *LooksWindow::Chosen() const {
@@ -181,8 +207,14 @@ void LooksWindow::RenderPreviews() {
 
 bool LooksWindow::SaveLook() {
   if (!session_.CanUndo()) return false;
-  const auto name = dialogs_.AskText(this, tr("Save Look"), tr("Name of the look:"),
-                                     tr("Look %1").arg(looks_.size() + 1));
+  // Asked over this window, or over the main window while this one is shut.
+  QWidget *over = isVisible() ? this : parentWidget();
+  const QStringList names = session_.HistoryNames().mid(1, int(session_.Steps().Position()));
+  const QString label = tr("A look of %n step(s):", nullptr, int(names.size())) +
+                        QStringLiteral("\n  ") + names.join(QStringLiteral("\n  ")) +
+                        QStringLiteral("\n\n") + tr("Name of the look:");
+  const auto name =
+      dialogs_.AskText(over, tr("Save Look"), label, tr("Look %1").arg(looks_.size() + 1));
   if (!name) return false;
   library_.Add(session_.CurrentLook(name->toStdString()));
   Refresh();

@@ -43,6 +43,8 @@ class LooksWindow : public QWidget {
   // Saves the look the opened picture carries.
   void TakeFromPicture();
 
+  // Shows it in front, the first time over the main window's lower right.
+  void ShowBeside();
   // Reads the folder again and renders the previews anew.
   void Refresh();
   LookLibrary &Library() { return library_; }
@@ -68,6 +70,7 @@ class LooksWindow : public QWidget {
   LookLibrary library_;
   std::vector<LookLibrary::Entry> looks_;
   std::atomic<std::uint64_t> generation_{0};  // the previews that count
+  bool placed_ = false;
   QThreadPool previews_;
 };
 

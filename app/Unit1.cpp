@@ -617,9 +617,7 @@ void TFormMain::BringToFront() {
 }
 
 void TFormMain::ShowLooks() {
-  FormLooks->show();
-  FormLooks->raise();
-  FormLooks->activateWindow();
+  FormLooks->ShowBeside();
 }
 
 void TFormMain::SaveLook() {
