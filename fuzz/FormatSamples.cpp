@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "codecs/TiffMemory.h"
+#include "fuzz/HeifBuilder.h"
 #include "gfx/Error.h"
 
 namespace qv::samples {
@@ -498,7 +499,26 @@ NamedFiles HeifSeeds() {
     r.Meta = SeedMetadata();
     r.Meta.Comments.clear();
     const Bytes file = MakeHeif(r);
-    if (!file.empty()) seeds.emplace_back(avif ? "rgb.avif" : "rgb.heic", file);
+    if (file.empty()) continue;
+    const std::string ext = avif ? ".avif" : ".heic";
+    seeds.emplace_back("rgb" + ext, file);
+    // The structures libheif builds a picture from, around a small tile.
+    const Bitmap small = Gradient(16, 16);
+    const CodedTile tile = CodedPictureOf(
+        MakeHeif({.Width = 16, .Height = 16, .Avif = avif, .Samples = RgbSamples(small)}));
+    seeds.emplace_back("grid" + ext, BuildHeif(GridOf(tile, 2, 3, 40, 30)));
+    HeifBuild overlay = GridOf(tile, 1, 2, 40, 30);
+    overlay.Items[0].Type = "iovl";
+    overlay.Items[0].Data = OverlayDescription(40, 30, {{0, 0}, {20, 10}});
+    seeds.emplace_back("overlay" + ext, BuildHeif(overlay));
+    HeifBuild turned = GridOf(tile, 1, 1, 16, 16);
+    turned.Items[0].Type = "iden";
+    turned.Items[0].Data.clear();
+    turned.Properties.push_back(Rotation(3));
+    turned.Items[0].Properties.push_back(4);
+    turned.Items.push_back({.Id = 3, .Type = tile.Type, .Data = tile.Data, .Properties = {1, 2}});
+    turned.References.push_back({"thmb", 3, {1}});
+    seeds.emplace_back("turned-with-thumbnail" + ext, BuildHeif(turned));
   }
   return seeds;
 }
