@@ -39,6 +39,9 @@ Bytes ProgressiveDeclaring(int width, int height);
 // handful of end-of-band runs) that ask for scans full passes over the
 // declared picture's blocks.
 Bytes RefinementScansOnly(int width, int height, int scans);
+// A 2.5 KB PNG with a text chunk declaring 1.8 GB that the file does not
+// hold, before or after its picture data.
+Bytes PngWithLongText(bool beforePicture);
 // A 24-bit BMP header declaring width x height, followed by no pixels.
 Bytes BmpHeaderDeclaring(int width, int height);
 
