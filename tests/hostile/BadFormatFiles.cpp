@@ -162,8 +162,12 @@ void AddTiffCases(std::vector<BadFile> &cases) {
   Bytes scrambled = lzw;
   std::memset(&scrambled[8], 0xFF, 64);  // the start of the first strip's codes
   cases.push_back({"lzw-codes-damaged.tif", scrambled, Verdict::Damaged, ""});
-  cases.push_back({"photometric-cielab.tif", TiffWith(plain, 262, 8), Verdict::Refused,
-                   "TIFF image is not valid: its pixels are of a kind that cannot be opened"});
+  // The same samples read as CIE L*a*b*: another picture, but a valid one.
+  cases.push_back({"photometric-cielab.tif", TiffWith(plain, 262, 8), Verdict::Decoded, ""});
+  cases.push_back({"photometric-colour-filter-array.tif", TiffWith(plain, 262, 32803),
+                   Verdict::Refused,
+                   "TIFF image is a kind of picture Quorvane does not open (photometric 32803, 3 "
+                   "samples of 8 bits)"});
   cases.push_back({"bits-per-sample-3.tif", TiffWith(plain, 258, 3), Verdict::Refused, invalid});
   cases.push_back({"declares-60000x60000.tif", TiffWith(TiffWith(plain, 256, 60000), 257, 60000),
                    Verdict::Refused, Too(60000, 60000)});
