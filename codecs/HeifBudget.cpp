@@ -222,7 +222,15 @@ class Weigher {
       w.Height = std::max(w.Height, part.Height + 1);
     };
     if (type == FourCc("grid") || type == FourCc("iovl") || type == FourCc("iden"))
-      for (const std::uint32_t input : Linked(inputs_, id)) add(input);
+      for (const std::uint32_t input : Linked(inputs_, id)) {
+        // libheif 1.15 stops the program (an assertion) on an input it
+        // holds no picture for.
+        const HeifItem *from = l_.Find(input);
+        if (from && !IsPicture(from->Type))
+          Refuse("its " + Name(*item) + " is built from item " + std::to_string(input) +
+                 ", which is not a picture");
+        add(input);
+      }
     // Each rotation, mirroring and crop makes a new copy of the picture.
     std::size_t transforms = 0;
     for (const char *t : {"irot", "imir", "clap"})

@@ -251,6 +251,12 @@ TEST(HeifStructure, StructuresBeyondTheDeclaredPictureAreRefusedNamingWhatWasToo
   chain.References[0].To = {3};
   chain.References.push_back({"dimg", 22, {2}});
   cases.push_back({chain, "its pictures are built from each other too many steps deep"});
+  // libheif 1.15 stops the program on this one (found by fuzzing).
+  HeifBuild unknownInput = GridOf(tile, 1, 1, 64, 64);
+  unknownInput.Items[0].Type = "iden";
+  unknownInput.Items[1].Type = "av00";
+  cases.push_back({unknownInput, "its derived picture (item 1) is built from item 2, which is not "
+                                 "a picture"});
   HeifBuild missing = GridOf(tile, 1, 1, 64, 64);
   missing.References[0].To = {9};
   cases.push_back({missing, "it refers to an item it does not have (item 9)"});
