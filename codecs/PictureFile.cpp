@@ -105,9 +105,12 @@ const PictureCodec &EncoderOf(PictureFormat format) {
   return *codec;
 }
 
-Metadata Written(const Bitmap &bitmap, const Metadata &meta, bool stripMetadata) {
+// Only JPEG holds an extended XMP packet of its own.
+Metadata Written(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
+                 bool stripMetadata) {
   return stripMetadata || meta.Empty() ? Metadata()
-                                       : MetadataForOutput(meta, bitmap.Width(), bitmap.Height());
+                                       : MetadataForOutput(meta, bitmap.Width(), bitmap.Height(),
+                                                           format == PictureFormat::Jpeg);
 }
 
 }  // namespace
@@ -116,7 +119,7 @@ Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &
                     bool stripMetadata) {
   ClearUpperVectorState();
   const PictureCodec &codec = EncoderOf(format);
-  return codec.Encode(bitmap, Written(bitmap, meta, stripMetadata));
+  return codec.Encode(bitmap, Written(format, bitmap, meta, stripMetadata));
 }
 
 void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
@@ -138,7 +141,7 @@ void WritePictureFile(const std::string &path, PictureFormat format, const Bitma
     return WriteFileBytes(path, data, options.ReplaceReadOnly);
   }
   // The encoder's bytes go straight to the file as they are made.
-  const Metadata written = Written(bitmap, meta, options.StripMetadata);
+  const Metadata written = Written(format, bitmap, meta, options.StripMetadata);
   FileWriter file(path, options.ReplaceReadOnly);
   ClearUpperVectorState();
   codec->EncodeTo(bitmap, written, file);
