@@ -33,6 +33,12 @@ const char *Reason(VP8StatusCode status) {
   }
 }
 
+// A feature libwebp does not know makes a kind of picture, not a damaged one.
+[[noreturn]] void Refuse(VP8StatusCode status) {
+  if (status == VP8_STATUS_UNSUPPORTED_FEATURE) RefuseKind("WebP", Reason(status));
+  Refuse(status);
+}
+
 struct DemuxDelete {
   void operator()(WebPDemuxer *d) const { WebPDemuxDelete(d); }
 };
@@ -96,7 +102,7 @@ void StillPicture(std::span<const std::uint8_t> data, bool alpha, DecodedPicture
     int w = 0, h = 0, stride = 0;
     if (!WebPIDecGetRGB(decoder.get(), &rows, &w, &h, &stride)) rows = 0;
   }
-  if (rows <= 0) RefuseImage("WebP", Reason(status));
+  if (rows <= 0) Refuse(status);
   if (alpha) {
     const SampleLayout layout{4, true, 255};
     for (int y = 0; y < rows; ++y)
@@ -136,7 +142,7 @@ DecodedPicture DecodeWebpPicture(std::span<const std::uint8_t> data) {
   } else {
     WebPBitstreamFeatures features;
     const VP8StatusCode status = WebPGetFeatures(data.data(), data.size(), &features);
-    if (status != VP8_STATUS_OK) RefuseImage("WebP", Reason(status));
+    if (status != VP8_STATUS_OK) Refuse(status);
     if (features.width != width || features.height != height)
       RefuseImage("WebP", "its picture and its canvas differ in size");
     StillPicture(data, features.has_alpha, decoded);
