@@ -9,6 +9,7 @@
 #include "codecs/Codecs.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -305,7 +306,12 @@ Bitmap DecodeUncompressed(const FileView &file, const Layout &layout, Damage &da
   }
   Bitmap picture;
   picture.Recreate(int(layout.width), int(layout.height));
+  const RunProgress progress;
   for (std::int64_t row = 0; row < layout.height; ++row) {
+    if (row % 256 == 0) {
+      if (progress.Cancelled()) throw Cancelled();
+      progress.Report(double(row) / double(layout.height));
+    }
     const int target = int(layout.topDown ? row : layout.height - 1 - row);
     DecodeRow(layout, pixels + row * stride, picture.ScanLine(target), channels, alpha, damage);
   }

@@ -53,8 +53,9 @@ bool HasBrand(std::span<const std::uint8_t> d, std::initializer_list<const char 
   RefuseImage(format, error.message);
 }
 
-// libheif tells the tiles of a grid as it decodes them, from the thread
-// that decodes them.
+// libheif may tell the tiles of a grid as it decodes them, from the
+// thread that decodes them (Debian 12's, which decodes them in parallel,
+// tells nothing; the decode's end is told all the same).
 struct TileProgress {
   RunProgress Run;
   int Tiles = 0;

@@ -6,6 +6,7 @@
 #include "codecs/Metadata.h"
 #include "codecs/Orientation.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 #include "gfx/Text.h"
 #include "gfx/VectorState.h"
 
@@ -75,6 +76,7 @@ DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::stri
                                : FindCodec(format)->Decode(data);
   picture.Pixels = Upright(std::move(picture.Pixels), picture.Orientation);
   picture.Orientation = 1;
+  RunProgress().Report(1);
   return picture;
 }
 

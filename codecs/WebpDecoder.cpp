@@ -6,6 +6,7 @@
 #include <webp/decode.h>
 #include <webp/demux.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "codecs/Metadata.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -94,7 +96,19 @@ void StillPicture(std::span<const std::uint8_t> data, bool alpha, DecodedPicture
   output.u.RGBA.size = alpha ? bgra.size() : picture.ByteCount();
   const std::unique_ptr<WebPIDecoder, IncrementalDelete> decoder(WebPINewDecoder(&output));
   if (!decoder) throw Error("Out of memory");
-  const VP8StatusCode status = WebPIUpdate(decoder.get(), data.data(), data.size());
+  // The data goes in a step at a time, so that a decode can be cancelled
+  // and tell how far it has come.
+  constexpr std::size_t kStep = std::size_t(1) << 16;
+  const RunProgress progress;
+  VP8StatusCode status = VP8_STATUS_SUSPENDED;
+  for (std::size_t given = 0; given < data.size() && status == VP8_STATUS_SUSPENDED;) {
+    if (progress.Cancelled()) throw Cancelled();
+    given = std::min(data.size(), given + kStep);
+    status = WebPIUpdate(decoder.get(), data.data(), given);
+    int done = 0, w = 0, h = 0, stride = 0;
+    if (WebPIDecGetRGB(decoder.get(), &done, &w, &h, &stride))
+      progress.Report(double(done) / height);
+  }
   int rows = 0;
   if (status == VP8_STATUS_OK) {
     rows = height;
