@@ -38,7 +38,7 @@ const char *Reason(VP8StatusCode status) {
 // A feature libwebp does not know makes a kind of picture, not a damaged one.
 [[noreturn]] void Refuse(VP8StatusCode status) {
   if (status == VP8_STATUS_UNSUPPORTED_FEATURE) RefuseKind("WebP", Reason(status));
-  Refuse(status);
+  RefuseImage("WebP", Reason(status));
 }
 
 struct DemuxDelete {

@@ -45,6 +45,16 @@ Bytes PngWithLongText(bool beforePicture);
 // A 24-bit BMP header declaring width x height, followed by no pixels.
 Bytes BmpHeaderDeclaring(int width, int height);
 
+// For every format, a small file declaring the largest picture the pixel
+// limit allows (a flat picture, or one mostly missing) and one declaring a
+// row more (LimitFiles.cpp).
+struct LimitFile {
+  std::string FileName;
+  Bytes Content;
+  bool Above;  // beyond the limit
+};
+std::vector<LimitFile> LimitPictures();
+
 inline const char kJpegError[] = "JPEG error #";
 inline const char kNotBmp[] = "Bitmap image is not valid";
 
