@@ -37,7 +37,7 @@ void PrintList() {
       if (p.Unbounded()) continue;  // coordinates: any value
       ranges += ranges.empty() ? "  (" : ", ";
       ranges += std::string(p.name) + " " + std::to_string(p.min) + ".." + std::to_string(p.max) +
-                ", default " + std::to_string(p.byDefault);
+                (p.notZero ? " except 0" : "") + ", default " + std::to_string(p.byDefault);
     }
     if (!ranges.empty()) ranges += ")";
     std::printf("%-40s %s%s\n", Usage(f).c_str(), f.description, ranges.c_str());
@@ -85,9 +85,9 @@ int FilterCommand(const Args &given) {
                    text.c_str());
       return 2;
     }
-    if (ec != std::errc() || wide < param.min || wide > param.max) {
-      std::fprintf(stderr, "quorvane-fx: %s: %s must be %d to %d, not %s\n", filter->name,
-                   param.name, param.min, param.max, text.c_str());
+    if (ec != std::errc() || !param.Accepts(wide)) {
+      std::fprintf(stderr, "quorvane-fx: %s: %s must be %s, not %s\n", filter->name, param.name,
+                   param.Range().c_str(), text.c_str());
       return 2;
     }
     values[i] = int(wide);

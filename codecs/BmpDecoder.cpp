@@ -7,13 +7,16 @@
 #include <cstring>
 
 #include "codecs/Codecs.h"
+#include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
 namespace {
 
-constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
+constexpr std::uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kJpeg = 4, kPng = 5,
+                        kAlphaBitFields = 6;
 constexpr std::int64_t kFileHeaderBytes = 14;
 constexpr std::int64_t kCoreHeaderBytes = 12;
 constexpr std::int64_t kInfoHeaderBytes = 40;
@@ -81,6 +84,7 @@ struct Layout {
   int bits = 0;
   std::uint32_t compression = kRgb;
   std::uint32_t masks[3] = {};  // red, green, blue
+  std::uint32_t alphaMask = 0;  // 0: opaque
   std::int64_t pixelOffset = 0;
   // Entries the file does not hold stay black.
   std::array<std::uint8_t, 256 * 3> palette{};
@@ -109,6 +113,19 @@ void ReadMasks(const FileView &file, Layout &layout) {
   for (std::uint32_t m : layout.masks)
     if (m == 0 || m > limit || !Contiguous(m)) Invalid("its colour masks are not valid");
   if ((r & g) | (r & b) | (g & b)) Invalid("its colour masks overlap");
+}
+
+// The alpha mask that follows the colour masks in the V3 to V5 headers and
+// after a 40-byte header with alpha bit fields; one that is not a field of
+// its own leaves the picture opaque.
+void ReadAlphaMask(const FileView &file, std::int64_t headerBytes, Layout &layout) {
+  const bool fields = layout.compression == kBitFields || layout.compression == kAlphaBitFields;
+  const bool present = layout.compression == kAlphaBitFields || headerBytes >= 56;
+  if (!fields || !present || layout.bits < 16) return;
+  const std::uint32_t a = file.U32(kFileHeaderBytes + kInfoHeaderBytes + 12);
+  const std::uint64_t limit = layout.bits == 16 ? 0xFFFF : 0xFFFFFFFF;
+  const std::uint32_t colours = layout.masks[0] | layout.masks[1] | layout.masks[2];
+  if (a != 0 && a <= limit && Contiguous(a) && !(a & colours)) layout.alphaMask = a;
 }
 
 // A field of an OS/2 2.x header that may lie beyond a short header.
@@ -143,6 +160,8 @@ Layout ReadLayout(const FileView &file) {
     layout.bits = int(file.U16(28));
     layout.compression = Os2Field(file, headerBytes, 30);
     clrUsed = Os2Field(file, headerBytes, 46);
+    if (layout.compression == 3 || layout.compression == 4)
+      RefuseKind("Bitmap", layout.compression == 3 ? "OS/2 Huffman coding" : "OS/2 RLE24 coding");
     if (layout.compression > kRle4) Invalid("its OS/2 compression is not supported");
     if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24)
       Invalid("its bits per pixel are not 1, 4, 8 or 24");
@@ -183,10 +202,17 @@ Layout ReadLayout(const FileView &file) {
         Invalid("its colour masks need 16 or 32 bits per pixel");
       if (headerBytes == kInfoHeaderBytes) extraBytes = layout.compression == kBitFields ? 12 : 16;
       break;
+    case kJpeg:
+    case kPng:
+      // Printers' formats: a JPEG or PNG stream inside a bitmap header.
+      RefuseKind("Bitmap",
+                 layout.compression == kJpeg ? "JPEG inside a bitmap" : "PNG inside a bitmap");
     default:
       Invalid("its compression is not supported");
   }
   if (layout.bits >= 16 && layout.bits != 24) ReadMasks(file, layout);
+  if (headerBytes != kCoreHeaderBytes && layout.compression != kRgb)
+    ReadAlphaMask(file, headerBytes, layout);
   CheckPictureSize(layout.width, layout.height);
 
   const std::int64_t paletteStart = kFileHeaderBytes + headerBytes + extraBytes;
@@ -206,8 +232,10 @@ Layout ReadLayout(const FileView &file) {
   return layout;
 }
 
+// channels: red, green, blue and, where the picture has one, alpha, which
+// lays the colour over white.
 void DecodeRow(const Layout &layout, const std::uint8_t *src, std::uint8_t *dst,
-               const Channel *channels, Damage &damage) {
+               const Channel *channels, bool alpha, Damage &damage) {
   const int width = int(layout.width);
   const std::uint8_t *palette = layout.palette.data();
   int high = damage.highestIndex;
@@ -237,18 +265,18 @@ void DecodeRow(const Layout &layout, const std::uint8_t *src, std::uint8_t *dst,
       std::memcpy(dst, src, std::size_t(width) * 3);
       break;
     case 16:
-      for (int x = 0; x < width; ++x, src += 2, dst += 3) {
-        const std::uint32_t v = src[0] | std::uint32_t(src[1]) << 8;
+    case 32: {
+      const int bytes = layout.bits / 8;
+      for (int x = 0; x < width; ++x, src += bytes, dst += 3) {
+        std::uint32_t v = src[0] | std::uint32_t(src[1]) << 8;
+        if (bytes == 4) v |= std::uint32_t(src[2]) << 16 | std::uint32_t(src[3]) << 24;
         dst[0] = channels[2](v), dst[1] = channels[1](v), dst[2] = channels[0](v);
+        if (!alpha) continue;
+        const unsigned a = channels[3](v);
+        for (int c = 0; c < 3; ++c) dst[c] = OverWhite(dst[c], a);
       }
       break;
-    case 32:
-      for (int x = 0; x < width; ++x, src += 4, dst += 3) {
-        const std::uint32_t v = src[0] | std::uint32_t(src[1]) << 8 | std::uint32_t(src[2]) << 16 |
-                                std::uint32_t(src[3]) << 24;
-        dst[0] = channels[2](v), dst[1] = channels[1](v), dst[2] = channels[0](v);
-      }
-      break;
+    }
   }
   damage.highestIndex = high;
 }
@@ -260,14 +288,32 @@ Bitmap DecodeUncompressed(const FileView &file, const Layout &layout, Damage &da
   const std::int64_t needed = stride * (layout.height - 1) + (rowBits + 7) / 8;
   const std::uint8_t *pixels = file.At(layout.pixelOffset, needed);
 
-  const Channel channels[3] = {Channel(layout.masks[0] ? layout.masks[0] : 0xFF),
+  const Channel channels[4] = {Channel(layout.masks[0] ? layout.masks[0] : 0xFF),
                                Channel(layout.masks[1] ? layout.masks[1] : 0xFF),
-                               Channel(layout.masks[2] ? layout.masks[2] : 0xFF)};
+                               Channel(layout.masks[2] ? layout.masks[2] : 0xFF),
+                               Channel(layout.alphaMask ? layout.alphaMask : 0xFF)};
+  // Some writers give an alpha mask and leave every alpha 0: such a
+  // picture is shown opaque, as browsers show it.
+  bool alpha = false;
+  const int bytes = layout.bits / 8;
+  for (std::int64_t row = 0; layout.alphaMask && !alpha && row < layout.height; ++row) {
+    const std::uint8_t *p = pixels + row * stride;
+    for (std::int64_t x = 0; x < layout.width && !alpha; ++x, p += bytes) {
+      std::uint32_t v = p[0] | std::uint32_t(p[1]) << 8;
+      if (bytes == 4) v |= std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
+      alpha = (v & layout.alphaMask) != 0;
+    }
+  }
   Bitmap picture;
   picture.Recreate(int(layout.width), int(layout.height));
+  const RunProgress progress;
   for (std::int64_t row = 0; row < layout.height; ++row) {
+    if (row % 256 == 0) {
+      if (progress.Cancelled()) throw Cancelled();
+      progress.Report(double(row) / double(layout.height));
+    }
     const int target = int(layout.topDown ? row : layout.height - 1 - row);
-    DecodeRow(layout, pixels + row * stride, picture.ScanLine(target), channels, damage);
+    DecodeRow(layout, pixels + row * stride, picture.ScanLine(target), channels, alpha, damage);
   }
   return picture;
 }

@@ -55,12 +55,16 @@ void SetIfPresent(Exiv2::ExifData &data, const char *key, std::uint32_t value) {
 
 // Tags that describe the picture rather than the layout of the file that
 // holds it: those of a TIFF file's first directory that move to or from a
-// block of their own, besides the EXIF, GPS and interoperability groups.
+// block of their own, besides the EXIF, GPS and interoperability groups and
+// the camera's maker notes. libexiv2 writes the maker notes it knows anew
+// wherever they land, so that their offsets (which count from the start of
+// the TIFF structure, the file's start in a TIFF file) stay right.
 bool CameraTag(const Exiv2::Exifdatum &datum) {
   static const char *const kImageTags[] = {"Make",     "Model",  "Software",
                                            "DateTime", "Artist", "Copyright"};
   const std::string group = datum.groupName();
   if (group == "Photo" || group == "GPSInfo" || group == "Iop") return true;
+  if (Exiv2::ExifTags::isMakerGroup(group)) return true;
   if (group != "Image") return false;
   for (const char *tag : kImageTags)
     if (datum.tagName() == tag) return true;
@@ -114,10 +118,28 @@ Bytes ExifIntoTiff(const Bytes &tiff, const Bytes &exif) {
   }
 }
 
-bool CheckExif(const Bytes &exif) {
+ExifVerdict CheckExif(Bytes &exif) {
   Exiv2::ExifData data;
   Exiv2::ByteOrder order;
-  return Decode(exif, data, order);
+  {
+    const Exiv2Complaints complaints;
+    if (!Decode(exif, data, order)) return ExifVerdict::Damaged;
+    if (!complaints.Any()) return ExifVerdict::Sound;
+  }
+  // Laid out anew: every pointer then lies inside the block and leads
+  // somewhere new. What libexiv2 cannot write back is left out with it.
+  try {
+    Exiv2::Blob blob;
+    Exiv2::ExifParser::encode(blob, order, data);
+    Bytes fresh(blob.begin(), blob.end());
+    const Exiv2Complaints complaints;
+    Exiv2::ExifData check;
+    if (!Decode(fresh, check, order) || complaints.Any()) return ExifVerdict::Damaged;
+    exif = std::move(fresh);
+    return ExifVerdict::Repaired;
+  } catch (const std::exception &) {
+    return ExifVerdict::Damaged;
+  }
 }
 
 int ExifOrientation(const Bytes &exif) {

@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "codecs/Codecs.h"
+#include "codecs/HeifBudget.h"
 #include "codecs/HeifLibrary.h"
 #include "codecs/Metadata.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -42,6 +44,30 @@ bool HasBrand(std::span<const std::uint8_t> d, std::initializer_list<const char 
       if (std::memcmp(d.data() + at, brand, 4) == 0) return true;
   return false;
 }
+
+// libheif's errors, as the program's refusal: a file of a kind libheif
+// does not decode is no damaged file.
+[[noreturn]] void Refuse(const char *format, const heif_error &error) {
+  if (error.code == heif_error_Unsupported_feature || error.code == heif_error_Unsupported_filetype)
+    RefuseKind(format, error.message);
+  RefuseImage(format, error.message);
+}
+
+// libheif may tell the tiles of a grid as it decodes them, from the
+// thread that decodes them (Debian 12's, which decodes them in parallel,
+// tells nothing; the decode's end is told all the same).
+struct TileProgress {
+  RunProgress Run;
+  int Tiles = 0;
+};
+void StartTiles(heif_progress_step step, int count, void *user) {
+  if (step == heif_progress_step_total) static_cast<TileProgress *>(user)->Tiles = count;
+}
+void TileDone(heif_progress_step step, int done, void *user) {
+  const auto &p = *static_cast<TileProgress *>(user);
+  if (step == heif_progress_step_total && p.Tiles > 0) p.Run.Report(double(done) / p.Tiles);
+}
+void TilesEnd(heif_progress_step, void *) {}
 
 void ReadMetadata(const heif_image_handle *handle, Metadata &meta) {
   const HeifLibrary &heif = Heif();
@@ -76,17 +102,19 @@ void ReadMetadata(const heif_image_handle *handle, Metadata &meta) {
 }
 
 DecodedPicture Decode(std::span<const std::uint8_t> data, const char *format) {
+  // libheif builds whatever the structure asks for; it is weighed first.
+  CheckHeifBudget(data, format);
   const HeifLibrary &heif = Heif();
   const std::unique_ptr<heif_context, ContextFree> context(heif.heif_context_alloc());
   if (!context) throw Error("Out of memory");
   heif.heif_context_set_maximum_image_size_limit(context.get(), kMaxSide);
   heif_error error = heif.heif_context_read_from_memory_without_copy(context.get(), data.data(),
                                                                      data.size(), nullptr);
-  if (error.code != heif_error_Ok) RefuseImage(format, error.message);
+  if (error.code != heif_error_Ok) Refuse(format, error);
   heif_image_handle *primary = nullptr;
   error = heif.heif_context_get_primary_image_handle(context.get(), &primary);
   const std::unique_ptr<heif_image_handle, HandleRelease> handle(primary);
-  if (error.code != heif_error_Ok) RefuseImage(format, error.message);
+  if (error.code != heif_error_Ok) Refuse(format, error);
   CheckPictureSize(heif.heif_image_handle_get_width(primary),
                    heif.heif_image_handle_get_height(primary));
 
@@ -98,11 +126,20 @@ DecodedPicture Decode(std::span<const std::uint8_t> data, const char *format) {
   const std::unique_ptr<heif_decoding_options, OptionsFree> options(
       heif.heif_decoding_options_alloc());
   options->convert_hdr_to_8bit = 0;
+  TileProgress progress;
+  options->start_progress = StartTiles;
+  options->on_progress = TileDone;
+  options->end_progress = TilesEnd;
+  options->progress_user_data = &progress;
+  // libheif cannot be stopped inside a decode: a cancel is honoured before
+  // and after it.
+  CheckCancelled();
   heif_image *decodedImage = nullptr;
   error =
       heif.heif_decode_image(primary, &decodedImage, heif_colorspace_RGB, chroma, options.get());
   const std::unique_ptr<heif_image, ImageRelease> image(decodedImage);
-  if (error.code != heif_error_Ok) RefuseImage(format, error.message);
+  if (error.code != heif_error_Ok) Refuse(format, error);
+  CheckCancelled();
   const int width = heif.heif_image_get_width(decodedImage, heif_channel_interleaved);
   const int height = heif.heif_image_get_height(decodedImage, heif_channel_interleaved);
   const int bits = heif.heif_image_get_bits_per_pixel_range(decodedImage, heif_channel_interleaved);

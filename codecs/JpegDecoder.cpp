@@ -14,6 +14,7 @@
 #include "codecs/Metadata.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -221,13 +222,16 @@ DecodedPicture Decode(std::span<const std::uint8_t> data, bool withMetadata,
   } ending{follower};
   if (follower) follower->Started(picture);
   std::uint8_t *rows[kRowsPerRead];
+  const RunProgress progress;
   while (reader.NextRow() < reader.Height()) {
+    if (progress.Cancelled()) throw Cancelled();
     const int first = reader.NextRow();
     const int count = std::min(kRowsPerRead, reader.Height() - first);
     for (int i = 0; i < count; ++i) rows[i] = picture.ScanLine(first + i);
     reader.ReadRows(rows, count);
     if (reader.NextRow() == first) break;  // no progress: Finish says why
     if (follower) follower->RowsDone(reader.NextRow());
+    progress.Report(double(reader.NextRow()) / reader.Height());
   }
   reader.Finish();
   ending.Complete = true;

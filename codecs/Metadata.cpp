@@ -9,6 +9,11 @@ namespace qv {
 namespace {
 
 std::mutex xmpToolkit;
+thread_local Exiv2Complaints *listening = nullptr;
+
+void Listen(int level, const char *) {
+  if (listening && level >= Exiv2::LogMsg::warn) listening->Heard();
+}
 
 void LockXmpToolkit(void *, bool lock) {
   if (lock)
@@ -29,9 +34,25 @@ void Keep(Bytes &block, const char *name, Check check, std::vector<std::string> 
 void PrepareExiv2() {
   static std::once_flag once;
   std::call_once(once, [] {
-    Exiv2::LogMsg::setLevel(Exiv2::LogMsg::mute);
+    // Warnings and errors reach Listen, which only counts them.
+    Exiv2::LogMsg::setLevel(Exiv2::LogMsg::warn);
+    Exiv2::LogMsg::setHandler(Listen);
     Exiv2::XmpParser::initialize(LockXmpToolkit, nullptr);
+    // The note that names an extended packet (JPEG), by its usual prefix.
+    try {
+      Exiv2::XmpProperties::registerNs("http://ns.adobe.com/xmp/note/", "xmpNote");
+    } catch (const std::exception &) {
+    }
   });
+}
+
+Exiv2Complaints::Exiv2Complaints() : outer_(listening) {
+  PrepareExiv2();
+  listening = this;
+}
+
+Exiv2Complaints::~Exiv2Complaints() {
+  listening = outer_;
 }
 
 void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings) {
@@ -41,7 +62,17 @@ void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings) {
   for (Bytes *block : {&meta.Exif, &meta.Xmp, &meta.ExtendedXmp, &meta.Photoshop, &meta.Icc})
     if (block->size() > kMaxMetadataBlockBytes) block->clear(), tooLarge = true;
   if (tooLarge) warnings.push_back("some of its metadata was too large and was left out");
-  Keep(meta.Exif, "EXIF", CheckExif, warnings);
+  switch (meta.Exif.empty() ? ExifVerdict::Sound : CheckExif(meta.Exif)) {
+    case ExifVerdict::Sound:
+      break;
+    case ExifVerdict::Repaired:
+      warnings.push_back("its EXIF block is damaged; the tags that could be read were kept");
+      break;
+    case ExifVerdict::Damaged:
+      meta.Exif.clear();
+      warnings.push_back("its EXIF block is damaged and was left out");
+      break;
+  }
   Keep(meta.Xmp, "XMP", CheckXmp, warnings);
   if (meta.Xmp.empty()) meta.ExtendedXmp.clear(), meta.ExtendedXmpGuid.clear();
   Keep(meta.Photoshop, "IPTC", CheckPhotoshop, warnings);
@@ -59,11 +90,12 @@ void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings) {
   }
 }
 
-Metadata MetadataForOutput(const Metadata &meta, int width, int height) {
+Metadata MetadataForOutput(const Metadata &meta, int width, int height, bool separateExtendedXmp) {
   Metadata out = meta;
   if (!out.Exif.empty()) out.Exif = ExifForOutput(meta.Exif, width, height);
-  if (!out.Xmp.empty()) out.Xmp = XmpForOutput(meta.Xmp, width, height);
-  if (out.Xmp.empty()) out.ExtendedXmp.clear(), out.ExtendedXmpGuid.clear();
+  if (!out.Xmp.empty())
+    out.Xmp = XmpForOutput(meta.Xmp, width, height, meta.ExtendedXmp, !separateExtendedXmp);
+  if (out.Xmp.empty() || !separateExtendedXmp) out.ExtendedXmp.clear(), out.ExtendedXmpGuid.clear();
   if (!out.Photoshop.empty()) out.Photoshop = PhotoshopForOutput(meta.Photoshop);
   return out;
 }

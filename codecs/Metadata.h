@@ -30,16 +30,26 @@ int ExifOrientation(const Bytes &exif);
 // meta as a picture of width x height written now carries it: EXIF and XMP
 // say orientation 1 and the new pixel size, and the thumbnails embedded in
 // EXIF, XMP and the Photoshop resources are gone, since they would show the
-// picture as it was. A block that cannot be rewritten is left out.
-Metadata MetadataForOutput(const Metadata &meta, int width, int height);
+// picture as it was. A block that cannot be rewritten is left out. Without
+// separateExtendedXmp (every format but JPEG) the extended XMP packet is
+// merged into the main one.
+Metadata MetadataForOutput(const Metadata &meta, int width, int height,
+                           bool separateExtendedXmp = true);
 
 // Each checked block on its own (ExifBlock.cpp, XmpBlock.cpp,
 // PhotoshopBlock.cpp, IccProfile.cpp): Check* says whether it reads,
 // *ForOutput gives it rewritten as above, or empty when that fails.
-bool CheckExif(const Bytes &exif);
+// EXIF that libexiv2 reads only with complaints (a directory pointing
+// outside the block or back at one read before) is written anew from the
+// tags it could read: that block replaces exif, Repaired.
+enum class ExifVerdict { Sound, Repaired, Damaged };
+ExifVerdict CheckExif(Bytes &exif);
 Bytes ExifForOutput(const Bytes &exif, int width, int height);
 bool CheckXmp(const Bytes &xmp);
-Bytes XmpForOutput(const Bytes &xmp, int width, int height);
+// The main packet rewritten as above; with merge, with what the extended
+// packet says, without the note naming it; without merge, the note only
+// where the extended packet is there.
+Bytes XmpForOutput(const Bytes &xmp, int width, int height, const Bytes &extended, bool merge);
 bool CheckPhotoshop(const Bytes &resources);
 Bytes PhotoshopForOutput(const Bytes &resources);
 // A TIFF file's EXIF as a block of its own: the camera's tags of the first
@@ -57,5 +67,21 @@ IccVerdict CheckIcc(Bytes &profile);
 // libexiv2 is set up once per process: silent (its warnings would go to
 // standard error) and safe to use from several threads.
 void PrepareExiv2();
+
+// Whether libexiv2 warned or failed on this thread while the scope lived:
+// what it reads with complaints is damaged.
+class Exiv2Complaints {
+ public:
+  Exiv2Complaints();
+  ~Exiv2Complaints();
+  Exiv2Complaints(const Exiv2Complaints &) = delete;
+  Exiv2Complaints &operator=(const Exiv2Complaints &) = delete;
+  bool Any() const { return count_ > 0; }
+  void Heard() { ++count_; }
+
+ private:
+  int count_ = 0;
+  Exiv2Complaints *outer_;
+};
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 #include "codecs/Metadata.h"
 #include "codecs/Orientation.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 #include "gfx/Text.h"
 #include "gfx/VectorState.h"
 
@@ -75,6 +76,7 @@ DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::stri
                                : FindCodec(format)->Decode(data);
   picture.Pixels = Upright(std::move(picture.Pixels), picture.Orientation);
   picture.Orientation = 1;
+  RunProgress().Report(1);
   return picture;
 }
 
@@ -105,9 +107,12 @@ const PictureCodec &EncoderOf(PictureFormat format) {
   return *codec;
 }
 
-Metadata Written(const Bitmap &bitmap, const Metadata &meta, bool stripMetadata) {
+// Only JPEG holds an extended XMP packet of its own.
+Metadata Written(PictureFormat format, const Bitmap &bitmap, const Metadata &meta,
+                 bool stripMetadata) {
   return stripMetadata || meta.Empty() ? Metadata()
-                                       : MetadataForOutput(meta, bitmap.Width(), bitmap.Height());
+                                       : MetadataForOutput(meta, bitmap.Width(), bitmap.Height(),
+                                                           format == PictureFormat::Jpeg);
 }
 
 }  // namespace
@@ -116,7 +121,7 @@ Bytes EncodePicture(PictureFormat format, const Bitmap &bitmap, const Metadata &
                     bool stripMetadata) {
   ClearUpperVectorState();
   const PictureCodec &codec = EncoderOf(format);
-  return codec.Encode(bitmap, Written(bitmap, meta, stripMetadata));
+  return codec.Encode(bitmap, Written(format, bitmap, meta, stripMetadata));
 }
 
 void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metadata &meta,
@@ -138,7 +143,7 @@ void WritePictureFile(const std::string &path, PictureFormat format, const Bitma
     return WriteFileBytes(path, data, options.ReplaceReadOnly);
   }
   // The encoder's bytes go straight to the file as they are made.
-  const Metadata written = Written(bitmap, meta, options.StripMetadata);
+  const Metadata written = Written(format, bitmap, meta, options.StripMetadata);
   FileWriter file(path, options.ReplaceReadOnly);
   ClearUpperVectorState();
   codec->EncodeTo(bitmap, written, file);

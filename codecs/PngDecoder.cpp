@@ -6,12 +6,15 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "codecs/Codecs.h"
 #include "codecs/Metadata.h"
+#include "codecs/PngChunks.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -26,15 +29,18 @@ constexpr std::uint64_t kMaxInflation = 1032;
 // into gigabytes.
 constexpr int kMaxTextChunks = 32;
 constexpr std::size_t kCutReadBytes = 16;
+// zlib's word for a stream whose checksum does not match its data.
+constexpr char kBadAdler[] = "incorrect data check";
 
 struct PngReader {
   png_structp png = nullptr;
   png_infop info = nullptr;
   std::jmp_buf jump;
   char error[200] = {};
-  const std::uint8_t *data = nullptr;
-  std::size_t size = 0, at = 0;
+  PngPieceReader *input = nullptr;
   int rowsRead = 0;
+  std::string badChecksum;           // libpng's first CRC warning of a critical chunk
+  std::vector<std::string> leftOut;  // ancillary chunks dropped for their CRC
 
   ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
 };
@@ -48,13 +54,23 @@ void JumpBack(png_structp png, png_const_charp message) {
   std::snprintf(reader.error, sizeof reader.error, "%s", message);
   std::longjmp(reader.jump, 1);
 }
-void Ignore(png_structp, png_const_charp) {}
+// libpng's warnings are mostly about style; those about checksums say the
+// file is damaged ("IDAT: CRC error").
+void Warn(png_structp png, png_const_charp message) {
+  PngReader &reader = ReaderOf(png);
+  const std::string text = message;
+  if (text.find(kBadAdler) != std::string::npos && reader.badChecksum.empty())
+    reader.badChecksum = text;
+  if (text.find("CRC error") == std::string::npos || text.size() < 4) return;
+  if (text[0] & 0x20)  // ancillary: dropped
+    reader.leftOut.push_back("its " + text.substr(0, 4) + " chunk is damaged and was left out");
+  else if (reader.badChecksum.empty())
+    reader.badChecksum = text;
+}
 
 void ReadBytes(png_structp png, png_bytep out, std::size_t count) {
   PngReader &reader = *static_cast<PngReader *>(png_get_io_ptr(png));
-  if (count > reader.size - reader.at) png_error(png, "the file is cut short");
-  std::memcpy(out, reader.data + reader.at, count);
-  reader.at += count;
+  if (!reader.input->Read(out, count)) png_error(png, "the file is cut short");
 }
 
 // Runs body, which may only call libpng and touch plain data; a libpng
@@ -64,28 +80,6 @@ bool RunPng(PngReader &reader, Body &&body) {
   if (setjmp(reader.jump)) return false;
   body();
   return true;
-}
-
-struct ChunkWalk {
-  std::uint64_t pictureBytes = 0;  // of IDAT chunks, as far as they are present
-  bool cut = false;                // the last chunk ends past the file
-};
-
-ChunkWalk WalkChunks(std::span<const std::uint8_t> data) {
-  ChunkWalk walk;
-  for (std::size_t at = 8; at + 8 <= data.size();) {
-    const std::uint64_t length = std::uint64_t(data[at]) << 24 | std::uint64_t(data[at + 1]) << 16 |
-                                 std::uint64_t(data[at + 2]) << 8 | data[at + 3];
-    const std::size_t rest = data.size() - at - 8;
-    if (std::memcmp(&data[at + 4], "IDAT", 4) == 0)
-      walk.pictureBytes += std::min<std::uint64_t>(length, rest);
-    if (length + 4 > rest) {
-      walk.cut = true;
-      break;
-    }
-    at += 12 + std::size_t(length);
-  }
-  return walk;
 }
 
 void ReadMetadata(const PngReader &r, Metadata &meta) {
@@ -119,12 +113,15 @@ bool LooksLikePng(std::span<const std::uint8_t> data) {
   return data.size() >= 8 && std::memcmp(data.data(), kSignature, 8) == 0;
 }
 
-DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
-  if (!LooksLikePng(data)) RefuseImage("PNG", "it does not start with the PNG signature");
+namespace {
+
+// One decode; with ignoreChecksum the zlib streams' checksums are not
+// compared (a file whose only damage is one opens whole).
+DecodedPicture Decode(const PngChunkPlan &plan, bool ignoreChecksum, bool &badAdler) {
+  PngPieceReader input(plan);
   PngReader r;
-  r.data = data.data();
-  r.size = data.size();
-  r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r, JumpBack, Ignore);
+  r.input = &input;
+  r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r, JumpBack, Warn);
   if (!r.png || !(r.info = png_create_info_struct(r.png))) throw Error("Out of memory");
   png_uint_32 width = 0, height = 0;
   int depth = 0, colorType = 0, interlace = 0, passes = 1, channels = 0;
@@ -134,9 +131,11 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
     png_set_chunk_malloc_max(r.png, kMaxMetadataBlockBytes);
     png_set_chunk_cache_max(r.png, kMaxTextChunks);
     // Damage libpng can step over (a bad ancillary chunk) is no reason to
-    // refuse the picture.
+    // refuse the picture; a critical chunk whose CRC is wrong is used, and
+    // said.
     png_set_benign_errors(r.png, 1);
-    png_set_crc_action(r.png, PNG_CRC_DEFAULT, PNG_CRC_WARN_DISCARD);
+    png_set_crc_action(r.png, PNG_CRC_WARN_USE, PNG_CRC_WARN_DISCARD);
+    if (ignoreChecksum) png_set_option(r.png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
     png_read_info(r.png, r.info);
     png_get_IHDR(r.png, r.info, &width, &height, &depth, &colorType, &interlace, nullptr, nullptr);
   });
@@ -145,8 +144,7 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
   const std::uint64_t rawBytes =
       std::uint64_t(height) *
       (1 + (std::uint64_t(width) * png_get_channels(r.png, r.info) * std::uint64_t(depth) + 7) / 8);
-  const ChunkWalk walk = WalkChunks(data);
-  if (walk.pictureBytes * kMaxInflation < rawBytes)
+  if (plan.PictureBytes * kMaxInflation < rawBytes)
     RefuseImage("PNG", "the file ends before its pixels do");
 
   const bool transformed = RunPng(r, [&] {
@@ -158,7 +156,7 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
     // libpng reads picture data 8 KB at a time and stops at a read that
     // the file cannot fill; in small steps, a file cut short gives every
     // row its data holds.
-    if (walk.cut) png_set_compression_buffer_size(r.png, kCutReadBytes);
+    if (plan.Cut) png_set_compression_buffer_size(r.png, kCutReadBytes);
     png_read_update_info(r.png, r.info);
     channels = png_get_channels(r.png, r.info);
   });
@@ -174,6 +172,9 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
   std::vector<std::uint8_t> rows(passes > 1 ? rowBytes * height : rowBytes, 128);
   if (passes > 1)
     for (std::size_t i = 3; channels == 4 && i < rows.size(); i += 4) rows[i] = 255;
+  const RunProgress progress;
+  const std::uint64_t total = std::uint64_t(passes) * height;
+  bool cancelled = false;
   const bool complete = RunPng(r, [&] {
     for (int pass = 0; pass < passes; ++pass)
       for (png_uint_32 y = 0; y < height; ++y) {
@@ -181,8 +182,15 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
         png_read_row(r.png, row, nullptr);
         if (passes == 1) ToBgrRow(row, layout, picture.ScanLine(int(y)), int(width));
         ++r.rowsRead;
+        if (r.rowsRead % 64 == 0) {
+          progress.Report(double(r.rowsRead) / double(total));
+          if ((cancelled = progress.Cancelled())) return;
+        }
       }
   });
+  if (cancelled) throw Cancelled();
+  badAdler = std::strstr(r.error, kBadAdler) != nullptr;
+  if (!complete && badAdler && !ignoreChecksum) return {};
   if (!complete && r.rowsRead == 0) RefuseImage("PNG", r.error);
   if (passes > 1)
     for (png_uint_32 y = 0; y < height; ++y)
@@ -195,7 +203,32 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
   else
     RunPng(r, [&] { png_read_end(r.png, r.info); });
 
+  if (!r.badChecksum.empty())
+    decoded.Warnings.push_back("its data does not match its checksums and may be damaged (" +
+                               r.badChecksum + ")");
+  decoded.Warnings.insert(decoded.Warnings.end(), r.leftOut.begin(), r.leftOut.end());
   ReadMetadata(r, decoded.Meta);
+  return decoded;
+}
+
+}  // namespace
+
+DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
+  if (!LooksLikePng(data)) RefuseImage("PNG", "it does not start with the PNG signature");
+  const PngChunkPlan plan = PlanPngChunks(data);
+  bool badAdler = false;
+  DecodedPicture decoded = Decode(plan, false, badAdler);
+  // A picture whose only fault is the checksum of its compressed data is
+  // read again without comparing it, and said.
+  if (badAdler) {
+    decoded = Decode(plan, true, badAdler);
+    decoded.Warnings.insert(decoded.Warnings.begin(),
+                            std::string("its data does not match its checksums and may be "
+                                        "damaged (") +
+                                kBadAdler + ")");
+  }
+  if (plan.MetadataLeftOut)
+    decoded.Warnings.push_back("some of its metadata was too large and was left out");
   CheckMetadata(decoded.Meta, decoded.Warnings);
   decoded.Orientation = ExifOrientation(decoded.Meta.Exif);
   return decoded;

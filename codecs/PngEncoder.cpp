@@ -90,7 +90,9 @@ Bytes EncodePng(const Bitmap &bitmap, const Metadata &meta) {
         png_set_bgr(w.png);
         for (int y = 0; y < bitmap.Height(); ++y)
           png_write_row(w.png, const_cast<png_bytep>(bitmap.ScanLine(y)));
-        png_write_end(w.png, w.info);
+        // Without the info: libpng 1.6.39 would write its eXIf chunk a second
+        // time, after the picture data.
+        png_write_end(w.png, nullptr);
       }))
     throw MakeError("PNG error: %s", w.error);
   return out;

@@ -57,8 +57,10 @@ std::string DamageWarning(const std::string &detail) {
   return "part of the picture is missing or damaged (" + detail + ")";
 }
 
-void RefuseImage(const char *format, const std::string &reason) {
-  // Libraries' texts may run over several lines; the message is one.
+namespace {
+
+// Libraries' texts may run over several lines; the message is one.
+std::string OneLine(const std::string &reason) {
   std::string line;
   for (const char c : reason) {
     const bool space = c == '\n' || c == '\r' || c == '\t' || c == ' ';
@@ -68,7 +70,18 @@ void RefuseImage(const char *format, const std::string &reason) {
       line += ' ';
   }
   while (!line.empty() && line.back() == ' ') line.pop_back();
-  throw MakeError("%s image is not valid: %s", format, line.c_str());
+  return line;
+}
+
+}  // namespace
+
+void RefuseImage(const char *format, const std::string &reason) {
+  throw MakeError("%s image is not valid: %s", format, OneLine(reason).c_str());
+}
+
+void RefuseKind(const char *format, const std::string &detail) {
+  throw MakeError("%s image is a kind of picture Quorvane does not open (%s)", format,
+                  OneLine(detail).c_str());
 }
 
 }  // namespace qv

@@ -44,5 +44,8 @@ std::string DamageWarning(const std::string &detail);
 // "<Format> image is not valid: <reason>", the refusal of every format that
 // has no message of its own ("Bitmap image is not valid: ...").
 [[noreturn]] void RefuseImage(const char *format, const std::string &reason);
+// "<Format> image is a kind of picture Quorvane does not open (<detail>)":
+// a valid file of a kind the program has no reader for.
+[[noreturn]] void RefuseKind(const char *format, const std::string &detail);
 
 }  // namespace qv

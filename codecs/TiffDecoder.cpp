@@ -1,9 +1,11 @@
-// TIFF decoding through libtiff: the first page, 8 and 16-bit RGB, grey and
-// CMYK, palette and 1 to 8-bit grey; no compression, LZW, deflate, PackBits
-// or JPEG; strips or tiles, samples interleaved or in planes. Each strip or
-// tile is decoded once, into a buffer of its own size; one that cannot be
-// read leaves its part of the picture grey and the picture opens with a
-// warning.
+// TIFF decoding through libtiff: the first page. Grey, palette, RGB and
+// CMYK of 1 to 16 and 32 bits, signed grey and RGB, and 32 and 64-bit
+// floating-point grey and RGB (0 to 1) are converted by us, in strips or
+// tiles, samples interleaved or in planes; the kinds libtiff knows better
+// (CIE L*a*b*, LogLuv, YCbCr outside JPEG, old-style JPEG) go through its
+// RGBA reader. Each strip or tile is decoded once, into a buffer of its own
+// size; one that cannot be read leaves its part of the picture grey and the
+// picture opens with a warning.
 
 #include <algorithm>
 #include <cstring>
@@ -15,6 +17,7 @@
 #include "codecs/SampleRows.h"
 #include "codecs/TiffMemory.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -41,6 +44,9 @@ std::uint64_t MaxInflation(std::uint16_t compression) {
     case COMPRESSION_ADOBE_DEFLATE:
     case COMPRESSION_DEFLATE:
       return 1032;
+    case COMPRESSION_SGILOG:
+    case COMPRESSION_SGILOG24:
+      return 256;  // run lengths of at most 129 bytes, and 24 bits a pixel to 32
     default:
       return 0;
   }
@@ -49,10 +55,12 @@ std::uint64_t MaxInflation(std::uint16_t compression) {
 struct Layout {
   std::uint32_t width = 0, height = 0;
   std::uint16_t bits = 0, samples = 0, photometric = 0, planar = PLANARCONFIG_CONTIG;
-  std::uint16_t compression = COMPRESSION_NONE;
+  std::uint16_t compression = COMPRESSION_NONE, format = SAMPLEFORMAT_UINT;
   int colours = 0;  // samples that make the colour: 1, 3 or 4
   int alpha = -1;   // index of the alpha sample, or -1
   bool premultiplied = false;
+  bool throughRgba = false;           // libtiff's RGBA reader makes the pixels
+  std::uint32_t max = 255;            // the largest sample value once unpacked
   std::vector<std::uint8_t> palette;  // 3 bytes an entry, red first
 };
 
@@ -72,9 +80,35 @@ int ColourSamples(std::uint16_t photometric) {
   }
 }
 
+// Whether our own conversion takes the samples: unsigned of 1 to 16 or 32
+// bits, signed grey and RGB, floating-point grey and RGB of 32 or 64 bits.
+bool OwnKind(const Layout &l, std::uint16_t inks) {
+  const bool grey = l.colours == 1 && l.photometric != PHOTOMETRIC_PALETTE;
+  const bool greyOrRgb = grey || l.photometric == PHOTOMETRIC_RGB;
+  bool bits = false;
+  switch (l.format) {
+    case SAMPLEFORMAT_UINT:
+      bits = (l.bits >= 1 && l.bits <= 16) || l.bits == 32;
+      break;
+    case SAMPLEFORMAT_INT:
+      bits = greyOrRgb && ((l.bits >= 2 && l.bits <= 16) || l.bits == 32);
+      break;
+    case SAMPLEFORMAT_IEEEFP:
+      bits = greyOrRgb && (l.bits == 32 || l.bits == 64);
+      break;
+    default:
+      break;
+  }
+  return bits && l.colours > 0 && l.samples >= l.colours && l.compression != COMPRESSION_OJPEG &&
+         (l.photometric != PHOTOMETRIC_SEPARATED || inks == INKSET_CMYK) &&
+         // YCbCr only inside JPEG, where libjpeg turns it into RGB.
+         (l.photometric != PHOTOMETRIC_YCBCR ||
+          (l.compression == COMPRESSION_JPEG && l.bits == 8 && l.format == SAMPLEFORMAT_UINT));
+}
+
 Layout ReadLayout(TIFF *tif) {
   Layout l;
-  std::uint16_t format = SAMPLEFORMAT_UINT, inks = INKSET_CMYK;
+  std::uint16_t inks = INKSET_CMYK;
   if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &l.width) ||
       !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &l.height))
     Refuse("it has no picture size");
@@ -84,28 +118,32 @@ Layout ReadLayout(TIFF *tif) {
   TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &l.samples);
   TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &l.planar);
   TIFFGetFieldDefaulted(tif, TIFFTAG_COMPRESSION, &l.compression);
-  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &format);
+  TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLEFORMAT, &l.format);
   TIFFGetFieldDefaulted(tif, TIFFTAG_INKSET, &inks);
   CheckPictureSize(l.width, l.height);
 
   l.colours = ColourSamples(l.photometric);
-  const bool known = l.colours > 0 && l.samples >= l.colours && format == SAMPLEFORMAT_UINT &&
-                     (l.photometric != PHOTOMETRIC_SEPARATED || inks == INKSET_CMYK) &&
-                     (l.bits == 8 || l.bits == 16 ||
-                      ((l.bits == 1 || l.bits == 2 || l.bits == 4) && l.colours == 1)) &&
-                     (l.photometric != PHOTOMETRIC_PALETTE || l.bits <= 8) &&
-                     // YCbCr only inside JPEG, where libjpeg turns it into RGB.
-                     (l.photometric != PHOTOMETRIC_YCBCR || l.compression == COMPRESSION_JPEG);
-  if (!known)
-    throw MakeError(
-        "TIFF image is not valid: its pixels are of a kind that cannot be opened (photometric "
-        "%u, %u samples of %u bits)",
-        unsigned(l.photometric), unsigned(l.samples), unsigned(l.bits));
-  if (l.compression == COMPRESSION_OJPEG) Refuse("old-style JPEG compression cannot be opened");
+  if (!OwnKind(l, inks)) {
+    char why[1024] = {};
+    l.throughRgba = TIFFRGBAImageOK(tif, why);
+    if (!l.throughRgba) {
+      const char *format = l.format == SAMPLEFORMAT_IEEEFP ? ", floating point"
+                           : l.format == SAMPLEFORMAT_INT  ? ", signed"
+                                                           : "";
+      char detail[160];
+      std::snprintf(detail, sizeof detail, "photometric %u, %u samples of %u bits%s",
+                    unsigned(l.photometric), unsigned(l.samples), unsigned(l.bits), format);
+      RefuseKind("TIFF", detail);
+    }
+    return l;
+  }
   if (l.photometric == PHOTOMETRIC_YCBCR) {
     TIFFSetField(tif, TIFFTAG_JPEGCOLORMODE, JPEGCOLORMODE_RGB);
     l.photometric = PHOTOMETRIC_RGB;
   }
+  l.max = l.format == SAMPLEFORMAT_IEEEFP ? 255
+          : l.bits == 32                  ? 0xFFFFFFFFu
+                                          : (std::uint32_t(1) << l.bits) - 1;
 
   std::uint16_t extraCount = 0;
   std::uint16_t *extra = nullptr;
@@ -132,13 +170,18 @@ Layout ReadLayout(TIFF *tif) {
   return l;
 }
 
+// A sample of 0 to max as 8 bits, rounded, for any max up to 2^32 - 1.
+std::uint8_t To8(std::uint32_t v, std::uint32_t max) {
+  return max == 255 ? std::uint8_t(v) : std::uint8_t((std::uint64_t(v) * 255 + max / 2) / max);
+}
+
 std::uint8_t Ink(unsigned paper, unsigned black) {
   return std::uint8_t((paper * black + 127) / 255);
 }
 
-// One row of unpacked samples (values 0 to 2^bits - 1, interleaved) to BGR.
-void ToBgr(const Layout &l, const std::uint16_t *v, std::uint8_t *bgr, int width) {
-  const std::uint32_t max = (std::uint32_t(1) << l.bits) - 1;
+// One row of unpacked samples (values 0 to max, interleaved) to BGR.
+void ToBgr(const Layout &l, const std::uint32_t *v, std::uint8_t *bgr, int width) {
+  const std::uint32_t max = l.max;
   const int step = l.samples;
   for (int x = 0; x < width; ++x, v += step, bgr += 3) {
     std::uint8_t c[3];
@@ -148,21 +191,21 @@ void ToBgr(const Layout &l, const std::uint16_t *v, std::uint8_t *bgr, int width
         break;
       case PHOTOMETRIC_MINISBLACK:
       case PHOTOMETRIC_MINISWHITE: {
-        const std::uint8_t grey = ScaleTo8(v[0], max);
+        const std::uint8_t grey = To8(v[0], max);
         c[0] = c[1] = c[2] = l.photometric == PHOTOMETRIC_MINISWHITE ? 255 - grey : grey;
         break;
       }
       case PHOTOMETRIC_SEPARATED: {
-        const unsigned paper = 255 - ScaleTo8(v[3], max);
-        for (int i = 0; i < 3; ++i) c[i] = Ink(255 - ScaleTo8(v[i], max), paper);
+        const unsigned paper = 255 - To8(v[3], max);
+        for (int i = 0; i < 3; ++i) c[i] = Ink(255 - To8(v[i], max), paper);
         break;
       }
       default:
-        for (int i = 0; i < 3; ++i) c[i] = ScaleTo8(v[i], max);
+        for (int i = 0; i < 3; ++i) c[i] = To8(v[i], max);
         break;
     }
     if (l.alpha >= 0) {
-      const unsigned a = ScaleTo8(v[l.alpha], max);
+      const unsigned a = To8(v[l.alpha], max);
       for (std::uint8_t &s : c)
         s = l.premultiplied ? std::uint8_t(std::min(255u, s + 255 - a)) : OverWhite(s, a);
     }
@@ -170,23 +213,53 @@ void ToBgr(const Layout &l, const std::uint16_t *v, std::uint8_t *bgr, int width
   }
 }
 
-// count samples of bits each, starting at the first bit of in.
-void Unpack(const std::uint8_t *in, int bits, std::size_t count, std::uint16_t *out,
+// A floating-point sample from 0 to 1 as 0 to 255; outside that range it
+// is clamped, and not-a-number is black.
+template <class Real>
+std::uint32_t FromReal(const std::uint8_t *in) {
+  Real f;
+  std::memcpy(&f, in, sizeof f);
+  if (!(f > 0)) return 0;
+  return f >= 1 ? 255 : std::uint32_t(f * 255 + Real(0.5));
+}
+
+// count samples as libtiff hands them (whole bytes in the machine's order,
+// other widths packed from the first bit), to values 0 to max; signed
+// samples are offset by half their range, so the most negative is 0.
+void Unpack(const std::uint8_t *in, const Layout &l, std::size_t count, std::uint32_t *out,
             std::size_t stride) {
+  const int bits = l.bits;
+  if (l.format == SAMPLEFORMAT_IEEEFP) {
+    for (std::size_t i = 0; i < count; ++i)
+      out[i * stride] = bits == 32 ? FromReal<float>(in + 4 * i) : FromReal<double>(in + 8 * i);
+    return;
+  }
   switch (bits) {
     case 8:
       for (std::size_t i = 0; i < count; ++i) out[i * stride] = in[i];
       break;
     case 16:
-      for (std::size_t i = 0; i < count; ++i) std::memcpy(&out[i * stride], in + 2 * i, 2);
-      break;
-    default: {
-      const unsigned mask = (1u << bits) - 1;
       for (std::size_t i = 0; i < count; ++i) {
-        const std::size_t bit = i * std::size_t(bits);
-        out[i * stride] = std::uint16_t(in[bit / 8] >> (8 - bits - bit % 8) & mask);
+        std::uint16_t v;
+        std::memcpy(&v, in + 2 * i, 2);
+        out[i * stride] = v;
       }
-    }
+      break;
+    case 32:
+      for (std::size_t i = 0; i < count; ++i) std::memcpy(&out[i * stride], in + 4 * i, 4);
+      break;
+    default:
+      for (std::size_t i = 0; i < count; ++i) {
+        std::uint32_t v = 0;
+        for (std::size_t bit = i * std::size_t(bits), end = bit + std::size_t(bits); bit < end;
+             ++bit)
+          v = v << 1 | (in[bit / 8] >> (7 - bit % 8) & 1);
+        out[i * stride] = v;
+      }
+  }
+  if (l.format == SAMPLEFORMAT_INT) {
+    const std::uint32_t sign = std::uint32_t(1) << (bits - 1);
+    for (std::size_t i = 0; i < count; ++i) out[i * stride] ^= sign;
   }
 }
 
@@ -224,14 +297,13 @@ class PieceReader {
   }
 
   // Row y of the piece read last, width pixels of it, as interleaved samples.
-  void Samples(std::uint32_t y, std::uint32_t width, std::uint16_t *out) const {
+  void Samples(std::uint32_t y, std::uint32_t width, std::uint32_t *out) const {
     if (planeCount_ == 1) {
-      Unpack(&buffers_[0][rowBytes_ * y], l_.bits, std::size_t(width) * l_.samples, out, 1);
+      Unpack(&buffers_[0][rowBytes_ * y], l_, std::size_t(width) * l_.samples, out, 1);
       return;
     }
     for (int p = 0; p < planeCount_; ++p)
-      Unpack(&buffers_[std::size_t(p)][rowBytes_ * y], l_.bits, width, out + p,
-             std::size_t(l_.samples));
+      Unpack(&buffers_[std::size_t(p)][rowBytes_ * y], l_, width, out + p, std::size_t(l_.samples));
   }
 
  private:
@@ -277,6 +349,91 @@ void ReadMetadata(TIFF *tif, Metadata &meta) {
     meta.Comments.emplace_back(description);
 }
 
+// How the picture is cut into strips or tiles.
+struct Grid {
+  std::uint32_t pieceWidth, pieceHeight, across, down;
+};
+
+constexpr std::uint8_t kMissingGrey = 128;
+
+// Our own conversion, strip by strip or tile by tile; the pieces that
+// cannot be read, which stay grey.
+std::uint32_t ReadOwn(TIFF *tif, const Layout &l, const Grid &g, const TiffMemory &memory,
+                      Bitmap &picture) {
+  const bool tiled = TIFFIsTiled(tif);
+  PieceReader reader(tif, l, tiled);
+  if (memory.FirstError.size()) Refuse(memory.FirstError);
+  picture.Recreate(int(l.width), int(l.height));
+  std::vector<std::uint32_t> samples(std::size_t(g.pieceWidth) * l.samples);
+  const RunProgress progress;
+  const std::uint32_t pieces = g.across * g.down;
+  std::uint32_t damaged = 0;
+  for (std::uint32_t i = 0; i < pieces; ++i) {
+    CheckCancelled();
+    const Piece piece{i % g.across * g.pieceWidth, i / g.across * g.pieceHeight, g.pieceWidth,
+                      g.pieceHeight};
+    const std::uint32_t width = std::min(piece.width, l.width - piece.left);
+    const std::uint32_t height = std::min(piece.height, l.height - piece.top);
+    const bool read = reader.Read(i, pieces, tiled ? piece.height : height);
+    damaged += !read;
+    for (std::uint32_t y = 0; y < height; ++y) {
+      std::uint8_t *row = picture.ScanLine(int(piece.top + y)) + 3 * std::size_t(piece.left);
+      if (!read) {
+        std::memset(row, kMissingGrey, 3 * std::size_t(width));
+        continue;
+      }
+      reader.Samples(y, width, samples.data());
+      ToBgr(l, samples.data(), row, int(width));
+    }
+    progress.Report(double(i + 1) / pieces);
+  }
+  return damaged;
+}
+
+// libtiff's RGBA reader, a band of strips or tiles at a time; the rows come
+// as stored, and the orientation is applied afterwards like any other
+// TIFF's. Its colour comes premultiplied by its alpha, so over white it is
+// the colour plus what the alpha leaves out. The bands that cannot be read
+// stay grey.
+std::uint32_t ReadThroughRgba(TIFF *tif, const Layout &l, std::uint32_t band, Bitmap &picture) {
+  char why[1024] = {};
+  TIFFRGBAImage image;
+  if (!TIFFRGBAImageBegin(&image, tif, 1, why)) Refuse(why);
+  struct End {
+    TIFFRGBAImage *image;
+    ~End() { TIFFRGBAImageEnd(image); }
+  } end{&image};
+  image.req_orientation = image.orientation;
+  picture.Recreate(int(l.width), int(l.height));
+  std::vector<std::uint32_t> abgr(std::size_t(l.width) * band);
+  const RunProgress progress;
+  std::uint32_t damaged = 0;
+  for (std::uint32_t top = 0; top < l.height; top += band) {
+    CheckCancelled();
+    const std::uint32_t rows = std::min(band, l.height - top);
+    image.row_offset = int(top);
+    image.col_offset = 0;
+    const bool read = TIFFRGBAImageGet(&image, abgr.data(), l.width, rows);
+    damaged += !read;
+    for (std::uint32_t y = 0; y < rows; ++y) {
+      std::uint8_t *out = picture.ScanLine(int(top + y));
+      if (!read) {
+        std::memset(out, kMissingGrey, picture.RowBytes());
+        continue;
+      }
+      const std::uint32_t *in = &abgr[std::size_t(y) * l.width];
+      for (std::uint32_t x = 0; x < l.width; ++x, out += 3) {
+        const std::uint32_t p = in[x], clear = 255 - TIFFGetA(p);
+        out[0] = std::uint8_t(std::min(255u, TIFFGetB(p) + clear));
+        out[1] = std::uint8_t(std::min(255u, TIFFGetG(p) + clear));
+        out[2] = std::uint8_t(std::min(255u, TIFFGetR(p) + clear));
+      }
+    }
+    progress.Report(double(top + rows) / l.height);
+  }
+  return damaged;
+}
+
 }  // namespace
 
 bool LooksLikeTiff(std::span<const std::uint8_t> data) {
@@ -311,31 +468,14 @@ DecodedPicture DecodeTiffPicture(std::span<const std::uint8_t> data) {
   if (std::uint64_t(across) * down * pieceWidth * pieceHeight >
       16 * std::uint64_t(l.width) * l.height + (std::uint64_t(1) << 24))
     Refuse("its tiles are far larger than the picture");
-  PieceReader reader(tif.get(), l, tiled);
-  if (memory.FirstError.size()) Refuse(memory.FirstError);
-
   DecodedPicture decoded;
-  Bitmap &picture = decoded.Pixels;
-  picture.Recreate(int(l.width), int(l.height));
-  std::vector<std::uint16_t> samples(std::size_t(pieceWidth) * l.samples);
-  std::uint32_t damaged = 0;
-  for (std::uint32_t i = 0; i < across * down; ++i) {
-    const Piece piece{i % across * pieceWidth, i / across * pieceHeight, pieceWidth, pieceHeight};
-    const std::uint32_t width = std::min(piece.width, l.width - piece.left);
-    const std::uint32_t height = std::min(piece.height, l.height - piece.top);
-    const bool read = reader.Read(i, across * down, tiled ? piece.height : height);
-    damaged += !read;
-    for (std::uint32_t y = 0; y < height; ++y) {
-      std::uint8_t *row = picture.ScanLine(int(piece.top + y)) + 3 * std::size_t(piece.left);
-      if (!read) {
-        std::memset(row, 128, 3 * std::size_t(width));
-        continue;
-      }
-      reader.Samples(y, width, samples.data());
-      ToBgr(l, samples.data(), row, int(width));
-    }
-  }
-  if (damaged == across * down)
+  const std::uint32_t pieces = across * down;
+  const std::uint32_t damaged =
+      l.throughRgba
+          ? ReadThroughRgba(tif.get(), l, pieceHeight, decoded.Pixels)
+          : ReadOwn(tif.get(), l, {pieceWidth, pieceHeight, across, down}, memory, decoded.Pixels);
+  const std::uint32_t parts = l.throughRgba ? down : pieces;
+  if (damaged == parts)
     Refuse(memory.FirstError.empty() ? "its pixels cannot be read" : memory.FirstError);
   if (damaged) decoded.Warnings.push_back(DamageWarning(memory.FirstError));
 

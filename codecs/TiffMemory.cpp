@@ -52,8 +52,14 @@ int Close(thandle_t) {
 toff_t Size(thandle_t handle) {
   return SizeOf(MemoryOf(handle));
 }
-int Map(thandle_t, void **, toff_t *) {
-  return 0;
+// Reading, libtiff takes compressed strips straight from the bytes in
+// memory instead of copying each into a buffer of its own.
+int Map(thandle_t handle, void **base, toff_t *size) {
+  TiffMemory &m = MemoryOf(handle);
+  if (m.Writing) return 0;
+  *base = const_cast<std::uint8_t *>(m.Input.data());
+  *size = m.Input.size();
+  return 1;
 }
 void Unmap(thandle_t, void *, toff_t) {}
 

@@ -6,6 +6,7 @@
 #include <webp/decode.h>
 #include <webp/demux.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -14,6 +15,7 @@
 #include "codecs/Metadata.h"
 #include "codecs/SampleRows.h"
 #include "gfx/Error.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 
@@ -31,6 +33,12 @@ const char *Reason(VP8StatusCode status) {
     default:
       return "its picture data is damaged";
   }
+}
+
+// A feature libwebp does not know makes a kind of picture, not a damaged one.
+[[noreturn]] void Refuse(VP8StatusCode status) {
+  if (status == VP8_STATUS_UNSUPPORTED_FEATURE) RefuseKind("WebP", Reason(status));
+  RefuseImage("WebP", Reason(status));
 }
 
 struct DemuxDelete {
@@ -88,7 +96,19 @@ void StillPicture(std::span<const std::uint8_t> data, bool alpha, DecodedPicture
   output.u.RGBA.size = alpha ? bgra.size() : picture.ByteCount();
   const std::unique_ptr<WebPIDecoder, IncrementalDelete> decoder(WebPINewDecoder(&output));
   if (!decoder) throw Error("Out of memory");
-  const VP8StatusCode status = WebPIUpdate(decoder.get(), data.data(), data.size());
+  // The data goes in a step at a time, so that a decode can be cancelled
+  // and tell how far it has come.
+  constexpr std::size_t kStep = std::size_t(1) << 16;
+  const RunProgress progress;
+  VP8StatusCode status = VP8_STATUS_SUSPENDED;
+  for (std::size_t given = 0; given < data.size() && status == VP8_STATUS_SUSPENDED;) {
+    if (progress.Cancelled()) throw Cancelled();
+    given = std::min(data.size(), given + kStep);
+    status = WebPIUpdate(decoder.get(), data.data(), given);
+    int done = 0, w = 0, h = 0, stride = 0;
+    if (WebPIDecGetRGB(decoder.get(), &done, &w, &h, &stride))
+      progress.Report(double(done) / height);
+  }
   int rows = 0;
   if (status == VP8_STATUS_OK) {
     rows = height;
@@ -96,7 +116,7 @@ void StillPicture(std::span<const std::uint8_t> data, bool alpha, DecodedPicture
     int w = 0, h = 0, stride = 0;
     if (!WebPIDecGetRGB(decoder.get(), &rows, &w, &h, &stride)) rows = 0;
   }
-  if (rows <= 0) RefuseImage("WebP", Reason(status));
+  if (rows <= 0) Refuse(status);
   if (alpha) {
     const SampleLayout layout{4, true, 255};
     for (int y = 0; y < rows; ++y)
@@ -136,7 +156,7 @@ DecodedPicture DecodeWebpPicture(std::span<const std::uint8_t> data) {
   } else {
     WebPBitstreamFeatures features;
     const VP8StatusCode status = WebPGetFeatures(data.data(), data.size(), &features);
-    if (status != VP8_STATUS_OK) RefuseImage("WebP", Reason(status));
+    if (status != VP8_STATUS_OK) Refuse(status);
     if (features.width != width || features.height != height)
       RefuseImage("WebP", "its picture and its canvas differ in size");
     StillPicture(data, features.has_alpha, decoded);

@@ -1,5 +1,7 @@
 // XMP through libexiv2: checked, and for a saved picture rewritten where it
-// speaks of the orientation, the size or a thumbnail.
+// speaks of the orientation, the size or a thumbnail. Only JPEG keeps an
+// extended packet beside the main one; other formats get the two merged
+// into one packet, without the note that there is an extended one.
 
 #include <exiv2/exiv2.hpp>
 
@@ -13,9 +15,10 @@ namespace qv {
 namespace {
 
 constexpr std::size_t kMaxXmpBytes = 65533 - 29;  // one APP1 segment after its name
+constexpr const char *kExtendedNote = "Xmp.xmpNote.HasExtendedXMP";
 
 bool Decode(const Bytes &xmp, Exiv2::XmpData &data) {
-  if (xmp.empty() || xmp.size() > kMaxXmpBytes) return false;
+  if (xmp.empty() || xmp.size() > kMaxMetadataBlockBytes) return false;
   PrepareExiv2();
   try {
     return Exiv2::XmpParser::decode(data, std::string(xmp.begin(), xmp.end())) == 0;
@@ -35,7 +38,7 @@ bool CheckXmp(const Bytes &xmp) {
   return Decode(xmp, data);
 }
 
-Bytes XmpForOutput(const Bytes &xmp, int width, int height) {
+Bytes XmpForOutput(const Bytes &xmp, int width, int height, const Bytes &extended, bool merge) {
   Exiv2::XmpData data;
   if (!Decode(xmp, data)) return {};
   try {
@@ -59,11 +62,22 @@ Bytes XmpForOutput(const Bytes &xmp, int width, int height) {
       it = data.erase(it);
       changed = true;
     }
+    // The note goes where the extended packet does not go with it; what
+    // the extended packet says joins the main one where it is merged.
+    if (merge || extended.empty()) {
+      const auto note = data.findKey(Exiv2::XmpKey(kExtendedNote));
+      if (note != data.end()) data.erase(note), changed = true;
+    }
+    Exiv2::XmpData more;
+    if (merge && Decode(extended, more))
+      for (const Exiv2::Xmpdatum &datum : more)
+        if (datum.key() != kExtendedNote && data.findKey(Exiv2::XmpKey(datum.key())) == data.end())
+          data.add(datum), changed = true;
     // Untouched packets go out byte for byte.
-    if (!changed) return xmp;
+    if (!changed) return xmp.size() > kMaxXmpBytes && !merge ? Bytes() : xmp;
     std::string packet;
     if (Exiv2::XmpParser::encode(packet, data, Exiv2::XmpParser::useCompactFormat) != 0 ||
-        packet.size() > kMaxXmpBytes)
+        packet.size() > (merge ? kMaxMetadataBlockBytes : kMaxXmpBytes))
       return {};
     return Bytes(packet.begin(), packet.end());
   } catch (const std::exception &) {

@@ -97,7 +97,7 @@ const std::vector<FilterInfo> &Table() {
       {"fish-eye",
        "Effect_FishEye",
        "lens of radius AMOUNT x width, wrapping at the edges",
-       {{"AMOUNT", 1, 10, 1}},
+       {{"AMOUNT", -10, 10, 1, true}},
        SourceToCopy<ApplyFishEye>},
       {"grayscale",
        "Effect_GrayScale",
@@ -106,18 +106,18 @@ const std::vector<FilterInfo> &Table() {
        OneCopy<ApplyGrayScale>},
       {"lightness",
        "Effect_Lightness",
-       "move channels toward white",
-       {{"AMOUNT", 0, 255, 80}},
+       "move channels toward white (toward black when negative)",
+       {{"AMOUNT", -255, 255, 80}},
        OneCopy<ApplyLightness>},
       {"darkness",
        "Effect_Darkness",
-       "move channels toward black",
-       {{"AMOUNT", 0, 255, 80}},
+       "move channels toward black (brighten when negative)",
+       {{"AMOUNT", -255, 255, 80}},
        OneCopy<ApplyDarkness>},
       {"saturation",
        "Effect_Saturation",
-       "0 grey, 255 unchanged, above 255 stronger colour",
-       {{"AMOUNT", 0, 510, 400}},
+       "0 grey, 255 unchanged, above 255 stronger colour, negative the opposite hue",
+       {{"AMOUNT", -510, 510, 400}},
        OneCopy<ApplySaturation>},
       {"split-blur",
        "Effect_SplitBlur",
@@ -136,8 +136,8 @@ const std::vector<FilterInfo> &Table() {
        OneCopy<ApplyMosaic>},
       {"twist",
        "Effect_Twist",
-       "turn by distance / AMOUNT radians about the centre",
-       {{"AMOUNT", 1, 1000, 60}},
+       "turn by distance / AMOUNT radians about the centre (the other way when negative)",
+       {{"AMOUNT", -1000, 1000, 60, true}},
        SourceToCopy<ApplyTwist>},
       {"split-light",
        "Effect_Splitlight",
@@ -146,13 +146,13 @@ const std::vector<FilterInfo> &Table() {
        OneCopy<ApplySplitlight>},
       {"tile",
        "Effect_Tile",
-       "COUNT x COUNT shrunken copies",
-       {{"COUNT", 1, 50, 3}},
+       "COUNT x COUNT shrunken copies (0: none)",
+       {{"COUNT", 0, 50, 3}},
        SourceToCopy<ApplyTile>},
       {"spot-light",
        "Effect_SpotLight",
        "darken, and black out all but the ellipse in the rectangle",
-       {{"AMOUNT", 0, 255, 40},
+       {{"AMOUNT", -255, 255, 40},
         Coordinate("LEFT", 10),
         Coordinate("TOP", 10),
         Coordinate("RIGHT", 90),
@@ -171,14 +171,18 @@ const std::vector<FilterInfo> &Table() {
        SourceToCopy<ApplySolorize>},
       {"posterize",
        "Effect_Posterize",
-       "round channels to multiples of LEVEL",
-       {{"LEVEL", 1, 255, 64}},
+       "round channels to multiples of LEVEL (above 255: a threshold at LEVEL / 2)",
+       {{"LEVEL", 1, 510, 64}},
        SourceToCopy<ApplyPosterize>},
   };
   return table;
 }
 
 }  // namespace
+
+std::string FilterParam::Range() const {
+  return std::to_string(min) + " to " + std::to_string(max) + (notZero ? " except 0" : "");
+}
 
 bool FilterParam::Unbounded() const {
   return min == INT_MIN && max == INT_MAX;
@@ -196,9 +200,8 @@ std::optional<std::string> FilterInfo::Refusal(std::span<const int> args) const 
            std::to_string(args.size());
   for (std::size_t i = 0; i < args.size(); ++i)
     if (!params[i].Accepts(args[i]))
-      return std::string(name) + ": " + params[i].name + " must be " +
-             std::to_string(params[i].min) + " to " + std::to_string(params[i].max) + ", not " +
-             std::to_string(args[i]);
+      return std::string(name) + ": " + params[i].name + " must be " + params[i].Range() +
+             ", not " + std::to_string(args[i]);
   return std::nullopt;
 }
 

@@ -23,12 +23,19 @@
 
 namespace qv {
 
+// A range holds every value the filter defines with a result of its own;
+// values outside it give a result some value inside gives too, or none.
 struct FilterParam {
-  const char *name;  // upper case, as in a usage line
-  int min, max;      // the range in which the value means something
-  int byDefault;     // within the range; shows a visible change on a photo
+  const char *name;      // upper case, as in a usage line
+  int min, max;          // the range in which the value means something
+  int byDefault;         // within the range; shows a visible change on a photo
+  bool notZero = false;  // 0 divides by zero (twist, fish-eye)
 
-  bool Accepts(int value) const { return value >= min && value <= max; }
+  bool Accepts(long long value) const {
+    return value >= min && value <= max && !(notZero && value == 0);
+  }
+  // "-1000 to 1000 except 0"
+  std::string Range() const;
   // Any int at all (the spot light's rectangle).
   bool Unbounded() const;
 };

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "codecs/TiffMemory.h"
+#include "fuzz/HeifBuilder.h"
 #include "gfx/Error.h"
 
 namespace qv::samples {
@@ -289,10 +290,16 @@ Bytes MakeTiff(const TiffRecipe &r) {
     TiffField(t, TIFFTAG_ORIENTATION, r.Orientation);
     TiffField(t, TIFFTAG_PLANARCONFIG, r.Planes ? PLANARCONFIG_SEPARATE : PLANARCONFIG_CONTIG);
     if (r.Compression == COMPRESSION_JPEG) TiffField(t, TIFFTAG_JPEGQUALITY, 90);
+    if (r.SampleFormat != SAMPLEFORMAT_UINT) TiffField(t, TIFFTAG_SAMPLEFORMAT, r.SampleFormat);
     if (r.ExtraSample) {
-      const std::uint16_t extra = std::uint16_t(r.ExtraSample);
-      TIFFSetField(t, TIFFTAG_EXTRASAMPLES, 1, &extra);
+      const std::vector<std::uint16_t> extra(std::size_t(r.ExtraCount),
+                                             std::uint16_t(r.ExtraSample));
+      TIFFSetField(t, TIFFTAG_EXTRASAMPLES, std::uint16_t(r.ExtraCount), extra.data());
     }
+    if (r.SubsampleX)
+      TIFFSetField(t, TIFFTAG_YCBCRSUBSAMPLING, std::uint16_t(r.SubsampleX),
+                   std::uint16_t(r.SubsampleY));
+    for (const auto &[tag, value] : r.Fields) TiffField(t, std::uint32_t(tag), value);
     if (!r.Colormap.empty()) {
       const std::size_t n = r.Colormap.size() / 3;
       TIFFSetField(t, TIFFTAG_COLORMAP, r.Colormap.data(), r.Colormap.data() + n,
@@ -328,6 +335,16 @@ Bytes MakeTiff(const TiffRecipe &r) {
                           bytesPerPixel);
           TIFFWriteTile(t, tile.data(), std::uint32_t(tx), std::uint32_t(ty), 0, 0);
         }
+    } else if (r.SubsampleX) {
+      TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, std::uint32_t(r.RowsPerStrip));
+      std::size_t at = 0;
+      for (int top = 0, strip = 0; top < r.Height; top += r.RowsPerStrip, ++strip) {
+        const tmsize_t size =
+            TIFFVStripSize(t, std::uint32_t(std::min(r.RowsPerStrip, r.Height - top)));
+        TIFFWriteEncodedStrip(t, std::uint32_t(strip), const_cast<std::uint8_t *>(&r.Rows[at]),
+                              size);
+        at += std::size_t(size);
+      }
     } else {
       TIFFSetField(t, TIFFTAG_ROWSPERSTRIP, std::uint32_t(r.RowsPerStrip));
       for (int s = 0; s < (r.Planes ? r.Samples : 1); ++s)
@@ -344,6 +361,47 @@ Bytes MakeTiff(const TiffRecipe &r) {
   if (!memory.FirstError.empty())
     throw Error("libtiff could not write the sample: " + memory.FirstError);
   return std::move(memory.Output);
+}
+
+Bytes MakeOldJpegTiff(const Bytes &jpeg, int width, int height) {
+  struct Entry {
+    std::uint16_t Tag, Type;
+    std::uint32_t Count, Value;
+  };
+  constexpr std::uint16_t kShort = 3, kLong = 4;
+  constexpr std::uint32_t kEntries = 13, kBits = 8 + 2 + 12 * kEntries + 4, kJpeg = kBits + 6;
+  const std::uint32_t size = std::uint32_t(jpeg.size());
+  const Entry entries[kEntries] = {
+      {256, kLong, 1, std::uint32_t(width)},
+      {257, kLong, 1, std::uint32_t(height)},
+      {258, kShort, 3, kBits},
+      {259, kShort, 1, COMPRESSION_OJPEG},
+      {262, kShort, 1, PHOTOMETRIC_YCBCR},
+      {273, kLong, 1, kJpeg},
+      {277, kShort, 1, 3},
+      {278, kLong, 1, std::uint32_t(height)},
+      {279, kLong, 1, size},
+      {284, kShort, 1, PLANARCONFIG_CONTIG},
+      {513, kLong, 1, kJpeg},
+      {514, kLong, 1, size},
+      {530, kShort, 2, 2 | 2 << 16},  // 2 x 2 subsampling, both in the entry
+  };
+  Bytes b = {'I', 'I', 42, 0, 8, 0, 0, 0};
+  auto put = [&b](std::uint32_t v, int bytes) {
+    for (int i = 0; i < bytes; ++i) b.push_back(std::uint8_t(v >> (8 * i)));
+  };
+  put(kEntries, 2);
+  for (const Entry &e : entries) {
+    put(e.Tag, 2), put(e.Type, 2), put(e.Count, 4);
+    if (e.Type == kShort && e.Count == 1)
+      put(e.Value, 2), put(0, 2);
+    else
+      put(e.Value, 4);
+  }
+  put(0, 4);
+  put(8, 2), put(8, 2), put(8, 2);
+  b.insert(b.end(), jpeg.begin(), jpeg.end());
+  return b;
 }
 
 Bytes MakeHeif(const HeifRecipe &r) {
@@ -487,6 +545,35 @@ NamedFiles TiffSeeds() {
   }
   seeds.emplace_back("grey16.tif", MakeTiff(grey16));
   seeds.emplace_back("with-tags.tif", EncodeTiff(picture, SeedMetadata()));
+  // The rarer kinds: our conversions and libtiff's RGBA reader.
+  TiffRecipe grey12{.Width = 20, .Height = 18, .Photometric = 1, .Bits = 12, .Samples = 1};
+  grey12.Rows.assign(std::size_t(30) * 18, 0x5A);
+  seeds.emplace_back("grey12.tif", MakeTiff(grey12));
+  TiffRecipe real{.Width = 20, .Height = 18, .Bits = 32, .SampleFormat = SAMPLEFORMAT_IEEEFP};
+  for (std::size_t i = 0; i < rgb.size(); ++i) {
+    const float v = float(rgb[i]) / 200.0f - 0.1f;
+    std::uint8_t bytes[4];
+    std::memcpy(bytes, &v, 4);
+    real.Rows.insert(real.Rows.end(), bytes, bytes + 4);
+  }
+  seeds.emplace_back("float.tif", MakeTiff(real));
+  TiffRecipe logLuv = real;
+  logLuv.Photometric = PHOTOMETRIC_LOGLUV;
+  logLuv.Compression = COMPRESSION_SGILOG;
+  logLuv.SampleFormat = SAMPLEFORMAT_UINT;
+  logLuv.Fields = {{TIFFTAG_SGILOGDATAFMT, SGILOGDATAFMT_FLOAT}};
+  seeds.emplace_back("logluv.tif", MakeTiff(logLuv));
+  TiffRecipe lab{.Width = 20, .Height = 18, .Photometric = PHOTOMETRIC_CIELAB, .Rows = rgb};
+  seeds.emplace_back("cielab.tif", MakeTiff(lab));
+  TiffRecipe ycbcr{.Width = 20,
+                   .Height = 18,
+                   .Photometric = PHOTOMETRIC_YCBCR,
+                   .Compression = COMPRESSION_LZW,
+                   .RowsPerStrip = 6};
+  ycbcr.SubsampleX = ycbcr.SubsampleY = 2;
+  ycbcr.Rows.assign(std::size_t(10 * 9 * 6), 0x80);
+  seeds.emplace_back("ycbcr.tif", MakeTiff(ycbcr));
+  seeds.emplace_back("old-jpeg.tif", MakeOldJpegTiff(EncodeJpeg(picture), 20, 18));
   return seeds;
 }
 
@@ -498,7 +585,26 @@ NamedFiles HeifSeeds() {
     r.Meta = SeedMetadata();
     r.Meta.Comments.clear();
     const Bytes file = MakeHeif(r);
-    if (!file.empty()) seeds.emplace_back(avif ? "rgb.avif" : "rgb.heic", file);
+    if (file.empty()) continue;
+    const std::string ext = avif ? ".avif" : ".heic";
+    seeds.emplace_back("rgb" + ext, file);
+    // The structures libheif builds a picture from, around a small tile.
+    const Bitmap small = Gradient(16, 16);
+    const CodedTile tile = CodedPictureOf(
+        MakeHeif({.Width = 16, .Height = 16, .Avif = avif, .Samples = RgbSamples(small)}));
+    seeds.emplace_back("grid" + ext, BuildHeif(GridOf(tile, 2, 3, 40, 30)));
+    HeifBuild overlay = GridOf(tile, 1, 2, 40, 30);
+    overlay.Items[0].Type = "iovl";
+    overlay.Items[0].Data = OverlayDescription(40, 30, {{0, 0}, {20, 10}});
+    seeds.emplace_back("overlay" + ext, BuildHeif(overlay));
+    HeifBuild turned = GridOf(tile, 1, 1, 16, 16);
+    turned.Items[0].Type = "iden";
+    turned.Items[0].Data.clear();
+    turned.Properties.push_back(Rotation(3));
+    turned.Items[0].Properties.push_back(4);
+    turned.Items.push_back({.Id = 3, .Type = tile.Type, .Data = tile.Data, .Properties = {1, 2}});
+    turned.References.push_back({"thmb", 3, {1}});
+    seeds.emplace_back("turned-with-thumbnail" + ext, BuildHeif(turned));
   }
   return seeds;
 }

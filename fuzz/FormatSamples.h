@@ -45,7 +45,7 @@ struct TiffRecipe {
   int Photometric = 2;  // PHOTOMETRIC_*: 0 min-is-white, 1 min-is-black, 2 RGB, 3 palette, 5 CMYK
   int Bits = 8;
   int Samples = 3;
-  int ExtraSample = 0;  // EXTRASAMPLE_* of one sample after the colour ones, 0 for none
+  int ExtraSample = 0;  // EXTRASAMPLE_* of the samples after the colour ones, 0 for none
   int Compression = 1;  // COMPRESSION_*
   bool Tiled = false;   // 16 x 16 tiles, else strips of RowsPerStrip
   int RowsPerStrip = 2;
@@ -53,8 +53,17 @@ struct TiffRecipe {
   int Orientation = 1;
   Bytes Rows = {};
   std::vector<std::uint16_t> Colormap = {};  // red entries, then green, then blue
+  int SampleFormat = 1;  // SAMPLEFORMAT_*: 1 unsigned, 2 signed, 3 floating point
+  int ExtraCount = 1;    // how many extra samples of that kind
+  // YCbCr subsampling; with it, Rows hold the strips as libtiff stores
+  // them (each 2 x 2 block's four Y, then Cb and Cr).
+  int SubsampleX = 0, SubsampleY = 0;
+  std::vector<std::pair<int, int>> Fields = {};  // more tags (or codec settings) and their values
 };
 Bytes MakeTiff(const TiffRecipe &recipe);
+// An old-style JPEG TIFF (compression 6) around a JFIF stream of 4:2:0
+// YCbCr, as early scanners wrote them: libtiff cannot write these.
+Bytes MakeOldJpegTiff(const Bytes &jpeg, int width, int height);
 
 // HEIC (x265) or AVIF (libaom) written by libheif from 8-bit interleaved
 // RGB(A) or 10-bit RRGGBB(AA) little-endian samples; orientation as EXIF

@@ -17,7 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const qv::DecodedPicture picture = QV_FUZZ_DECODER({data, size});
     if (picture.Pixels.Empty()) __builtin_trap();  // a picture without pixels is no success
     if (!picture.Meta.Empty())
-      (void)qv::MetadataForOutput(picture.Meta, picture.Pixels.Width(), picture.Pixels.Height());
+      (void)qv::MetadataForOutput(picture.Meta, picture.Pixels.Width(), picture.Pixels.Height(),
+                                  false);
   } catch (const qv::Error &) {
   }
   return 0;

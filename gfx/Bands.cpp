@@ -122,4 +122,16 @@ void CheckCancelled() {
   if (run && run->Control.Cancel && run->Control.Cancel->IsCancelled()) throw Cancelled();
 }
 
+RunProgress::RunProgress() : run_(currentRun) {
+  if (run_) lo_ = run_->Lo, hi_ = run_->Hi;
+}
+
+void RunProgress::Report(double fraction) const {
+  if (run_) run_->Report(lo_ + (hi_ - lo_) * std::clamp(fraction, 0.0, 1.0));
+}
+
+bool RunProgress::Cancelled() const {
+  return run_ && run_->Control.Cancel && run_->Control.Cancel->IsCancelled();
+}
+
 }  // namespace qv

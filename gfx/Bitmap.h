@@ -13,7 +13,13 @@ namespace qv {
 // The largest picture the program holds: 120 megapixels, and no side above
 // 65535 pixels. A picture of that size takes 360 MB per bitmap; the editor
 // keeps four or five of them at once, which a desktop machine can afford.
+// The fuzz build holds pictures to a smaller limit (scripts/fuzz), so that
+// its runs spend their time in the readers rather than filling pictures.
+#ifdef QV_FUZZ_PIXEL_LIMIT
+inline constexpr std::int64_t kMaxPixels = QV_FUZZ_PIXEL_LIMIT;
+#else
 inline constexpr std::int64_t kMaxPixels = 120'000'000;
+#endif
 inline constexpr int kMaxSide = 65535;
 
 // Throws the "too large" Error when width x height is beyond the limits

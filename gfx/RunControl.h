@@ -96,4 +96,19 @@ class ProgressSpan {
 // long steps that are not row passes (a whole-picture copy, a decode).
 void CheckCancelled();
 
+// The run of the thread that makes it, for steps that are not row passes
+// (a decode) to tell how far they have come, also from a library's own
+// threads: Report(f) says that f (0 to 1) of the current span is done.
+// Without a run it does nothing.
+class RunProgress {
+ public:
+  RunProgress();
+  void Report(double fraction) const;
+  bool Cancelled() const;
+
+ private:
+  detail::RunState *run_;
+  double lo_ = 0, hi_ = 1;
+};
+
 }  // namespace qv

@@ -169,5 +169,54 @@ TEST(Orientation, EveryExifOrientationGivesTheUprightPictureAndAssetsStayAsStore
   }
 }
 
+// Every format that holds metadata, as exiftool reads what we wrote: the
+// EXIF once (a PNG's before the picture data), the Canon maker notes
+// readable whatever the EXIF's place in the file, the extended XMP merged
+// where the format has no room for it beside the main packet, and EXIF
+// whose directories pointed outside the block or back at themselves
+// written back whole, said once when read.
+TEST(WrittenMetadata, ExiftoolReadsItWhole) {
+  const Bitmap picture = test::Gradient(32, 24);
+  const Metadata canon = test::CanonMetadata();
+  const DecodedPicture photo = DecodePicture(JpegWith(picture, canon), "canon.jpg");
+  ASSERT_TRUE(photo.Warnings.empty()) << WarningLine("canon.jpg", photo.Warnings);
+  const char *faults[] = {"maker notes",         "MakerNotes",     "after PNG IDAT", "Bad IFD",
+                          "references previous", "Bad ExifOffset", "Duplicate"};
+  for (const char *ext : {"jpg", "png", "webp", "tif"}) {
+    const std::string out =
+        test::Exiftool(EncodePicture(std::string("x.") + ext, photo.Pixels, photo.Meta), ext,
+                       {"-G1", "-validate", "-warning", "-a", "-Canon:all", "-Make", "-XMP:Description",
+                        "-HasExtendedXMP"});
+    for (const char *fault : faults)
+      EXPECT_EQ(out.find(fault), std::string::npos) << ext << "\n" << out;
+    std::size_t canonTags = 0, makes = 0;
+    for (std::size_t at = 0; (at = out.find("[Canon]", at)) != std::string::npos; ++at) ++canonTags;
+    for (std::size_t at = 0; (at = out.find("Make  ", at)) != std::string::npos; ++at) ++makes;
+    EXPECT_EQ(canonTags, 35u) << ext << "\n" << out;
+    EXPECT_EQ(makes, 1u) << ext << "\n" << out;
+    EXPECT_NE(out.find("kept in the extended packet"), std::string::npos) << ext << "\n" << out;
+    EXPECT_EQ(out.find("Has Extended XMP") != std::string::npos, std::string(ext) == "jpg")
+        << ext << "\n"
+        << out;
+  }
+
+  // IFD0's pointer to the next directory, out of the block and back at itself.
+  const Metadata camera = CameraMetadata(1);
+  const std::size_t next = 8 + 2 + 12 * std::size_t(camera.Exif[8] | camera.Exif[9] << 8);
+  for (const std::uint32_t pointer : {0xF00000u, 8u}) {
+    Metadata broken = camera;
+    for (int i = 0; i < 4; ++i)
+      broken.Exif[next + std::size_t(i)] = std::uint8_t(pointer >> (8 * i));
+    const DecodedPicture read = DecodePicture(JpegWith(picture, broken), "broken.jpg");
+    EXPECT_EQ(WarningLine("broken.jpg", read.Warnings),
+              "broken.jpg: its EXIF block is damaged; the tags that could be read were kept");
+    const std::string out = test::Exiftool(EncodePicture("x.jpg", read.Pixels, read.Meta), "jpg",
+                                           {"-validate", "-warning", "-a", "-Make"});
+    for (const char *fault : faults)
+      EXPECT_EQ(out.find(fault), std::string::npos) << pointer << "\n" << out;
+    EXPECT_NE(out.find("Quorvane Test Camera"), std::string::npos) << out;
+  }
+}
+
 }  // namespace
 }  // namespace qv

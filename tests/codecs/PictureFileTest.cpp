@@ -2,7 +2,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "CodecTestUtil.h"
+#include "Pictures.h"
+#include "fuzz/FormatSamples.h"
+#include "fuzz/HeifBuilder.h"
+#include "gfx/RunControl.h"
 
 namespace qv {
 namespace {
@@ -117,6 +124,57 @@ TEST(PictureFile, SavesReplaceTheFileBehindALinkAndKeepItsMode) {
   ASSERT_EQ(::stat((dir / "real.bmp").c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 0777, 0640u);
   EXPECT_TRUE(ReadPicture(dir / "real.bmp").SamePixels(source));
+}
+
+// What the editor's Open needs of a decode on a thread of its own: progress
+// told as it goes, rising to 1, and a cancel honoured: within the decode
+// by JPEG, PNG, TIFF, WebP and BMP, after it by HEIF, which libheif cannot
+// stop.
+struct Recorded : ProgressSink {
+  std::vector<double> Told;
+  CancelToken *CancelAt = nullptr;  // set at the first report
+  void Report(double fraction) override {
+    Told.push_back(fraction);
+    if (CancelAt) CancelAt->Cancel();
+  }
+};
+
+TEST(PictureFile, DecodesTellTheirProgressAndCanBeCancelled) {
+  const Bitmap picture = test::Gradient(300, 200);
+  Bitmap noise(400, 300);  // large enough a WebP to come in several steps
+  std::uint32_t state = 1;
+  for (std::size_t i = 0; i < noise.ByteCount(); ++i)
+    noise.Bits()[i] = std::uint8_t((state = state * 1103515245 + 12345) >> 24);
+  const Bytes rgb = samples::RgbSamples(picture);
+  const samples::CodedTile tile = samples::CodedPictureOf(samples::MakeHeif(
+      {.Width = 64, .Height = 64, .Samples = samples::RgbSamples(test::Gradient(64, 64))}));
+  const std::pair<const char *, Bytes> files[] = {
+      {"jpg", EncodeJpeg(picture)},
+      {"png", EncodePng(picture)},
+      {"tif", samples::MakeTiff({.Width = 300, .Height = 200, .RowsPerStrip = 20, .Rows = rgb})},
+      {"webp", samples::MakeWebp(noise, false)},
+      {"bmp", EncodeBmp(test::Gradient(300, 600))},
+      {"heic", samples::BuildHeif(samples::GridOf(tile, 2, 2, 128, 128))},
+  };
+  for (const auto &[ext, file] : files) {
+    Recorded sink;
+    CancelToken token;
+    {
+      const RunScope scope({&token, &sink});
+      EXPECT_FALSE(DecodePicture(file, ext).Pixels.Empty()) << ext;
+    }
+    // libheif 1.15 tells nothing while it decodes: only the end is told.
+    ASSERT_GE(sink.Told.size(), std::string(ext) == "heic" ? 1u : 2u) << ext;
+    EXPECT_TRUE(std::is_sorted(sink.Told.begin(), sink.Told.end())) << ext;
+    EXPECT_EQ(sink.Told.back(), 1.0) << ext;
+
+    // Cancelled at the first step it tells; HEIF, which tells none, before.
+    Recorded cancelling;
+    cancelling.CancelAt = &token;
+    if (std::string(ext) == "heic") token.Cancel();
+    const RunScope scope({&token, &cancelling});
+    EXPECT_THROW(DecodePicture(file, ext), Cancelled) << ext;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,12 @@
 // PNG: every colour type and depth against samples the test packs itself,
-// alpha over white, 16-bit rounding, interlacing, animation, metadata.
+// alpha over white, 16-bit rounding, interlacing, animation, metadata,
+// damaged checksums and chunks longer than the file or the limits.
 
 #include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <cstring>
 
 #include "CodecTestUtil.h"
 #include "MetadataTestUtil.h"
@@ -154,6 +159,96 @@ TEST(Png, MetadataIsKeptAndTheExifOrientationTurnsThePicture) {
   EXPECT_FALSE(seen.ExifThumbnail);
   EXPECT_EQ(seen.XmpCreator, "Ann Example");
   EXPECT_EQ(seen.Icc, meta.Icc);
+}
+
+std::size_t ChunkAt(const Bytes &png, const char *type) {
+  const char *t = type;
+  return std::size_t(std::search(png.begin(), png.end(), t, t + 4) - png.begin()) - 4;
+}
+
+// png with a chunk put in before the chunk named before; its length field
+// says declared bytes (its own size when 0), its CRC is right unless
+// badCrc.
+Bytes WithChunk(Bytes png, const char *before, const char *type, const Bytes &body,
+                std::uint32_t declared = 0, bool badCrc = false) {
+  Bytes chunk(8);
+  const std::uint32_t length = declared ? declared : std::uint32_t(body.size());
+  for (int i = 0; i < 4; ++i) chunk[std::size_t(i)] = std::uint8_t(length >> (24 - 8 * i));
+  std::memcpy(&chunk[4], type, 4);
+  chunk.insert(chunk.end(), body.begin(), body.end());
+  const std::uint32_t crc =
+      std::uint32_t(crc32(0, &chunk[4], uInt(4 + body.size()))) ^ (badCrc ? 1 : 0);
+  for (int i = 0; i < 4; ++i) chunk.push_back(std::uint8_t(crc >> (24 - 8 * i)));
+  png.insert(png.begin() + std::ptrdiff_t(ChunkAt(png, before)), chunk.begin(), chunk.end());
+  return png;
+}
+
+// A chunk's CRC made wrong (fromEnd 1 to 4), or a byte of its data that
+// many bytes from the chunk's end, the CRC made good again.
+Bytes Spoilt(Bytes png, const char *type, int fromEnd) {
+  const std::size_t at = ChunkAt(png, type);
+  const std::size_t length = std::size_t(png[at]) << 24 | std::size_t(png[at + 1]) << 16 |
+                             std::size_t(png[at + 2]) << 8 | png[at + 3];
+  png[at + 8 + length + 4 - std::size_t(fromEnd)] ^= 1;
+  if (fromEnd > 4) {
+    const std::uint32_t crc = std::uint32_t(crc32(0, &png[at + 4], uInt(4 + length)));
+    for (int i = 0; i < 4; ++i)
+      png[at + 8 + length + std::size_t(i)] = std::uint8_t(crc >> (24 - 8 * i));
+  }
+  return png;
+}
+
+Bytes Compressed(std::size_t zeros) {
+  Bytes out(compressBound(uLong(zeros)));
+  uLongf size = uLongf(out.size());
+  compress(out.data(), &size, Bytes(zeros).data(), uLong(zeros));
+  out.resize(size);
+  return out;
+}
+
+// Damage other readers step over opens with one warning and the pixels
+// the file holds; chunks longer than the file or beyond the metadata
+// limits cost nothing.
+TEST(Png, BadChecksumsOpenWithAWarningAndOversizedChunksAreLeftOut) {
+  const Bitmap picture = test::Pattern(40, 30);
+  const Bytes good = MakePng({.Width = 40, .Height = 30, .Rows = samples::RgbSamples(picture)});
+  const Bytes comment = {'C', 'o', 'm', 'm', 'e', 'n', 't', 0, 'h', 'i'};
+  Bytes bomb = {'C', 'o', 'm', 'm', 'e', 'n', 't', 0, 0};
+  const Bytes inflating = Compressed(std::size_t(20) << 20);
+  bomb.insert(bomb.end(), inflating.begin(), inflating.end());
+  const std::pair<Bytes, const char *> cases[] = {
+      {Spoilt(good, "IHDR", 1),
+       "its data does not match its checksums and may be damaged "
+       "(IHDR: CRC error)"},
+      {Spoilt(good, "IDAT", 1),
+       "its data does not match its checksums and may be damaged "
+       "(IDAT: CRC error)"},
+      {Spoilt(good, "IDAT", 5),
+       "its data does not match its checksums and may be damaged "
+       "(incorrect data check)"},
+      {WithChunk(good, "IDAT", "tEXt", comment, 0, true),
+       "its tEXt chunk is damaged and was left out"},
+      {WithChunk(good, "IEND", "zTXt", bomb),
+       "some of its metadata was too large and was left out"},
+      // 1.8 GB declared after the picture, a few bytes there: the file ends.
+      {WithChunk(good, "IEND", "tEXt", comment, 1800000000), nullptr},
+  };
+  for (const auto &[file, warning] : cases) {
+    const DecodedPicture read = DecodePngPicture(file);
+    EXPECT_TRUE(read.Pixels.SamePixels(picture)) << (warning ? warning : "cut text");
+    EXPECT_EQ(WarningLine("x", read.Warnings), std::string("x: ") + (warning ? warning : ""));
+    EXPECT_TRUE(read.Meta.Comments.empty());
+  }
+  EXPECT_EQ(test::MessageOf(
+                [&] { DecodePngPicture(WithChunk(good, "IDAT", "tEXt", comment, 1800000000)); }),
+            "PNG image is not valid: the file is cut short");
+  // What we write holds its EXIF once, before the picture data.
+  const Bytes written = EncodePng(picture, test::CameraMetadata(1));
+  const char *exif = "eXIf";
+  EXPECT_EQ(std::search(written.begin() + std::ptrdiff_t(ChunkAt(written, exif)) + 8, written.end(),
+                        exif, exif + 4),
+            written.end());
+  EXPECT_LT(ChunkAt(written, exif), ChunkAt(written, "IDAT"));
 }
 
 }  // namespace

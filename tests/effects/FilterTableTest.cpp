@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "Pictures.h"
@@ -93,9 +94,10 @@ TEST(FilterTable, ValuesOutsideTheRangesAreRefused) {
       const FilterParam &p = f.params[i];
       EXPECT_TRUE(p.Accepts(p.byDefault)) << f.name;
       if (p.Unbounded()) continue;
-      const std::string range = std::to_string(p.min) + " to " + std::to_string(p.max);
-      for (long long outside : {(long long)p.min - 1, (long long)p.max + 1, 2000000000LL}) {
-        if (outside >= p.min && outside <= p.max) continue;
+      const std::string range =
+          std::to_string(p.min) + " to " + std::to_string(p.max) + (p.notZero ? " except 0" : "");
+      for (long long outside : {(long long)p.min - 1, (long long)p.max + 1, 2000000000LL, 0LL}) {
+        if (p.Accepts(outside)) continue;
         std::vector<int> args = f.Defaults();
         args[i] = int(outside);
         const auto why = f.Refusal(args);
@@ -114,6 +116,48 @@ TEST(FilterTable, ValuesOutsideTheRangesAreRefused) {
     }
     EXPECT_TRUE(f.Refusal(std::vector<int>(f.params.size() + 1, 0))) << f.name;
   }
+}
+
+// The ends the ranges reach now render, each with a picture of its own:
+// negative amounts do what the filters' arithmetic defines for them, not
+// what the positive ones do.
+TEST(FilterTable, TheNewEndsOfTheRangesRenderPicturesOfTheirOwn) {
+  const Bitmap original = test::Pattern(61, 47);
+  auto render = [&](const char *name, int value) {
+    Bitmap picture = original;
+    RandomGenerator random;
+    std::vector<int> args = FindFilter(name)->Defaults();
+    args[0] = value;
+    FindFilter(name)->Apply(picture, args, random);
+    return picture;
+  };
+  // Each end, and the value it must differ from.
+  const std::tuple<const char *, int, int> ends[] = {
+      {"twist", -1000, 1000},  {"twist", -60, 60},      {"fish-eye", -10, 10},
+      {"fish-eye", -1, 1},     {"lightness", -255, 0},  {"darkness", -255, 0},
+      {"saturation", -510, 0}, {"spot-light", -255, 0}, {"posterize", 510, 255},
+      {"posterize", 300, 255},
+  };
+  for (const auto &[name, value, other] : ends) {
+    const Bitmap picture = render(name, value);
+    EXPECT_FALSE(picture.SamePixels(original)) << name << " " << value;
+    EXPECT_FALSE(picture.SamePixels(render(name, other))) << name << " " << value;
+  }
+  EXPECT_TRUE(render("tile", 0).SamePixels(original));
+  // Worked by hand: lightness -255 is 2c - 255, darkness -255 doubles,
+  // posterize 510 is black everywhere.
+  const Bitmap grey = test::Uniform(3, 2, {200, 100, 50});
+  auto one = [&](const char *name, int value) {
+    Bitmap picture = grey;
+    RandomGenerator random;
+    std::vector<int> args = FindFilter(name)->Defaults();
+    args[0] = value;
+    FindFilter(name)->Apply(picture, args, random);
+    return test::At(picture, 1, 1);
+  };
+  EXPECT_EQ(one("lightness", -255), (test::Px{145, 0, 0}));
+  EXPECT_EQ(one("darkness", -255), (test::Px{255, 200, 100}));
+  EXPECT_EQ(one("posterize", 510), (test::Px{0, 0, 0}));
 }
 
 }  // namespace

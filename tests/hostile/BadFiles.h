@@ -39,8 +39,21 @@ Bytes ProgressiveDeclaring(int width, int height);
 // handful of end-of-band runs) that ask for scans full passes over the
 // declared picture's blocks.
 Bytes RefinementScansOnly(int width, int height, int scans);
+// A 2.5 KB PNG with a text chunk declaring 1.8 GB that the file does not
+// hold, before or after its picture data.
+Bytes PngWithLongText(bool beforePicture);
 // A 24-bit BMP header declaring width x height, followed by no pixels.
 Bytes BmpHeaderDeclaring(int width, int height);
+
+// For every format, a small file declaring the largest picture the pixel
+// limit allows (a flat picture, or one mostly missing) and one declaring a
+// row more (LimitFiles.cpp).
+struct LimitFile {
+  std::string FileName;
+  Bytes Content;
+  bool Above;  // beyond the limit
+};
+std::vector<LimitFile> LimitPictures();
 
 inline const char kJpegError[] = "JPEG error #";
 inline const char kNotBmp[] = "Bitmap image is not valid";

@@ -49,6 +49,29 @@ Bytes Noise(std::size_t count) {
   return b;
 }
 
+Bytes WithChunkBefore(Bytes png, const char *before, const char *type, const Bytes &body,
+                      std::uint32_t declared) {
+  Bytes chunk(8);
+  PutBE32(chunk, 0, declared);
+  std::memcpy(&chunk[4], type, 4);
+  chunk.insert(chunk.end(), body.begin(), body.end());
+  chunk.resize(chunk.size() + 4);
+  PutBE32(chunk, chunk.size() - 4, std::uint32_t(crc32(0, &chunk[4], uInt(4 + body.size()))));
+  png.insert(png.begin() + std::ptrdiff_t(Find(png, before) - 4), chunk.begin(), chunk.end());
+  return png;
+}
+
+}  // namespace
+
+Bytes PngWithLongText(bool beforePicture) {
+  const Bytes good = samples::MakePng({.Width = 48, .Height = 32, .Rows = Noise(48 * 32 * 3)});
+  Bytes text = {'C', 'o', 'm', 'm', 'e', 'n', 't', 0};
+  text.resize(2000, 'x');
+  return WithChunkBefore(good, beforePicture ? "IDAT" : "IEND", "tEXt", text, 1800000000);
+}
+
+namespace {
+
 void AddPngCases(std::vector<BadFile> &cases) {
   const Bytes rgb = Noise(48 * 32 * 3);
   const Bytes good = samples::MakePng({.Width = 48, .Height = 32, .Rows = rgb});
@@ -74,6 +97,10 @@ void AddPngCases(std::vector<BadFile> &cases) {
                    Too(65535, 65535)});
   cases.push_back({"declares-10000x10000.png", PngDeclaring(good, 10000, 10000), Verdict::Refused,
                    "PNG image is not valid: the file ends before its pixels do"});
+  cases.push_back({"text-declaring-1.8GB-before-picture.png", PngWithLongText(true),
+                   Verdict::Refused, "PNG image is not valid: the file is cut short"});
+  cases.push_back(
+      {"text-declaring-1.8GB-after-picture.png", PngWithLongText(false), Verdict::Decoded, ""});
 }
 
 void AddWebpCases(std::vector<BadFile> &cases) {
@@ -135,8 +162,12 @@ void AddTiffCases(std::vector<BadFile> &cases) {
   Bytes scrambled = lzw;
   std::memset(&scrambled[8], 0xFF, 64);  // the start of the first strip's codes
   cases.push_back({"lzw-codes-damaged.tif", scrambled, Verdict::Damaged, ""});
-  cases.push_back({"photometric-cielab.tif", TiffWith(plain, 262, 8), Verdict::Refused,
-                   "TIFF image is not valid: its pixels are of a kind that cannot be opened"});
+  // The same samples read as CIE L*a*b*: another picture, but a valid one.
+  cases.push_back({"photometric-cielab.tif", TiffWith(plain, 262, 8), Verdict::Decoded, ""});
+  cases.push_back({"photometric-colour-filter-array.tif", TiffWith(plain, 262, 32803),
+                   Verdict::Refused,
+                   "TIFF image is a kind of picture Quorvane does not open (photometric 32803, 3 "
+                   "samples of 8 bits)"});
   cases.push_back({"bits-per-sample-3.tif", TiffWith(plain, 258, 3), Verdict::Refused, invalid});
   cases.push_back({"declares-60000x60000.tif", TiffWith(TiffWith(plain, 256, 60000), 257, 60000),
                    Verdict::Refused, Too(60000, 60000)});

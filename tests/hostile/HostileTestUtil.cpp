@@ -38,6 +38,10 @@ ChildResult Render(const Workspace &space, const std::string &in, const std::str
   return RunChild({QV_FX_PATH, "render", "light-a", "1", in, out, "--assets", space.Dir()}, limits);
 }
 
+ChildResult Convert(const std::string &in, const std::string &out, const ChildLimits &limits) {
+  return RunChild({QV_FX_PATH, "convert", in, out}, limits);
+}
+
 namespace {
 
 ::testing::AssertionResult Ended(const ChildResult &run) {

@@ -38,6 +38,9 @@ class Workspace {
 ChildResult Render(const Workspace &space, const std::string &in, const std::string &out,
                    const ChildLimits &limits = {});
 
+// quorvane-fx convert IN OUT.
+ChildResult Convert(const std::string &in, const std::string &out, const ChildLimits &limits = {});
+
 // Exit status 1 and exactly one line on standard error, "quorvane-fx: "
 // followed by a message that starts with start.
 ::testing::AssertionResult RefusedInOneLine(const ChildResult &run, const std::string &start);

@@ -56,8 +56,9 @@ ChildResult RunChild(const std::vector<std::string> &argv, const ChildLimits &li
     ::_exit(127);
   }
 
-  const auto deadline = std::chrono::steady_clock::now() +
-                        std::chrono::milliseconds(static_cast<long long>(limits.Seconds * 1000));
+  const auto start = std::chrono::steady_clock::now();
+  const auto deadline =
+      start + std::chrono::milliseconds(static_cast<long long>(limits.Seconds * 1000));
   int status = 0;
   rusage usage{};
   while (pid > 0) {
@@ -75,9 +76,12 @@ ChildResult RunChild(const std::vector<std::string> &argv, const ChildLimits &li
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+  result.Seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   if (WIFEXITED(status)) result.ExitCode = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.Signal = WTERMSIG(status);
   result.PeakRssBytes = static_cast<long long>(usage.ru_maxrss) * 1024;
+  result.CpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                      double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
   result.Out = ReadBack(out);
   result.Err = ReadBack(err);
   return result;

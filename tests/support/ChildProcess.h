@@ -19,6 +19,8 @@ struct ChildResult {
   int ExitCode = -1;  // when it exited by itself
   std::string Out, Err;
   long long PeakRssBytes = 0;
+  double Seconds = 0;     // from start to end, as the clock on the wall measures it
+  double CpuSeconds = 0;  // of the processor, its own and the system's for it
 };
 
 ChildResult RunChild(const std::vector<std::string> &argv, const ChildLimits &limits = {});

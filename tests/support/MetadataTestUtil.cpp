@@ -2,6 +2,8 @@
 
 #include <exiv2/exiv2.hpp>
 
+#include "ChildProcess.h"
+#include "CodecTestUtil.h"
 #include "codecs/Metadata.h"
 #include "fuzz/SampleFiles.h"
 
@@ -57,6 +59,51 @@ Metadata CameraMetadata(int orientation) {
 
 Bytes JpegWith(const Bitmap &picture, const Metadata &meta) {
   return EncodeJpeg(picture, 90, meta);
+}
+
+Metadata CanonMetadata() {
+  PrepareExiv2();
+  Metadata meta;
+  Exiv2::ExifData exif;
+  exif["Exif.Image.Make"] = "Canon";
+  exif["Exif.Image.Model"] = "Canon EOS 5D";
+  exif["Exif.Photo.DateTimeOriginal"] = "2024:05:06 07:08:09";
+  exif["Exif.Canon.OwnerName"] = "Ann Example";
+  exif["Exif.Canon.ImageType"] = "Canon EOS 5D";
+  exif["Exif.Canon.FirmwareVersion"] = "Firmware 1.1.1";
+  exif["Exif.Canon.SerialNumber"] = std::uint32_t(12345678);
+  std::string values = "90 2 0 4";
+  for (int i = 0; i < 41; ++i) values += " 0";
+  Exiv2::UShortValue settings;
+  settings.read(values);
+  exif.add(Exiv2::ExifKey("Exif.Canon.CameraSettings"), &settings);
+  Exiv2::Blob blob;
+  Exiv2::ExifParser::encode(blob, Exiv2::littleEndian, exif);
+  meta.Exif.assign(blob.begin(), blob.end());
+
+  const std::string guid = "0123456789ABCDEF0123456789ABCDEF";
+  Exiv2::XmpData xmp, extended;
+  xmp["Xmp.dc.creator"] = "Ann Example";
+  xmp["Xmp.xmpNote.HasExtendedXMP"] = guid;
+  extended["Xmp.dc.description"] = "kept in the extended packet";
+  std::string packet, more;
+  Exiv2::XmpParser::encode(packet, xmp);
+  Exiv2::XmpParser::encode(more, extended);
+  meta.Xmp.assign(packet.begin(), packet.end());
+  meta.ExtendedXmp.assign(more.begin(), more.end());
+  meta.ExtendedXmpGuid = guid;
+  return meta;
+}
+
+std::string Exiftool(const Bytes &file, const std::string &extension,
+                     const std::vector<std::string> &arguments) {
+  TempFolder folder;
+  const std::string path = folder / ("file." + extension);
+  WriteFileBytes(path, file);
+  std::vector<std::string> argv = {"/usr/bin/exiftool"};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  argv.push_back(path);
+  return RunChild(argv).Out;
 }
 
 }  // namespace qv::test

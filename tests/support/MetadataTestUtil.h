@@ -31,4 +31,16 @@ MetadataSeen ReadBackMetadata(const Bytes &jpeg);
 // A JPEG of picture with meta written exactly as given.
 Bytes JpegWith(const Bitmap &picture, const Metadata &meta);
 
+// A Canon camera's metadata: EXIF with Canon maker notes (owner, serial
+// number, camera settings: 35 tags in exiftool's reading), whose offsets
+// count from the start of the TIFF structure; XMP naming an extended packet
+// that holds a description, "kept in the extended packet".
+Metadata CanonMetadata();
+
+// What exiftool says of a file (run as a child, the file in a temporary
+// folder): its output for the arguments given, "-validate -warning -a" for
+// its complaints.
+std::string Exiftool(const Bytes &file, const std::string &extension,
+                     const std::vector<std::string> &arguments);
+
 }  // namespace qv::test
