@@ -6,13 +6,14 @@
 # in turns, recipe by recipe, so that a change in the machine's load falls
 # on all of them alike, and prints their ratios.
 #
-#   bench/recipes.sh [--runs N] [--only CATEGORY] [FX...]
+#   bench/recipes.sh [--runs N] [--only CATEGORY,...] [FX...]
 #
 # FX defaults to build/release/bin/quorvane-fx. The photo is the sample
 # picture enlarged to 6000 x 4000 with a fine grain (bench/MakePhoto.cpp),
 # made once into build/recipes-bench/photo-6000x4000.jpg by qv_make_photo
 # of build/release (or of QV_BUILD_DIR). Outputs go to /dev/shm. Peak
-# memory is GNU time's maximum resident size (installed when missing).
+# memory is GNU time's maximum resident size (installed when missing), in
+# MB of a million bytes.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -50,10 +51,10 @@ echo "cores: $(nproc)   load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 python3 - "$runs" "$out" "$only" "${fxs[@]}" <<'PY'
 import subprocess, sys, time
 runs, out, only, fxs = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4:]
-picture_mb = 6000 * 4000 * 3 / 2**20
+picture_mb = 6000 * 4000 * 3 / 1e6
 listed = subprocess.run([fxs[0], "list"], capture_output=True, text=True, check=True).stdout
 names = [line.split()[1] for line in listed.splitlines()[1:]]
-names = [n for n in names if n != "line" and (not only or n == only)]
+names = [n for n in names if n != "line" and (not only or n in only.split(","))]
 
 def once(fx, name, n):
     command = ["/usr/bin/time", "-f", "%M", fx, "render", name, str(n), f"{out}/in.jpg",
@@ -63,7 +64,7 @@ def once(fx, name, n):
     seconds = time.perf_counter() - start
     if done.returncode:
         sys.exit(f"{fx} render {name} {n} failed: {done.stderr.strip()}")
-    return seconds, int(done.stderr.strip().splitlines()[-1]) / 1024
+    return seconds, int(done.stderr.strip().splitlines()[-1]) * 1024 / 1e6
 
 head = f"{'recipe':12}" + "".join(f" {'s':>6} {'MB':>5}" for _ in fxs)
 if len(fxs) > 1:
