@@ -14,27 +14,35 @@ inline std::uint8_t Sharpen(int p, int r) {
   return ClampToByte(p + (p - r) / 2);
 }
 
+// A row below another one: the compiler may take many bytes at once.
+void BelowRow(std::uint8_t *__restrict row, const std::uint8_t *__restrict above,
+              std::size_t bytes) {
+  for (std::size_t i = 0; i < 3 && i < bytes; ++i) row[i] = Sharpen(row[i], above[i]);
+  for (std::size_t i = 3; i < bytes; ++i) row[i] = Sharpen(row[i], above[i - 3]);
+}
+
 }  // namespace
+
+void DiagonalSharpenRow(std::uint8_t *row, const std::uint8_t *above, std::size_t bytes) {
+  if (!above) {
+    // Row 0 refers each pixel to its left neighbour, which was just
+    // written: a chain that must run strictly left to right. Pixel 0 stays.
+    for (std::size_t i = 3; i < bytes; ++i) row[i] = Sharpen(row[i], row[i - 3]);
+    return;
+  }
+  BelowRow(row, above, bytes);
+}
 
 void DiagonalSharpen(Bitmap &bmp) {
   const int height = bmp.Height();
   const std::size_t bytes = bmp.RowBytes();
   if (height == 0 || bytes == 0) return;
-
-  // Row 0 refers each pixel to its left neighbour, which was just written:
-  // a chain that must run strictly left to right. Pixel 0 stays.
-  std::uint8_t *top = bmp.ScanLine(0);
-  for (std::size_t i = 3; i < bytes; ++i) top[i] = Sharpen(top[i], top[i - 3]);
-
+  DiagonalSharpenRow(bmp.ScanLine(0), nullptr, bytes);
   // Later rows read only the finished row above, so each row is one pass,
   // and the rows go strictly in order.
   ForEachBandInOrder(height - 1, 64, [&](int first, int last) {
-    for (int y = first + 1; y <= last; ++y) {
-      const std::uint8_t *above = bmp.ScanLine(y - 1);
-      std::uint8_t *row = bmp.ScanLine(y);
-      for (std::size_t i = 0; i < 3; ++i) row[i] = Sharpen(row[i], above[i]);
-      for (std::size_t i = 3; i < bytes; ++i) row[i] = Sharpen(row[i], above[i - 3]);
-    }
+    for (int y = first + 1; y <= last; ++y)
+      DiagonalSharpenRow(bmp.ScanLine(y), bmp.ScanLine(y - 1), bytes);
   });
 }
 
