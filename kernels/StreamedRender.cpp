@@ -24,6 +24,9 @@ namespace {
 constexpr int kBandRows = 16;
 constexpr std::size_t kAheadBytes = std::size_t(4) << 20;
 constexpr int kQuality = 90;
+// What decoding and encoding cost per pixel, in blur passes of a colour
+// picture: the share of an art effect's passes each thread takes on.
+constexpr double kDecodeWork = 4, kEncodeWork = 4;
 
 }  // namespace
 
@@ -32,7 +35,7 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
                     const WriteOptions &options,
                     const std::function<void(const std::vector<std::string> &)> &warn) {
   const Recipe &recipe = RecipeFor(categoryId, n);
-  if (!RendersByRows(recipe) || SniffFormat(input) != PictureFormat::Jpeg ||
+  if (!RendersInBands(recipe) || SniffFormat(input) != PictureFormat::Jpeg ||
       FormatFromExtension(outputPath) != PictureFormat::Jpeg)
     return false;
   JpegReader reader(input, true);
@@ -48,46 +51,70 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
   // Bands are fully written before they are read, so nothing fills them first.
   const LargeBlock ring = MakeLargeBlock(bandBytes * std::size_t(slots));
   const LargeBlock rendered = MakeLargeBlock(bandBytes);
-  auto rowsOf = [&](std::uint8_t *base, int first) { return PictureRows{base, rowBytes, first}; };
+  const RowRing source{ring.get(), rowBytes, kBandRows * slots};
 
+  // An art effect's passes are shared between the two threads, so the
+  // steps are made ready before the decoding starts; without one the
+  // artwork loads while the first bands are decoded.
   std::optional<RecipeRows> steps;
+  auto prepare = [&] {
+    steps.emplace(recipe.Steps, width, height, env, RenderSize::FullSize, clWhite,
+                  ArtThreads{kDecodeWork, kEncodeWork, kBandRows * slots});
+  };
+  const bool inOrder = !WorksByRows(recipe.Steps.front());
+  if (inOrder) {
+    prepare();
+    // The whole-picture path reports the failure after the picture's damage.
+    if (steps->Failure()) return false;
+  }
+  // Result band b is made once source band b + behind is in.
+  const int lag = steps ? steps->Lag() : 0, behind = (lag + kBandRows - 1) / kBandRows;
+
   FileWriter file(outputPath, options.ReplaceReadOnly);
   std::optional<JpegWriter> writer;
-  bool decoded = false;
+  bool readWhole = false;
   BandPipelineStages stages;
-  stages.Make = [&](int band, int slot) {
+  stages.Held = behind;
+  stages.Make = [&](int band, int) {
     const int first = band * kBandRows, count = std::min(kBandRows, height - first);
-    const PictureRows rows = rowsOf(ring.get() + bandBytes * std::size_t(slot), first);
     std::uint8_t *pointers[kBandRows];
-    for (int i = 0; i < count; ++i) pointers[i] = rows[first + i];
+    for (int i = 0; i < count; ++i) pointers[i] = source[first + i];
     reader.ReadRows(pointers, count);
     if (reader.NextRow() < first + count || band + 1 == bands) {
       reader.Finish();  // too few rows is an error; the last band ends the decode
-      decoded = true;
+      readWhole = true;
     }
+    if (inOrder) steps->Advance(source, first + count);
   };
   stages.Start = [&] {
-    steps.emplace(recipe.Steps, width, height, env, RenderSize::FullSize, clWhite);
-    if (steps->Failure()) std::rethrow_exception(steps->Failure());
+    if (!steps) {
+      prepare();
+      if (steps->Failure()) std::rethrow_exception(steps->Failure());
+    }
     const Metadata written = options.StripMetadata || reader.Meta().Empty()
                                  ? Metadata()
                                  : MetadataForOutput(reader.Meta(), width, height);
     writer.emplace(width, height, kQuality, written, file);
   };
-  stages.Take = [&](int band, int slot) {
+  auto render = [&](int band) {
     const int first = band * kBandRows, last = std::min(first + kBandRows, height);
-    const PictureRows result = rowsOf(rendered.get(), first);
-    steps->Run(rowsOf(ring.get() + bandBytes * std::size_t(slot), first), result, first, last);
+    const PictureRows result{rendered.get(), rowBytes, first};
+    steps->Run(source.From(first), result, first, last);
     const std::uint8_t *pointers[kBandRows];
     for (int y = first; y < last; ++y) pointers[y - first] = result[y];
     writer->WriteRows(pointers, last - first);
+  };
+  stages.Take = [&](int band, int) {
+    // The last source band lets the result bands still behind it out.
+    const int through = band + 1 == bands ? bands : band + 1 - behind;
+    for (int made = std::max(band - behind, 0); made < through; ++made) render(made);
   };
   stages.Finish = [&] { writer->Finish(); };
   try {
     RunBandPipeline(bands, slots, stages);
   } catch (...) {
     // A picture read whole is reported before what went wrong after it.
-    if (decoded) warn(reader.Warnings());
+    if (readWhole) warn(reader.Warnings());
     throw;
   }
   if (reader.MetadataSegmentCount() != segmentsAtStart) return false;
