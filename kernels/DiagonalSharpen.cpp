@@ -4,6 +4,7 @@
 #include "effects/ClampToByte.h"
 #include "gfx/Bands.h"
 #include "kernels/ArtKernels.h"
+#include "kernels/VectorRoute.h"
 
 namespace qv {
 
@@ -14,14 +15,25 @@ inline std::uint8_t Sharpen(int p, int r) {
   return ClampToByte(p + (p - r) / 2);
 }
 
-// A row below another one: the compiler may take many bytes at once.
-void BelowRow(std::uint8_t *__restrict row, const std::uint8_t *__restrict above,
-              std::size_t bytes) {
-  for (std::size_t i = 0; i < 3 && i < bytes; ++i) row[i] = Sharpen(row[i], above[i]);
-  for (std::size_t i = 3; i < bytes; ++i) row[i] = Sharpen(row[i], above[i - 3]);
+// The same in 32-bit lanes, which the compiler can take many at once:
+// p + (p - r) / 2 lies within -127..382.
+inline std::uint8_t SharpenLane(std::uint8_t p, std::uint8_t r) {
+  const int v = p + (p - r) / 2;
+  return std::uint8_t(v < 0 ? 0 : v > 255 ? 255 : v);
+}
+
+// A row below another one.
+[[gnu::always_inline]] inline void BelowRowBody(std::uint8_t *__restrict row,
+                                                const std::uint8_t *__restrict above,
+                                                std::size_t bytes) {
+  for (std::size_t i = 0; i < 3 && i < bytes; ++i) row[i] = SharpenLane(row[i], above[i]);
+  for (std::size_t i = 3; i < bytes; ++i) row[i] = SharpenLane(row[i], above[i - 3]);
 }
 
 }  // namespace
+
+QV_TWO_ROUTES(BelowRow, (std::uint8_t * row, const std::uint8_t *above, std::size_t bytes),
+              (row, above, bytes), BelowRowBody)
 
 void DiagonalSharpenRow(std::uint8_t *row, const std::uint8_t *above, std::size_t bytes) {
   if (!above) {

@@ -26,7 +26,7 @@ constexpr std::size_t kAheadBytes = std::size_t(4) << 20;
 constexpr int kQuality = 90;
 // What decoding and encoding cost per pixel, in blur passes of a colour
 // picture: the share of an art effect's passes each thread takes on.
-constexpr double kDecodeWork = 4, kEncodeWork = 4;
+constexpr double kDecodeWork = 8.5, kEncodeWork = 9.5;
 
 }  // namespace
 
