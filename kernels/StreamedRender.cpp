@@ -1,6 +1,7 @@
 #include "kernels/StreamedRender.h"
 
 #include <algorithm>
+#include <atomic>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -27,6 +28,9 @@ constexpr int kQuality = 90;
 // What decoding and encoding cost per pixel, in blur passes of a colour
 // picture: the share of an art effect's passes each thread takes on.
 constexpr double kDecodeWork = 8.5, kEncodeWork = 9.5;
+// The decoder renders a band itself once the encoder is this many bands
+// behind it.
+constexpr int kBehindToHelp = 2;
 
 }  // namespace
 
@@ -50,8 +54,9 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
   const int slots = int(std::clamp<std::size_t>(kAheadBytes / bandBytes, 2, 64));
   // Bands are fully written before they are read, so nothing fills them first.
   const LargeBlock ring = MakeLargeBlock(bandBytes * std::size_t(slots));
-  const LargeBlock rendered = MakeLargeBlock(bandBytes);
+  const LargeBlock renderedRing = MakeLargeBlock(bandBytes * std::size_t(slots));
   const RowRing source{ring.get(), rowBytes, kBandRows * slots};
+  const RowRing rendered{renderedRing.get(), rowBytes, kBandRows * slots};
 
   // An art effect's passes are shared between the two threads, so the
   // steps are made ready before the decoding starts; without one the
@@ -73,9 +78,20 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
   FileWriter file(outputPath, options.ReplaceReadOnly);
   std::optional<JpegWriter> writer;
   bool readWhole = false;
+  // Row steps make any band on either thread. The encoding thread renders
+  // a band unless the decoding one did, which it does while the other has
+  // fallen behind, so that neither core waits while the other one works.
+  std::atomic<bool> prepared{false};
+  std::atomic<int> encoded{0};
+  std::vector<int> renderedAhead(std::size_t(slots),
+                                 -1);  // the band each slot holds, by the decoder
+  auto render = [&](int band) {
+    const int first = band * kBandRows, last = std::min(first + kBandRows, height);
+    steps->Run(source.From(first), rendered.From(first), first, last);
+  };
   BandPipelineStages stages;
   stages.Held = behind;
-  stages.Make = [&](int band, int) {
+  stages.Make = [&](int band, int slot) {
     const int first = band * kBandRows, count = std::min(kBandRows, height - first);
     std::uint8_t *pointers[kBandRows];
     for (int i = 0; i < count; ++i) pointers[i] = source[first + i];
@@ -84,30 +100,37 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
       reader.Finish();  // too few rows is an error; the last band ends the decode
       readWhole = true;
     }
-    if (inOrder) steps->Advance(source, first + count);
+    if (inOrder) {
+      steps->Advance(source, first + count);
+    } else if (band - encoded.load(std::memory_order_relaxed) >= kBehindToHelp &&
+               prepared.load(std::memory_order_acquire)) {
+      render(band);
+      renderedAhead[std::size_t(slot)] = band;
+    }
   };
   stages.Start = [&] {
     if (!steps) {
       prepare();
       if (steps->Failure()) std::rethrow_exception(steps->Failure());
+      prepared.store(true, std::memory_order_release);
     }
     const Metadata written = options.StripMetadata || reader.Meta().Empty()
                                  ? Metadata()
                                  : MetadataForOutput(reader.Meta(), width, height);
     writer.emplace(width, height, kQuality, written, file);
   };
-  auto render = [&](int band) {
+  auto encode = [&](int band) {
+    if (inOrder || renderedAhead[std::size_t(band % slots)] != band) render(band);
     const int first = band * kBandRows, last = std::min(first + kBandRows, height);
-    const PictureRows result{rendered.get(), rowBytes, first};
-    steps->Run(source.From(first), result, first, last);
     const std::uint8_t *pointers[kBandRows];
-    for (int y = first; y < last; ++y) pointers[y - first] = result[y];
+    for (int y = first; y < last; ++y) pointers[y - first] = rendered[y];
     writer->WriteRows(pointers, last - first);
+    encoded.store(band + 1, std::memory_order_relaxed);
   };
   stages.Take = [&](int band, int) {
     // The last source band lets the result bands still behind it out.
     const int through = band + 1 == bands ? bands : band + 1 - behind;
-    for (int made = std::max(band - behind, 0); made < through; ++made) render(made);
+    for (int made = std::max(band - behind, 0); made < through; ++made) encode(made);
   };
   stages.Finish = [&] { writer->Finish(); };
   try {
