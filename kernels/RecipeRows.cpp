@@ -26,6 +26,15 @@ constexpr int kArtSlots = 4;
 // The art effect's rings are made for what the run asks of them.
 static_assert(ArtThreads{}.AheadRows >= kArtBand * kArtSlots);
 
+// The steps after an art effect run with its second group of passes.
+ArtThreads WithLaterSteps(ArtThreads threads, std::span<const RecipeStep> later) {
+  // In the units of ArtThreads: a light map or a matte costs about a blur
+  // pass, staging half of one.
+  for (const RecipeStep &step : later)
+    threads.Taking += step.Kind == StepKind::StageResult ? 0.5 : 1;
+  return threads;
+}
+
 class CopyStep : public RowStep {
  public:
   explicit CopyStep(int width) : bytes_(std::size_t(width) * 3) {}
@@ -104,7 +113,8 @@ RecipeRows::RecipeRows(std::span<const RecipeStep> steps, int width, int height,
     for (const RecipeStep &step : steps) {
       std::unique_ptr<RowStep> rows;
       if (step.Kind == StepKind::ArtEffect && entries_.empty())
-        art_ = std::make_unique<ArtRows>(step.Number, width, height, env, threads);
+        art_ = std::make_unique<ArtRows>(step.Number, width, height, env,
+                                         WithLaterSteps(threads, steps.subspan(1)));
       else
         rows = Prepare(step, width, height, env, size, brush_);
       entries_.push_back({&step, std::move(rows)});
