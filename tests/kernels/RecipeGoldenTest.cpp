@@ -172,6 +172,24 @@ TEST_F(RecipeGolden, StreamedRenderWritesTheSameFile) {
   EXPECT_EQ(streamed, 2 * kCategoryCount * kThumbnailCount);
 }
 
+// A picture so wide that the decoder's ring holds three bands: the art
+// passes read over band edges while the slots come round again, and the
+// encoder takes each band one behind the decoder.
+TEST_F(RecipeGolden, StreamedRenderOfAPictureWiderThanTheRing) {
+  test::TempFolder folder;
+  const Bytes input = EncodeJpeg(StandardPicture(22000, 70));
+  const Bitmap decoded = DecodeJpeg(input);
+  const std::string out = folder / "out.jpg";
+  const int recipes[][2] = {{15, 1}, {15, 7}, {15, 9}, {15, 10}, {16, 5}, {1, 3}};
+  for (const auto &[id, n] : recipes) {
+    const auto ignore = [](const std::vector<std::string> &) {};
+    ASSERT_TRUE(RenderStreamed(id, n, input, out, root->Env(), {}, ignore)) << id << " " << n;
+    Bitmap whole;
+    RenderRecipe(id, n, decoded, whole, root->Env(), RenderSize::FullSize);
+    EXPECT_EQ(ReadFileBytes(out), EncodeJpeg(whole)) << id << " " << n;
+  }
+}
+
 // Preset 1 is light, stage, light, stage, matte; with the matte's asset
 // missing the error comes out and the result holds the second light map.
 TEST(RecipeChain, AFailingStepLeavesTheResultOfTheStepsBefore) {
