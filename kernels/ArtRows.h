@@ -53,6 +53,9 @@ class ArtRows {
 
   // How many source rows past a result row the passes read.
   int Lag() const { return lag_; }
+  // Whether there are passes, which make their rows in order. Without (the
+  // contrast curve) Run makes any band, on any thread, with no Advance.
+  bool InOrder() const { return !passes_.empty(); }
 
   // Source rows up to ready - 1 are in source, with the 16 + Lag() before
   // the ones given last time: the first group makes what they allow.

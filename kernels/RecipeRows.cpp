@@ -154,7 +154,7 @@ void RecipeRows::Run(PictureRows source, PictureRows result, int first, int last
 void RecipeRows::RunWhole(const Bitmap &source, Bitmap &result, const Bitmap &stage) {
   const PictureRows from = RowsOf(source), to = RowsOf(result), staged = RowsOf(stage);
   const bool shared = WorthSharing(std::size_t(height_) * std::size_t(width_) * 3);
-  if (!art_) {
+  if (!InOrder()) {
     ForEachBand(height_, 16, shared,
                 [&](int first, int last) { Run(from, to, first, last, staged); });
     return;

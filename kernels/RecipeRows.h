@@ -47,8 +47,8 @@ class RecipeRows {
   ~RecipeRows();
 
   // Whether the bands must come in order, after Advance: an art effect
-  // leads.
-  bool InOrder() const { return art_ != nullptr; }
+  // with passes leads. Otherwise any band may be made on any thread.
+  bool InOrder() const { return art_ && art_->InOrder(); }
   // How many rows of the source below a band an art effect reads.
   int Lag() const { return art_ ? art_->Lag() : 0; }
   // Gives the art effect the rows of its input up to ready - 1 (see

@@ -66,12 +66,12 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
     steps.emplace(recipe.Steps, width, height, env, RenderSize::FullSize, clWhite,
                   ArtThreads{kDecodeWork, kEncodeWork, kBandRows * slots});
   };
-  const bool inOrder = !WorksByRows(recipe.Steps.front());
-  if (inOrder) {
+  if (!WorksByRows(recipe.Steps.front())) {
     prepare();
     // The whole-picture path reports the failure after the picture's damage.
     if (steps->Failure()) return false;
   }
+  const bool inOrder = steps && steps->InOrder();
   // Result band b is made once source band b + behind is in.
   const int lag = steps ? steps->Lag() : 0, behind = (lag + kBandRows - 1) / kBandRows;
 
@@ -112,8 +112,8 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
     if (!steps) {
       prepare();
       if (steps->Failure()) std::rethrow_exception(steps->Failure());
-      prepared.store(true, std::memory_order_release);
     }
+    prepared.store(true, std::memory_order_release);
     const Metadata written = options.StripMetadata || reader.Meta().Empty()
                                  ? Metadata()
                                  : MetadataForOutput(reader.Meta(), width, height);
