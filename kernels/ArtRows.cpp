@@ -219,9 +219,9 @@ ArtRows::ArtRows(int effect, int width, int height, const KernelEnv &env, const 
     blend = kCurve;  // a table per byte
   }
 
-  // The first group takes passes while that leaves the giving thread with
-  // less work than the taking one; it takes at least the first, so that
-  // the second group never reads the source beyond the rows of its band.
+  // The first group takes passes while that shortens the longer of the two
+  // threads' work; it takes at least the first, so that the second group
+  // never reads the source beyond the rows of its band.
   const int count = int(passes_.size());
   double giving = threads.Giving, taking = threads.Taking + blend;
   for (const auto &pass : passes_) taking += pass->Cost();
