@@ -6,8 +6,11 @@
 # in turns, recipe by recipe, so that a change in the machine's load falls
 # on all of them alike, and prints their ratios.
 #
-#   bench/recipes.sh [--runs N] [--only CATEGORY,...] [FX...]
+#   bench/recipes.sh [--runs N] [--only CATEGORY,...] [--bmp] [FX...]
 #
+# Given several renderers, it also checks that they write the same bytes
+# (the last column). --bmp writes BMP instead of JPEG, which takes the
+# whole-picture path.
 # FX defaults to build/release/bin/quorvane-fx. The photo is the sample
 # picture enlarged to 6000 x 4000 with a fine grain (bench/MakePhoto.cpp),
 # made once into build/recipes-bench/photo-6000x4000.jpg by qv_make_photo
@@ -20,11 +23,13 @@ repo=$(cd "$(dirname "$0")/.." && pwd)
 build=${QV_BUILD_DIR:-$repo/build/release}
 runs=2
 only=
+ext=jpg
 fxs=()
 while (($#)); do
   case $1 in
     --runs) runs=$2; shift 2 ;;
     --only) only=$2; shift 2 ;;
+    --bmp) ext=bmp; shift ;;
     *) fxs+=("$1"); shift ;;
   esac
 done
@@ -48,9 +53,9 @@ cp "$photo" "$out/in.jpg"
 
 echo "vector units: $(grep -o 'avx[^ ]*' /proc/cpuinfo | sort -u | tr '\n' ' ')"
 echo "cores: $(nproc)   load before: $(cut -d' ' -f1-3 /proc/loadavg)"
-python3 - "$runs" "$out" "$only" "${fxs[@]}" <<'PY'
-import subprocess, sys, time
-runs, out, only, fxs = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4:]
+python3 - "$runs" "$out" "$only" "$ext" "${fxs[@]}" <<'PY'
+import filecmp, subprocess, sys, time
+runs, out, only, ext, fxs = int(sys.argv[1]), sys.argv[2], sys.argv[3], sys.argv[4], sys.argv[5:]
 picture_mb = 6000 * 4000 * 3 / 1e6
 listed = subprocess.run([fxs[0], "list"], capture_output=True, text=True, check=True).stdout
 names = [line.split()[1] for line in listed.splitlines()[1:]]
@@ -58,7 +63,7 @@ names = [n for n in names if n != "line" and (not only or n in only.split(","))]
 
 def once(fx, name, n):
     command = ["/usr/bin/time", "-f", "%M", fx, "render", name, str(n), f"{out}/in.jpg",
-               f"{out}/out.jpg"]
+               f"{out}/out-{fxs.index(fx)}.{ext}"]
     start = time.perf_counter()
     done = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
     seconds = time.perf_counter() - start
@@ -68,11 +73,12 @@ def once(fx, name, n):
 
 head = f"{'recipe':12}" + "".join(f" {'s':>6} {'MB':>5}" for _ in fxs)
 if len(fxs) > 1:
-    head += "".join(f" {'t/t1':>5}" for _ in fxs[1:])
+    head += "".join(f" {'t/t1':>5}" for _ in fxs[1:]) + "  bytes"
 labels = "  ".join(f"[{i + 1}] {fx}" for i, fx in enumerate(fxs))
 print(labels)
 print(head)
 best = {}
+differ = 0
 once(fxs[0], names[0], 1)  # warms the caches
 for name in names:
     for n in range(1, 11):
@@ -88,9 +94,16 @@ for name in names:
             row += f" {seconds:6.3f} {peak:5.0f}"
         first = best[fxs[0]][-1][0]
         row += "".join(f" {best[fx][-1][0] / first:5.2f}" for fx in fxs[1:])
+        if len(fxs) > 1:
+            same = all(filecmp.cmp(f"{out}/out-0.{ext}", f"{out}/out-{i}.{ext}", shallow=False)
+                       for i in range(1, len(fxs)))
+            differ += not same
+            row += "  same" if same else "  DIFFERENT"
         print(row, flush=True)
 
 print()
+if len(fxs) > 1:
+    print(f"outputs: {'all the same bytes' if not differ else f'{differ} recipes DIFFER'}")
 print(f"picture: {picture_mb:.0f} MB at 24 bits; memory bar 2 x picture + 40 = {2 * picture_mb + 40:.0f} MB")
 for i, fx in enumerate(fxs):
     rows = best[fx]
