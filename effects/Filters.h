@@ -36,6 +36,12 @@ void ApplyPosterize(const Bitmap &s, Bitmap &d, int level);
 // Area filters. All of them overwrite the bitmap in a fixed order, and later
 // pixels read what earlier ones wrote.
 void ApplySplitBlur(Bitmap &bmp, int amount);
+// One row of the split blur at distance a > 0, from its upper and lower
+// sample rows, pixels of `channels` bytes (3, or 1 for a grey plane). row
+// may be one of the sample rows (in place at the top and bottom edges); its
+// pixels are then read as far as they are already written.
+void SplitBlurRow(std::uint8_t *row, const std::uint8_t *upper, const std::uint8_t *lower,
+                  int width, int a, int channels);
 void ApplyGaussianBlur(Bitmap &bmp, int amount);
 void ApplyMosaic(Bitmap &bmp, int size);
 void SmoothArea(Bitmap &bmp, int x1, int y1, int x2, int y2);

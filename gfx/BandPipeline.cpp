@@ -14,7 +14,7 @@ namespace qv {
 namespace {
 
 // Both stages on the calling thread, a band at a time.
-void RunInLine(int count, const BandPipelineStages &stages) {
+void RunInLine(int count, int slots, const BandPipelineStages &stages) {
   std::exception_ptr taking;
   auto take = [&](auto &&step) {
     if (taking) return;
@@ -27,8 +27,8 @@ void RunInLine(int count, const BandPipelineStages &stages) {
   take([&] { stages.Start(); });
   for (int band = 0; band < count; ++band) {
     CheckCancelled();
-    stages.Make(band, 0);
-    take([&] { stages.Take(band, 0); });
+    stages.Make(band, band % slots);
+    take([&] { stages.Take(band, band % slots); });
   }
   take([&] { stages.Finish(); });
   if (taking) std::rethrow_exception(taking);
@@ -38,7 +38,8 @@ void RunInLine(int count, const BandPipelineStages &stages) {
 
 void RunBandPipeline(int count, int slots, const BandPipelineStages &stages) {
   slots = std::max(slots, 1);
-  if (detail::InSharedPass()) return RunInLine(count, stages);
+  if (detail::InSharedPass()) return RunInLine(count, slots, stages);
+  const int ahead = std::max(slots - stages.Held, 1);
 
   // made and taken count bands; each side waits on the other's counter.
   std::atomic<int> made{0}, taken{0};
@@ -68,8 +69,9 @@ void RunBandPipeline(int count, int slots, const BandPipelineStages &stages) {
   try {
     for (int band = 0; band < count; ++band) {
       CheckCancelled();
-      // A slot is free once the band slots before this one was taken.
-      for (int free = taken.load(std::memory_order_acquire); band - free >= slots;
+      // A slot is free once the band slots before this one was taken, and
+      // the bands held after it as well.
+      for (int free = taken.load(std::memory_order_acquire); band - free >= ahead;
            free = taken.load(std::memory_order_acquire))
         taken.wait(free, std::memory_order_acquire);
       stages.Make(band, band % slots);

@@ -19,7 +19,8 @@
 namespace qv {
 
 struct BandPipelineStages {
-  // Makes band `band` into slot `slot`; on the calling thread.
+  // Makes band `band` into slot `slot` (band mod slots); on the calling
+  // thread.
   std::function<void(int band, int slot)> Make;
   // Once, before the first band is taken, while the first ones are made.
   std::function<void()> Start;
@@ -27,11 +28,15 @@ struct BandPipelineStages {
   std::function<void(int band, int slot)> Take;
   // Once, after the last band was taken.
   std::function<void()> Finish;
+  // How many bands before the one it takes the taking stage still reads
+  // (a pass that looks back over a band's edge): their slots are not made
+  // into again until it has taken the next ones.
+  int Held = 0;
 };
 
-// Runs bands 0 to count - 1 through the stages, with at most slots bands
-// made and not yet taken. Inside a band that already runs on a worker of
-// the band driver, both stages run on the calling thread, a band at a time.
+// Runs bands 0 to count - 1 through the stages, with at most slots - Held
+// bands made and not yet taken; slots must be more than Held. Inside a band that already runs on a
+// worker of the band driver, both stages run on the calling thread, a band at a time.
 void RunBandPipeline(int count, int slots, const BandPipelineStages &stages);
 
 }  // namespace qv

@@ -154,6 +154,7 @@ class StretchMap {
   const Bitmap *source_;
   int height_;
   std::vector<std::uint32_t> columnOffset_;
+  std::size_t wordSafe_ = 0;  // the columns that can be read four bytes at a time
 };
 
 }  // namespace qv

@@ -8,6 +8,9 @@
 // dest may be source itself. A failing filter (a blur of a picture less than
 // four pixels high) throws qv::Error out of the kernel.
 
+#include <cstddef>
+#include <cstdint>
+
 #include "effects/Filters.h"
 #include "gfx/Bitmap.h"
 #include "kernels/KernelEnv.h"
@@ -24,10 +27,15 @@ inline void Invert(Bitmap &bmp) {
 // to a byte. The reference is the upper-left neighbour (the pixel above in
 // column 0, the left neighbour in row 0), already processed when it is read.
 void DiagonalSharpen(Bitmap &bmp);
+// One row of it, bytes long: from the finished row above, or for row 0
+// (above null) from its own left neighbours. above is never row.
+void DiagonalSharpenRow(std::uint8_t *row, const std::uint8_t *above, std::size_t bytes);
 
 // dest := source with the hard-light self-blend applied twice to every byte
 // (x * x >> 7 below 128, mirrored above): 64 -> 8, 100 -> 47, 192 -> 248.
 void ContrastCurve(const Bitmap &source, Bitmap &dest);
+// One row of it: out may be in.
+void ContrastCurveRow(std::uint8_t *out, const std::uint8_t *in, std::size_t bytes);
 
 // dest := source blurred (four split-blur passes) and blended with the sharp
 // source by mode: 1 lighten, 2 darken, 3 darken of the grey blur and grey

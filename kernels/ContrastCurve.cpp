@@ -25,15 +25,16 @@ constexpr std::array<std::uint8_t, 256> kCurve = BuildCurve();
 
 }  // namespace
 
+void ContrastCurveRow(std::uint8_t *out, const std::uint8_t *in, std::size_t bytes) {
+  for (std::size_t i = 0; i < bytes; ++i) out[i] = kCurve[in[i]];
+}
+
 void ContrastCurve(const Bitmap &source, Bitmap &dest) {
   dest = source;
   const int height = dest.Height();
   const std::size_t bytes = dest.RowBytes();
   ForEachBand(height, 32, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {
-    for (int r = first; r < last; ++r) {
-      std::uint8_t *row = dest.ScanLine(r);
-      for (std::size_t i = 0; i < bytes; ++i) row[i] = kCurve[row[i]];
-    }
+    for (int r = first; r < last; ++r) ContrastCurveRow(dest.ScanLine(r), dest.ScanLine(r), bytes);
   });
 }
 

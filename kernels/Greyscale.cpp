@@ -19,9 +19,21 @@ namespace {
   }
 }
 
+[[gnu::always_inline]] inline void GreyPlaneBody(const std::uint8_t *__restrict p,
+                                                 std::uint8_t *__restrict out, std::size_t pixels,
+                                                 std::uint8_t flip) {
+  for (std::size_t x = 0; x < pixels; ++x) {
+    const auto sum = std::uint16_t(28 * p[3 * x] + 151 * p[3 * x + 1] + 77 * p[3 * x + 2]);
+    out[x] = std::uint8_t(std::uint8_t(sum >> 8) ^ flip);
+  }
+}
+
 }  // namespace
 
 QV_TWO_ROUTES(GreyscaleRow, (std::uint8_t * p, std::size_t pixels), (p, pixels), GreyRowBody)
+QV_TWO_ROUTES(GreyPlaneRow,
+              (const std::uint8_t *p, std::uint8_t *out, std::size_t pixels, std::uint8_t flip),
+              (p, out, pixels, flip), GreyPlaneBody)
 
 void Greyscale(Bitmap &bmp) {
   const int height = bmp.Height();

@@ -44,9 +44,9 @@ bool RewritesResult(const RecipeStep &step) {
   }
 }
 
-// Steps [first, last) work row by row and run together, a band at a time,
-// on whole bitmaps. The size is the input's when the first step rewrites
-// the result, else the result's own.
+// The steps run together, a band at a time, on whole bitmaps: they work
+// row by row but for an art effect that may lead them. The size is the
+// input's when the first step rewrites the result, else the result's own.
 void RenderRows(std::span<const RecipeStep> steps, const Bitmap &source, const Bitmap &stage,
                 Bitmap &result, const KernelEnv &env, RenderSize size) {
   const RecipeStep &head = steps.front();
@@ -58,7 +58,7 @@ void RenderRows(std::span<const RecipeStep> steps, const Bitmap &source, const B
     if (step.Kind != StageResult && step.From == StepInput::Source &&
         (source.Width() != width || source.Height() != height))
       throw Error("Bitmap image is not valid");
-  const RecipeRows rows(steps, width, height, env, size, result.BrushColor());
+  RecipeRows rows(steps, width, height, env, size, result.BrushColor());
   // The steps prepared before a failure are still done.
   if (rows.Prepared() > 0) {
     if (RewritesResult(head)) result.Recreate(width, height);
@@ -123,15 +123,17 @@ void RenderRecipe(int categoryId, int n, const Bitmap &source, Bitmap &result, c
   Bitmap stage;
   for (int i = 0; i < count;) {
     CheckCancelled();
-    if (!WorksByRows(steps[std::size_t(i)])) {
-      const ProgressSpan part(i, count);
-      const RecipeStep &step = steps[std::size_t(i++)];
-      RenderArtEffect(step.Number, step.From == kStage ? stage : source, result, env);
+    const RecipeStep &head = steps[std::size_t(i)];
+    // The band passes of an art effect need a picture; an empty one goes
+    // to the whole-picture kernel, which says what is wrong with it.
+    if (!WorksByRows(head) && (head.From == kStage ? stage : source).Empty()) {
+      const ProgressSpan part(i++, count);
+      RenderArtEffect(head.Number, head.From == kStage ? stage : source, result, env);
       continue;
     }
-    // The row steps up to the next art effect; staging that the art effect
-    // or nothing follows keeps the whole result.
-    int end = i;
+    // The head and the row steps after it, up to the next art effect;
+    // staging that the art effect or nothing follows keeps the whole result.
+    int end = i + 1;
     while (end < count && WorksByRows(steps[std::size_t(end)])) ++end;
     const bool stageAfter = steps[std::size_t(end - 1)].Kind == StageResult;
     const int rowsEnd = stageAfter ? end - 1 : end;

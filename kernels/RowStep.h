@@ -28,6 +28,18 @@ struct PictureRows {
   }
 };
 
+// Rows held in a ring of Capacity rows, row y in slot y mod Capacity: the
+// rows a pass still needs while the next ones are made. A whole bitmap is a
+// ring as large as its height.
+struct RowRing {
+  std::uint8_t *Base = nullptr;
+  std::size_t Stride = 0;
+  int Capacity = 1;
+  std::uint8_t *operator[](int y) const { return Base + std::size_t(y % Capacity) * Stride; }
+  // Rows from first on, up to the ring's end, as rows of a band.
+  PictureRows From(int first) const { return {(*this)[first], Stride, first}; }
+};
+
 inline PictureRows RowsOf(Bitmap &bitmap) {
   return {bitmap.Bits(), bitmap.RowBytes(), 0};
 }

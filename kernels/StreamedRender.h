@@ -22,11 +22,11 @@ namespace qv {
 // a picture file) into the file outputPath, and returns true; warn is told
 // the damage worked around in the picture (as DecodedPicture::Warnings)
 // once it has all been read. Returns false without writing anything when
-// the render needs the whole-picture path: a recipe with an art effect,
-// input other than JPEG, a target other than JPEG (by its extension), a
-// picture stored turned (EXIF orientation other than 1), or metadata that
-// only follows the picture's data. In the last case the colour questions
-// were already asked; the caller asks its own again.
+// the render needs the whole-picture path: a recipe that RecipeRows does
+// not make whole (none of the table's), input other than JPEG, a target other than JPEG (by its
+// extension), a picture stored turned (EXIF orientation other than 1), or metadata that only
+// follows the picture's data. In the last case the colour questions were already asked; the caller
+// asks its own again.
 bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
                     const std::string &outputPath, const KernelEnv &env,
                     const WriteOptions &options,

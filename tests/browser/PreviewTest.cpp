@@ -466,7 +466,9 @@ class PreviewTest : public QObject {
   // A render stopped by Cancel, Esc, the close box, another thumbnail or
   // another category: the render thread stops long before the render could
   // have finished (a second, also under the sanitizers) and no picture
-  // changes but those the new choice renders.
+  // changes but those the new choice renders. A full-size render takes some
+  // tens of milliseconds, so the stop comes straight after the click that
+  // started it, while the notice is up and the worker has the job.
   void aRunningRenderIsCancelled_data() {
     QTest::addColumn<QString>("how");
     for (const char *how : {"Cancel", "Esc", "close box", "thumbnail", "category"})
@@ -476,10 +478,10 @@ class PreviewTest : public QObject {
     QFETCH(QString, how);
     Editor e(4000, 3000);
     e->show();
-    e.Choose(15);  // Art 7: a grey negative blurred four times, row after row
+    e.Choose(15);  // Art 7: a grey negative blurred four times
     TFormPreview &d = *e->FormPreview;
     e->ImgViewNClick(7);
-    QTRY_VERIFY(d.ProgressRender->value() > 0 && Shown(d.ProgressRender) && NoticeShown(d));
+    QVERIFY(d.isVisible() && NoticeShown(d));
     QVERIFY(e->Session().Worker().Working());
     const PictureRef work = e->Session().WorkBitmap(), result = e->Session().ResultBitmap();
     const Bitmap thumb = e->Session().ThumbBitmap(), strip = e->ImgView[4]->Picture();
