@@ -15,6 +15,7 @@
 #include "gfx/Error.h"
 #include "gfx/RunControl.h"
 #include "kernels/Categories.h"
+#include "kernels/MaskedMix.h"
 #include "kernels/Recipes.h"
 #include "kernels/StrengthMix.h"
 #include "session/StepNames.h"
@@ -53,9 +54,17 @@ class ForwardedPrompt : public ColorPrompt {
   Asker ask_;
 };
 
-// The picture Apply makes of a render at a strength: the render or the
-// picture themselves at the ends, shared, a new one between.
-PictureRef Mixed(const PictureRef &picture, const PictureRef &effect, int strength) {
+// The picture Apply makes of a render at a strength through a mask: without
+// a mask the render or the picture themselves at the ends, shared, a new
+// one between.
+PictureRef Mixed(const PictureRef &picture, const PictureRef &effect, int strength,
+                 const StepMask &mask) {
+  if (mask.Any()) {
+    Bitmap out;
+    MaskedMix(*picture, *effect, out, strength,
+              MaskRowsFor(mask, picture->Width(), picture->Height()), PackedMask::kChunkRows);
+    return Share(std::move(out));
+  }
   if (strength >= kFullStrength) return effect;
   if (strength <= kMinStrength) return picture;
   Bitmap out;
@@ -141,6 +150,13 @@ QStringList EditSession::HistoryNames() const {
   for (std::size_t i = 0; i < history_.Count(); ++i)
     names << (i == 0 ? OpenedName(OpenedFileName()) : NameOf(history_.At(i).Made));
   return names;
+}
+
+QString EditSession::LookLeavesOut() const {
+  std::vector<Step> steps;
+  for (std::size_t i = 1; i <= history_.Position() && i < history_.Count(); ++i)
+    steps.push_back(history_.At(i).Made);
+  return BrushesLeftOutNotice(steps);
 }
 
 KernelEnv EditSession::Env() const {
@@ -405,13 +421,17 @@ void EditSession::StopRenders() {
   if (dropped) emit PreviewDropped();
 }
 
-void EditSession::Apply(int strength) {
+void EditSession::Apply(int strength, StepMask mask) {
   if (!CanApply()) return;
   const Shown shown = *shown_;
-  StopRenders();
   Step step = shown.Made;
   step.Strength = std::clamp(strength, kMinStrength, kFullStrength);
-  history_.Push(step, Mixed(shown.Original, shown.Effect, step.Strength), ++lastRevision_);
+  step.Mask = std::move(mask);
+  // A mask that does not fit is refused while the preview is as it was.
+  if (step.Mask.Any()) MaskRowsFor(step.Mask, shown.Original->Width(), shown.Original->Height());
+  StopRenders();
+  history_.Push(step, Mixed(shown.Original, shown.Effect, step.Strength, step.Mask),
+                ++lastRevision_);
   ShowEntry();
 }
 
