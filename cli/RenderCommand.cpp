@@ -20,9 +20,12 @@
 #include "codecs/Codecs.h"
 #include "gfx/Bands.h"
 #include "gfx/ColorText.h"
+#include "gfx/Error.h"
 #include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
+#include "kernels/MaskedMix.h"
+#include "kernels/PackedMask.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 #include "kernels/StreamedRender.h"
@@ -53,7 +56,12 @@ constexpr const char *kRenderHelp =
     "is then 1).\n"
     "  --strength S      how much of the effect goes onto the picture, 0 to 100\n"
     "                    (default 100): per byte (picture x (100 - S) + effect x S\n"
-    "                    + 50) / 100, the same bytes as the preview's slider\n";
+    "                    + 50) / 100, the same bytes as the preview's slider\n"
+    "  --mask FILE       where the effect goes: a grey picture of the photo's size\n"
+    "                    (any format), white for the full effect, black for none;\n"
+    "                    per byte, with the mask's value m, (picture x (25500 - S m)\n"
+    "                    + effect x S m + 12750) / 25500, the same bytes as the\n"
+    "                    preview's mask\n";
 
 constexpr const char *kThumbsHelp =
     "usage: quorvane-fx thumbs CATEGORY IN OUTDIR [options] [--bmp]\n"
@@ -68,6 +76,8 @@ struct Options {
   bool help = false;
   std::string out;               // render: the folder of a batch
   int strength = kFullStrength;  // render
+  std::string maskFile;          // render: --mask
+  std::shared_ptr<const PackedMask> mask;
   bool strip = false;
   Args positional;
 };
@@ -123,6 +133,8 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
       options.bmp = true;
     } else if (arg == "--out" && hasValue && !allowBmp) {
       options.out = args[++i];
+    } else if (arg == "--mask" && hasValue && !allowBmp) {
+      options.maskFile = args[++i];
     } else if (arg == "--strength" && hasValue && !allowBmp) {
       const auto strength = ParseStrength(args[++i]);
       if (!strength) return std::nullopt;
@@ -206,24 +218,47 @@ std::string CurrentErrorText() {
   }
 }
 
+}  // namespace
+
+std::shared_ptr<const PackedMask> ReadMask(const std::string &path) {
+  return std::make_shared<const PackedMask>(PackedMask::FromPicture(ReadInput(path).Pixels));
+}
+
+void CheckMaskFits(const PackedMask &mask, const std::string &maskPath, const Bitmap &picture,
+                   const std::string &picturePath) {
+  if (mask.Width() == picture.Width() && mask.Height() == picture.Height()) return;
+  throw MakeError(
+      "The mask %s is %d x %d pixels and the picture %s %d x %d; they must be the "
+      "same size",
+      maskPath.c_str(), mask.Width(), mask.Height(), picturePath.c_str(), picture.Width(),
+      picture.Height());
+}
+
+namespace {
+
 // One full-size render from file to file: streamed band by band where the
 // recipe and the files allow it, else through the whole picture. Either
-// way with colour answers of its own. A strength below full mixes the
-// effect with the whole picture, so it takes the whole-picture path.
+// way with colour answers of its own. A strength below full or a mask
+// mixes the effect with the whole picture, so it takes the whole-picture
+// path.
 void RenderFile(int categoryId, int n, const std::string &in, const std::string &out,
                 const Options &options) {
   const FileContents input = ReadFileContents(in);
   const WriteOptions writing{.StripMetadata = options.strip};
-  if (options.strength == kFullStrength) {
+  if (options.strength == kFullStrength && !options.mask) {
     Options mine = options;
     auto warn = [&in](const std::vector<std::string> &warnings) { WarnAbout(in, warnings); };
     if (RenderStreamed(categoryId, n, input, out, EnvFor(mine), writing, warn)) return;
   }
   Options mine = options;
   const DecodedPicture picture = DecodeInput(input, in);
+  if (options.mask) CheckMaskFits(*options.mask, options.maskFile, picture.Pixels, in);
   Bitmap result;
   RenderRecipe(categoryId, n, picture.Pixels, result, EnvFor(mine), RenderSize::FullSize);
-  if (options.strength != kFullStrength)
+  if (options.mask)
+    MaskedMix(picture.Pixels, result, result, options.strength, options.mask->Rows(),
+              PackedMask::kChunkRows);
+  else if (options.strength != kFullStrength)
     StrengthMix(picture.Pixels, result, result, options.strength);
   WritePictureFile(out, result, picture.Meta, writing);
 }
@@ -300,6 +335,7 @@ int RenderCommand(const Args &args) {
   const Category *category = CategoryArg(p[0]);
   const auto n = NumberArg(p[1]);
   if (!category || !n) return 2;
+  if (!options->maskFile.empty()) options->mask = ReadMask(options->maskFile);
   if (batch) return RenderBatch(category->Id, *n, Args(p.begin() + 2, p.end()), *options);
 
   RenderFile(category->Id, *n, p[2], p[3], *options);
