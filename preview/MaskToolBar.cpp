@@ -69,7 +69,7 @@ MaskToolBar::MaskToolBar(PreviewView *view, QWidget *parent) : QWidget(parent), 
                            "edit, Ctrl+Shift+Z redoes it"),
                         false);
   BtnShowMask = ToolButton(this, "BtnShowMask", tr("Show mask"),
-                           tr("Show where the effect goes, tinted red"), true);
+                           tr("Show where the effect goes, tinted red (M)"), true);
   LabelSize = Caption(this, "LabelSize", tr("Size"));
   SliderSize = Slider(this, "SliderSize", 2, 500,
                       tr("Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)"));
@@ -108,6 +108,17 @@ MaskToolBar::MaskToolBar(PreviewView *view, QWidget *parent) : QWidget(parent), 
             [this, steps = steps] {
               const int size = view_->BrushSize();
               view_->SetBrushSize(size + steps * std::max(1, size / 8));
+            });
+  // A letter for each tool and for the tint, wherever the focus is in the
+  // dialog (it has no text to type into).
+  for (const auto &[key, button] : {std::pair{Qt::Key_B, BtnBrush},
+                                    {Qt::Key_E, BtnEraser},
+                                    {Qt::Key_L, BtnLinear},
+                                    {Qt::Key_R, BtnRadial},
+                                    {Qt::Key_M, BtnShowMask}})
+    connect(new QShortcut(QKeySequence(key), parent), &QShortcut::activated, button,
+            [button = button] {
+              if (button->isEnabled()) button->click();
             });
   Follow();
   LayOut();

@@ -15,7 +15,8 @@ class PreviewView;
 // left button pans), Invert, Clear and "Show mask"; then the brush's size,
 // hardness and flow. They act on the view and follow it when the keys or
 // the wheel change the brush or an edit is undone. [ and ] size the brush
-// wherever the focus is in the dialog.
+// and B, E, L, R and M press the tools and "Show mask", wherever the focus
+// is in the dialog.
 class MaskToolBar : public QWidget {
   Q_OBJECT
  public:
