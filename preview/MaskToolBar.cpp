@@ -1,6 +1,7 @@
 #include "preview/MaskToolBar.h"
 
 #include <algorithm>
+#include <cmath>
 #include <initializer_list>
 
 #include <QEvent>
@@ -43,6 +44,19 @@ QLabel *Caption(QWidget *parent, const char *name, const QString &text) {
   return label;
 }
 
+// The size slider goes by the square root of the size, so that the small
+// brushes, used most, get most of its length: position p of 0 to 100 is a
+// radius of 2 + 498 (p / 100)^2 screen pixels.
+constexpr int kSmallest = 2, kLargest = 500;
+
+int SizeAt(int position) {
+  return kSmallest + int(std::lround((kLargest - kSmallest) * position * position / 10000.0));
+}
+
+int PositionOf(int size) {
+  return int(std::lround(100 * std::sqrt(double(size - kSmallest) / (kLargest - kSmallest))));
+}
+
 }  // namespace
 
 MaskToolBar::MaskToolBar(PreviewView *view, QWidget *parent) : QWidget(parent), view_(view) {
@@ -71,7 +85,7 @@ MaskToolBar::MaskToolBar(PreviewView *view, QWidget *parent) : QWidget(parent), 
   BtnShowMask = ToolButton(this, "BtnShowMask", tr("Show mask"),
                            tr("Show where the effect goes, tinted red (M)"), true);
   LabelSize = Caption(this, "LabelSize", tr("Size"));
-  SliderSize = Slider(this, "SliderSize", 2, 500,
+  SliderSize = Slider(this, "SliderSize", 0, 100,
                       tr("Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)"));
   LabelHardness = Caption(this, "LabelHardness", tr("Hardness"));
   SliderHardness = Slider(this, "SliderHardness", 0, 100,
@@ -98,7 +112,8 @@ MaskToolBar::MaskToolBar(PreviewView *view, QWidget *parent) : QWidget(parent), 
   connect(BtnInvert, &QPushButton::clicked, view_, &PreviewView::InvertMask);
   connect(BtnClear, &QPushButton::clicked, view_, &PreviewView::ClearMask);
   connect(BtnShowMask, &QPushButton::toggled, view_, &PreviewView::SetShowMask);
-  connect(SliderSize, &QSlider::valueChanged, view_, &PreviewView::SetBrushSize);
+  connect(SliderSize, &QSlider::valueChanged, this,
+          [this](int position) { view_->SetBrushSize(SizeAt(position)); });
   connect(SliderHardness, &QSlider::valueChanged, view_, &PreviewView::SetHardness);
   connect(SliderFlow, &QSlider::valueChanged, view_, &PreviewView::SetFlow);
   connect(view_, &PreviewView::MaskChanged, this, &MaskToolBar::Follow);
@@ -133,13 +148,18 @@ void MaskToolBar::Follow() {
   BtnInvert->setChecked(view_->Mask().Inverted());
   BtnClear->setEnabled(view_->Mask().Masks());
   const QSignalBlocker size(SliderSize), hardness(SliderHardness), flow(SliderFlow);
-  SliderSize->setValue(view_->BrushSize());
+  // A size between two positions keeps its own value.
+  if (SizeAt(SliderSize->value()) != view_->BrushSize())
+    SliderSize->setValue(PositionOf(view_->BrushSize()));
   SliderHardness->setValue(view_->Hardness());
   SliderFlow->setValue(view_->Flow());
   SliderSize->setToolTip(tr("Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)")
                              .arg(2 * view_->BrushSize()));
   SliderHardness->setToolTip(tr("Brush hardness: %1 % (Shift+wheel)").arg(view_->Hardness()));
   SliderFlow->setToolTip(tr("Brush flow: %1 % a touch").arg(view_->Flow()));
+  LabelSize->setText(tr("Size %1").arg(view_->BrushSize()));
+  LabelHardness->setText(tr("Hardness %1 %").arg(view_->Hardness()));
+  LabelFlow->setText(tr("Flow %1 %").arg(view_->Flow()));
   const bool brush = tool == PreviewView::Tool::Brush || tool == PreviewView::Tool::Eraser;
   for (QWidget *control : std::initializer_list<QWidget *>{SliderSize, SliderHardness, SliderFlow,
                                                            LabelSize, LabelHardness, LabelFlow})
@@ -168,16 +188,20 @@ void MaskToolBar::LayOut() {
     button->setGeometry(x, 0, w, 24);
     x += w + 2;
   }
-  const QLabel *labels[] = {LabelSize, LabelHardness, LabelFlow};
-  int captions = 0;
-  for (const QLabel *label : labels) captions += label->sizeHint().width() + 4;
-  const int slider = std::clamp((width() - captions - 16) / 3, 30, 160);
+  // Each caption as wide as its widest value, so that nothing moves as
+  // the values change.
+  const QFontMetrics metrics = LabelSize->fontMetrics();
+  const int widths[] = {metrics.horizontalAdvance(tr("Size %1").arg(kLargest)) + 4,
+                        metrics.horizontalAdvance(tr("Hardness %1 %").arg(100)) + 4,
+                        metrics.horizontalAdvance(tr("Flow %1 %").arg(100)) + 4};
+  const int slider = std::clamp((width() - widths[0] - widths[1] - widths[2] - 16) / 3, 30, 160);
   x = 0;
+  int i = 0;
   for (auto [label, control] : {std::pair<QLabel *, QSlider *>{LabelSize, SliderSize},
                                 {LabelHardness, SliderHardness},
                                 {LabelFlow, SliderFlow}}) {
-    label->setGeometry(x, kRowHeight, label->sizeHint().width(), 24);
-    x += label->sizeHint().width() + 4;
+    label->setGeometry(x, kRowHeight, widths[i], 24);
+    x += widths[i++];
     control->setGeometry(x, kRowHeight, slider, 24);
     x += slider + 8;
   }

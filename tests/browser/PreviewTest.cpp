@@ -563,10 +563,12 @@ class PreviewTest : public QObject {
     Mouse(v, QEvent::MouseMove, {150, 80}, Qt::LeftButton);
     Mouse(v, QEvent::MouseButtonRelease, {150, 80}, Qt::LeftButton);
     Click(d.MaskTools->BtnEraser);
-    d.MaskTools->SliderSize->setValue(20);
-    d.MaskTools->SliderHardness->setValue(100);
-    QTest::keyClick(&d, Qt::Key_BracketRight);  // a step up: 22
+    d.MaskTools->SliderSize->setValue(20);  // by the square root: 22 pixels
     QCOMPARE(v.BrushSize(), 22);
+    d.MaskTools->SliderHardness->setValue(100);
+    QTest::keyClick(&d, Qt::Key_BracketLeft);  // a step down
+    QCOMPARE(v.BrushSize(), 20);
+    QCOMPARE(d.MaskTools->LabelSize->text(), QString("Size 20"));
     Drag(v, {{60, 60}, {120, 70}, {180, 60}});
     d.SliderStrength->setValue(80);
     QCOMPARE(v.Samplings() > 0, true);
