@@ -680,8 +680,8 @@ void TFormMain::CancelRender() {
   session_->CancelRender();
 }
 
-void TFormMain::ApplyPreview(int strength) {
-  session_->Apply(strength);
+void TFormMain::ApplyPreview(int strength, const StepMask &mask) {
+  session_->Apply(strength, mask);
 }
 
 std::optional<TColor> TFormMain::AskColor() {

@@ -156,7 +156,7 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // Thumbnail n: remembered as CurrentThumb, then rendered at full size.
   void ImgViewNClick(int n);
   // Apply in the preview dialog.
-  void ApplyPreview(int strength) override;
+  void ApplyPreview(int strength, const StepMask &mask = {}) override;
   // Change Color in the preview dialog: PickColorFlag is set while it runs.
   void RenderWithPickedColor() override;
   // Cancel, Esc or the close box of the preview while it renders.

@@ -8,7 +8,11 @@
 //  - the full-size preview of a light map on a 12 MP picture, against the
 //    render of the same effect on the same bitmap;
 //  - the history's memory after ten Applies on a 24 MP photo, and a walk
-//    from its start to its end and back that makes dropped pictures again.
+//    from its start to its end and back that makes dropped pictures again;
+//  - a brush dab in the preview of a 24 MP picture, 200 screen pixels in
+//    radius: the picture's mask painted, the screen pixels it touched mixed
+//    again and painted (within one frame, 16 ms, it must stay);
+//  - Apply of a preview with a brushed mask, against Apply at a strength.
 // Files go to a folder in /dev/shm, so no disk is timed.
 
 #include <benchmark/benchmark.h>
@@ -16,6 +20,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
@@ -29,9 +34,12 @@
 #include "bench/TimingReporter.h"
 #include "codecs/Codecs.h"
 #include "gfx/ContentHash.h"
-#include "kernels/Step.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
+#include "kernels/Step.h"
+#include "preview/MaskToolBar.h"
+#include "preview/PreviewView.h"
+#include "preview/UnitPreview.h"
 #include "widgets/Image.h"
 
 namespace qv::bench {
@@ -207,6 +215,103 @@ void BM_HistoryOfTenApplies24MP(benchmark::State &state) {
   state.counters["peak_MB"] = ProcMegabytes("VmHWM");
 }
 
+// The preview of light map 3 on the 24 MP photo in a 1600 x 1000 dialog,
+// the eraser at 200 screen pixels and half hard.
+struct Preview : Window {
+  TFormPreview &Dialog;
+  PreviewView &View;
+  Preview() : Dialog(*form->FormPreview), View(*Dialog.ImgPreview) {
+    Open(Shared().Path("24mp.jpg"));
+    form->CategoryClick(kLightA);
+    Settle();
+    form->ImgViewNClick(kEffect);
+    Settle();
+    Dialog.resize(1600, 1000);
+    QCoreApplication::processEvents();
+    View.SetTool(PreviewView::Tool::Eraser);
+    View.SetBrushSize(200);
+    View.repaint();
+  }
+  void Mouse(QEvent::Type type, QPoint at) {
+    QMouseEvent event(
+        type, at, View.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&View, &event);
+  }
+};
+
+// Counts the view's paints, so that every dab is seen to be shown.
+struct Paints : QObject {
+  int Count = 0;
+  bool eventFilter(QObject *, QEvent *event) override {
+    Count += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+// One dab a step: the pointer moves a quarter of the radius (one dab's
+// spacing) to and fro within a stroke, then the events are let through,
+// which paints what the dab touched.
+void BM_PreviewDab24MP(benchmark::State &state) {
+  Preview preview;
+  Paints paints;
+  preview.View.installEventFilter(&paints);
+  const QPoint start(preview.View.width() / 2 - 100, preview.View.height() / 2);
+  preview.Mouse(QEvent::MouseButtonPress, start);
+  QCoreApplication::processEvents();
+  const int before = paints.Count;
+  int i = 0;
+  for (auto _ : state) {
+    preview.Mouse(QEvent::MouseMove, start + QPoint(++i % 2 ? 50 : 0, 0));
+    QCoreApplication::processEvents();
+  }
+  preview.Mouse(QEvent::MouseButtonRelease, start);
+  state.counters["scale"] = preview.View.Scale();
+  state.counters["paints_per_dab"] = double(paints.Count - before) / double(i);
+}
+
+// Apply from the preview, with a brushed mask (a few strokes) and without
+// one at a strength: Undo after each, which is not timed.
+void ApplyFromPreview(benchmark::State &state, bool brushed) {
+  Preview preview;
+  if (brushed) {
+    for (int stroke = 0; stroke < 3; ++stroke) {
+      const QPoint from(200 + 300 * stroke, 300);
+      preview.Mouse(QEvent::MouseButtonPress, from);
+      for (int step = 1; step <= 8; ++step)
+        preview.Mouse(QEvent::MouseMove, from + QPoint(20 * step, 30 * step));
+      preview.Mouse(QEvent::MouseButtonRelease, from + QPoint(160, 240));
+    }
+  }
+  preview.View.SetStrength(80);
+  for (auto _ : state) {
+    preview.Dialog.BtnApplyClick();
+    state.PauseTiming();
+    preview.form->BtnUndoClick();
+    // The preview again, with its mask: hiding started a fresh one.
+    preview.form->ImgViewNClick(kEffect);
+    preview.Settle();
+    if (brushed)
+      for (int stroke = 0; stroke < 3; ++stroke) {
+        const QPoint from(200 + 300 * stroke, 300);
+        preview.Mouse(QEvent::MouseButtonPress, from);
+        for (int step = 1; step <= 8; ++step)
+          preview.Mouse(QEvent::MouseMove, from + QPoint(20 * step, 30 * step));
+        preview.Mouse(QEvent::MouseButtonRelease, from + QPoint(160, 240));
+      }
+    preview.View.SetStrength(80);
+    state.ResumeTiming();
+  }
+}
+
+void BM_ApplyBrushed24MP(benchmark::State &state) {
+  ApplyFromPreview(state, true);
+}
+
+void BM_ApplyAtStrength24MP(benchmark::State &state) {
+  ApplyFromPreview(state, false);
+}
+
 BENCHMARK(BM_Open24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadAndDecode24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Save12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -215,6 +320,9 @@ BENCHMARK(BM_Repaint1920x1080)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PreviewLightMap12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_RenderLightMap12MP)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_HistoryOfTenApplies24MP)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(BM_PreviewDab24MP)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ApplyBrushed24MP)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+BENCHMARK(BM_ApplyAtStrength24MP)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 // Prints each editor step against its bare work after the usual table.
 class EditorReporter : public TimingReporter {
@@ -226,6 +334,7 @@ class EditorReporter : public TimingReporter {
         {"BM_Open24MP", "BM_ReadAndDecode24MP", "Open 24 MP / read and decode"},
         {"BM_Save12MP", "BM_Encode12MP", "Save 12 MP / encode into a file"},
         {"BM_PreviewLightMap12MP", "BM_RenderLightMap12MP", "light-map preview / render"},
+        {"BM_ApplyBrushed24MP", "BM_ApplyAtStrength24MP", "Apply brushed / Apply at a strength"},
     };
     std::printf("\n%-50s %8s\n", "editor step against its bare work", "ratio");
     for (const auto &pair : pairs) {
@@ -237,6 +346,9 @@ class EditorReporter : public TimingReporter {
     const auto repaint = times_.find("BM_Repaint1920x1080/real_time");
     if (repaint != times_.end())
       std::printf("%-50s %5.2f ms\n", "repaint at 1920 x 1080 (24 MP picture)", repaint->second);
+    const auto dab = times_.find("BM_PreviewDab24MP/real_time");
+    if (dab != times_.end())
+      std::printf("%-50s %5.2f ms\n", "a 200-pixel dab, mixed and shown (24 MP)", dab->second);
   }
 };
 

@@ -3,8 +3,14 @@
 // The subcommands of quorvane-fx. Each lives in a file of its own and is
 // listed once in the table of main.cpp.
 
+#include <memory>
 #include <string>
 #include <vector>
+
+namespace qv {
+class Bitmap;
+class PackedMask;
+}  // namespace qv
 
 namespace qv::cli {
 
@@ -23,5 +29,12 @@ int ApplyCommand(const Args &args);
 int LookCommand(const Args &args);
 int ThumbsCommand(const Args &args);
 int ListCommand(const Args &args);
+
+// --mask FILE, shared by the commands that apply effects: the grey picture
+// in FILE as a mask (white the full effect), and the refusal of one that is
+// not the picture's size, naming both files and both sizes.
+std::shared_ptr<const PackedMask> ReadMask(const std::string &path);
+void CheckMaskFits(const PackedMask &mask, const std::string &maskPath, const Bitmap &picture,
+                   const std::string &picturePath);
 
 }  // namespace qv::cli

@@ -37,7 +37,12 @@ std::vector<CommandHelp> MakeCommandHelps() {
           "  --out DIR         render every IN into the folder DIR, made when missing\n"
           "  --strength S      how much of the effect goes onto the picture, 0 to 100\n"
           "                    (default 100): per byte (picture x (100 - S) + effect x S\n"
-          "                    + 50) / 100, the same bytes as the preview's slider\n") +
+          "                    + 50) / 100, the same bytes as the preview's slider\n"
+          "  --mask FILE       where the effect goes: a grey picture of the photo's size\n"
+          "                    (any format), white for the full effect, black for none;\n"
+          "                    per byte, with the mask's value m, (picture x (25500 - S m)\n"
+          "                    + effect x S m + 12750) / 25500, the same bytes as the\n"
+          "                    preview's mask\n") +
       kEffectEntries + kStripEntry + "\n" + kColourAnswers;
   const std::string thumbs =
       std::string(

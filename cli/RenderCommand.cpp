@@ -26,6 +26,8 @@
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 #include "kernels/Look.h"
+#include "kernels/MaskedMix.h"
+#include "kernels/PackedMask.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 #include "kernels/Step.h"
@@ -43,6 +45,8 @@ struct Options {
   bool bmp = false;
   std::string out;               // render: the folder of a batch
   int strength = kFullStrength;  // render
+  std::string maskFile;          // render: --mask
+  std::shared_ptr<const PackedMask> mask;
   bool strip = false;
   Args positional;
 };
@@ -96,6 +100,8 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
       options.bmp = true;
     } else if (arg == "--out" && hasValue && !allowBmp) {
       options.out = args[++i];
+    } else if (arg == "--mask" && hasValue && !allowBmp) {
+      options.maskFile = args[++i];
     } else if (arg == "--strength" && hasValue && !allowBmp) {
       const auto strength = ParseStrength(args[++i]);
       if (!strength) return std::nullopt;
@@ -172,6 +178,24 @@ std::string CurrentErrorText() {
   }
 }
 
+}  // namespace
+
+std::shared_ptr<const PackedMask> ReadMask(const std::string &path) {
+  return std::make_shared<const PackedMask>(PackedMask::FromPicture(ReadInput(path).Pixels));
+}
+
+void CheckMaskFits(const PackedMask &mask, const std::string &maskPath, const Bitmap &picture,
+                   const std::string &picturePath) {
+  if (mask.Width() == picture.Width() && mask.Height() == picture.Height()) return;
+  throw MakeError(
+      "The mask %s is %d x %d pixels and the picture %s %d x %d; they must be the "
+      "same size",
+      maskPath.c_str(), mask.Width(), mask.Height(), picturePath.c_str(), picture.Width(),
+      picture.Height());
+}
+
+namespace {
+
 // The step `render CATEGORY N` makes, with the colour answers and the
 // strength of its options.
 Step RenderStep(int categoryId, int n, const Options &options) {
@@ -181,6 +205,7 @@ Step RenderStep(int categoryId, int n, const Options &options) {
   step.PickedColors = options.prompted;
   step.Colors = options.prompt.Answers();
   step.Strength = options.strength;
+  step.Mask.Painted = options.mask;
   return step;
 }
 
@@ -195,7 +220,7 @@ void RenderFile(const std::vector<Step> &steps, const std::string &in, const std
   const WriteOptions writing{.StripMetadata = options.strip};
   const Step &first = steps.front();
   if (steps.size() == 1 && !first.IsLook() && !first.AsksWhenApplied() &&
-      first.Strength == kFullStrength) {
+      first.Strength == kFullStrength && !first.Mask.Any()) {
     ScriptedColorPrompt answers(first.Colors);
     KernelEnv env = EnvFor(options);
     env.Prompt = first.PickedColors ? &answers : nullptr;
@@ -203,6 +228,7 @@ void RenderFile(const std::vector<Step> &steps, const std::string &in, const std
     if (RenderStreamed(first.Category, first.Number, input, out, env, writing, warn)) return;
   }
   DecodedPicture picture = DecodeInput(input, in);
+  if (options.mask) CheckMaskFits(*options.mask, options.maskFile, picture.Pixels, in);
   ScriptedColorPrompt asked = options.prompt;
   KernelEnv env = EnvFor(options);
   env.Prompt = options.prompted ? &asked : nullptr;
@@ -282,6 +308,7 @@ int RenderCommand(const Args &args) {
   const Category *category = CategoryArg(p[0]);
   const auto n = NumberArg(p[1]);
   if (!category || !n) return 2;
+  if (!options->maskFile.empty()) options->mask = ReadMask(options->maskFile);
   const std::vector<Step> steps{RenderStep(category->Id, *n, *options)};
   if (batch) return RenderBatch(steps, Args(p.begin() + 2, p.end()), *options);
 

@@ -2,6 +2,8 @@
 
 #include "gfx/Error.h"
 #include "kernels/Categories.h"
+#include "kernels/MaskDrawing.h"
+#include "kernels/MaskedMix.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 
@@ -16,24 +18,43 @@ std::vector<Step> Effects(const std::vector<Step> &steps) {
   return effects;
 }
 
+MaskRowsFn MaskRowsFor(const StepMask &mask, int width, int height) {
+  if (!mask.Painted) return ShapeRows(mask.Shape, width, height);
+  const PackedMask &painted = *mask.Painted;
+  if (painted.Width() != width || painted.Height() != height)
+    throw MakeError(
+        "The mask is %d x %d pixels and the picture %d x %d; they must be the same size",
+        painted.Width(), painted.Height(), width, height);
+  return painted.Rows();
+}
+
 PictureRef ApplyStep(const Step &step, const PictureRef &picture, const KernelEnv &env) {
   if (!StrengthInRange(step.Strength))
     throw MakeError("The strength %d is outside 0 to 100", step.Strength);
   if (step.IsLook()) {
     PictureRef made = picture;
     for (const Step &inner : step.LookSteps) made = ApplyStep(inner, made, env);
-    return MixedAt(step.Strength, picture, made);
+    return MixedAt(step.Strength, picture, made, step.Mask);
   }
   ScriptedColorPrompt answers(step.Colors);
   KernelEnv mine = env;
   mine.Prompt = step.AsksWhenApplied() ? env.Prompt : step.PickedColors ? &answers : nullptr;
   auto render = std::make_shared<Bitmap>();
   render->SetBrushColor(step.Brush);
+  // A mask of another size is refused before the effect is rendered.
+  if (step.Mask.Any()) MaskRowsFor(step.Mask, picture->Width(), picture->Height());
   RenderRecipe(step.Category, step.Number, *picture, *render, mine, RenderSize::FullSize);
-  return MixedAt(step.Strength, picture, render);
+  return MixedAt(step.Strength, picture, render, step.Mask);
 }
 
-PictureRef MixedAt(int strength, const PictureRef &picture, const PictureRef &effect) {
+PictureRef MixedAt(int strength, const PictureRef &picture, const PictureRef &effect,
+                   const StepMask &mask) {
+  if (mask.Any()) {
+    Bitmap mixed;
+    MaskedMix(*picture, *effect, mixed, strength,
+              MaskRowsFor(mask, picture->Width(), picture->Height()), PackedMask::kChunkRows);
+    return Share(std::move(mixed));
+  }
   if (strength >= kFullStrength) return effect;
   if (strength <= kMinStrength) return picture;
   Bitmap mixed;

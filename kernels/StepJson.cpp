@@ -1,5 +1,7 @@
 #include "kernels/StepJson.h"
 
+#include <cmath>
+
 #include "gfx/Error.h"
 #include "kernels/Categories.h"
 
@@ -32,6 +34,66 @@ TColor ColorOf(const json &value, int position) {
   return *color;
 }
 
+// Millionths as the decimal they stand for: 0.25, 0.333333.
+json Relative(std::int32_t millionths) {
+  return json(double(millionths) / kMaskUnit);
+}
+
+std::int32_t MillionthsOf(const json &value, double low, double high, const char *what,
+                          int position) {
+  if (!value.is_number() || !(value.get<double>() >= low && value.get<double>() <= high))
+    Refuse(position, std::string("the mask's ") + what);
+  return std::int32_t(std::llround(value.get<double>() * kMaskUnit));
+}
+
+json ShapeToJson(const MaskShape &shape) {
+  json value = json::object();
+  if (shape.Kind != MaskShape::Form::None) {
+    json points = {Relative(shape.X0), Relative(shape.Y0), Relative(shape.X1), Relative(shape.Y1)};
+    value[shape.Kind == MaskShape::Form::Linear ? "linear" : "radial"] = std::move(points);
+    if (shape.Kind == MaskShape::Form::Radial) value["feather"] = Relative(shape.Feather);
+  }
+  value["invert"] = shape.Invert;
+  return value;
+}
+
+MaskShape ShapeFromJson(const json &value, int position) {
+  if (!value.is_object()) Refuse(position, "\"mask\" is not an object");
+  MaskShape shape;
+  const auto linear = value.find("linear"), radial = value.find("radial");
+  if (linear != value.end() && radial != value.end())
+    Refuse(position, "the mask is both linear and radial");
+  const auto points = linear != value.end() ? linear : radial;
+  if (points != value.end()) {
+    shape.Kind = linear != value.end() ? MaskShape::Form::Linear : MaskShape::Form::Radial;
+    const char *name = linear != value.end() ? "linear" : "radial";
+    if (!points->is_array() || points->size() != 4)
+      Refuse(position, std::string("the mask's \"") + name + "\" is not four numbers");
+    const double lowest = double(kMaskLowest) / kMaskUnit,
+                 highest = double(kMaskHighest) / kMaskUnit;
+    shape.X0 = MillionthsOf((*points)[0], lowest, highest, "points must be -1 to 2", position);
+    shape.Y0 = MillionthsOf((*points)[1], lowest, highest, "points must be -1 to 2", position);
+    if (shape.Kind == MaskShape::Form::Linear) {
+      shape.X1 = MillionthsOf((*points)[2], lowest, highest, "points must be -1 to 2", position);
+      shape.Y1 = MillionthsOf((*points)[3], lowest, highest, "points must be -1 to 2", position);
+      if (shape.X0 == shape.X1 && shape.Y0 == shape.Y1)
+        Refuse(position, "the mask's two points are the same");
+    } else {
+      shape.X1 = MillionthsOf((*points)[2], 1e-6, highest, "radii must be above 0 and at most 2",
+                              position);
+      shape.Y1 = MillionthsOf((*points)[3], 1e-6, highest, "radii must be above 0 and at most 2",
+                              position);
+      if (const auto feather = value.find("feather"); feather != value.end())
+        shape.Feather = MillionthsOf(*feather, 0, 1, "feather must be 0 to 1", position);
+    }
+  }
+  if (const auto invert = value.find("invert"); invert != value.end()) {
+    if (!invert->is_boolean()) Refuse(position, "the mask's \"invert\" is not true or false");
+    shape.Invert = invert->get<bool>();
+  }
+  return shape;
+}
+
 }  // namespace
 
 json StepToJson(const Step &step) {
@@ -53,6 +115,7 @@ json StepToJson(const Step &step) {
     value["colors"] = std::move(colors);
     if (step.Brush != clWhite) value["brush"] = ColorText(step.Brush);
   }
+  if (!step.Mask.Shape.Empty()) value["mask"] = ShapeToJson(step.Mask.Shape);
   return value;
 }
 
@@ -99,6 +162,8 @@ Step StepFromJson(const json &value, int position) {
   }
   if (const auto brush = value.find("brush"); brush != value.end())
     step.Brush = ColorOf(*brush, position);
+  if (const auto mask = value.find("mask"); mask != value.end())
+    step.Mask.Shape = ShapeFromJson(*mask, position);
   return step;
 }
 

@@ -4,6 +4,8 @@
 
 #include <QRect>
 
+#include "kernels/Step.h"
+
 namespace qv {
 
 // What the preview dialog asks of the window that owns the working picture.
@@ -11,10 +13,11 @@ class PreviewHost {
  public:
   virtual ~PreviewHost() = default;
 
-  // Apply: the render shown, at `strength` (0 to 100), becomes the working
-  // picture and a new step of the history (the steps Redo would have gone
-  // to are dropped), the main display shows it and the strip is emptied.
-  virtual void ApplyPreview(int strength) = 0;
+  // Apply: the render shown, at `strength` (0 to 100) and through `mask`,
+  // becomes the working picture and a new step of the history (the steps
+  // Redo would have gone to are dropped), the main display shows it and the
+  // strip is emptied.
+  virtual void ApplyPreview(int strength, const StepMask &mask) = 0;
   // Change Color: renders the thumbnail clicked last, of the category chosen
   // last, again at full size, asking for a colour wherever the effect has one.
   virtual void RenderWithPickedColor() = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QProgressBar>
@@ -13,6 +14,7 @@
 
 #include "gfx/Bitmap.h"
 #include "kernels/StrengthMix.h"
+#include "preview/MaskToolBar.h"
 #include "preview/PreviewHost.h"
 #include "preview/PreviewView.h"
 
@@ -30,8 +32,10 @@ constexpr TColor kBackground = 20817;  // red 81, green 81, blue 0
 constexpr TColor kFrame = 33023;       // orange: red 255, green 128, blue 0
 // Space kept between the dialog and the edges of the display it opens over.
 constexpr int kMargin = 8;
-// Below the frame: the row of view controls, then the row of buttons.
-constexpr int kToolRow = 70, kButtonRow = 42, kBelowFrame = 88;
+// Below the frame: the two rows of mask controls, the row of view
+// controls, then the row of buttons.
+constexpr int kToolRow = 70, kButtonRow = 42;
+constexpr int kMaskRows = kToolRow + MaskToolBar::kHeight, kBelowFrame = kMaskRows + 18;
 // The design's frame, on which the notice's places are drawn.
 constexpr int kDesignFrameWidth = 393, kDesignFrameHeight = 230;
 constexpr int kLongestSlider = 260;
@@ -150,6 +154,8 @@ TFormPreview::TFormPreview(QWidget *parent)
     ImgPreview->SetStrength(strength);
     ShowStrength(strength);
   });
+  MaskTools = new MaskToolBar(ImgPreview, this);
+
   auto key = [this](QKeySequence sequence, void (PreviewView::*zoom)()) {
     connect(new QShortcut(sequence, this), &QShortcut::activated, ImgPreview, zoom);
   };
@@ -226,7 +232,9 @@ void TFormPreview::Place() {
 void TFormPreview::BtnApplyClick() {
   if (!hasRender_ || !host_) return;
   host_->Guard([this] {
-    host_->ApplyPreview(ImgPreview->Strength());
+    // The mask goes with the step; none when it holds nothing back.
+    const StepMask mask = ImgPreview->Mask().Masks() ? ImgPreview->Mask().ToStepMask() : StepMask();
+    host_->ApplyPreview(ImgPreview->Strength(), mask);
     hide();
   });
 }
@@ -249,6 +257,34 @@ bool TFormPreview::eventFilter(QObject *watched, QEvent *event) {
     }
   }
   return QWidget::eventFilter(watched, event);
+}
+
+int TFormPreview::MaskHistoryKey(const QKeyEvent *key) const {
+  if (!ImgPreview->isVisible() || !ImgPreview->Mask().Edited()) return 0;
+  const QKeySequence pressed(key->keyCombination());
+  if (key->matches(QKeySequence::Undo)) return 1;
+  if (key->matches(QKeySequence::Redo) ||
+      pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) ||
+      pressed == QKeySequence(Qt::CTRL | Qt::Key_Y))
+    return 2;
+  return 0;
+}
+
+// The main window's Undo and Redo are shortcuts of the whole application;
+// while the mask has edits, the dialog takes their keys for the mask.
+bool TFormPreview::event(QEvent *event) {
+  if (event->type() == QEvent::ShortcutOverride &&
+      MaskHistoryKey(static_cast<QKeyEvent *>(event))) {
+    event->accept();
+    return true;
+  }
+  return QWidget::event(event);
+}
+
+void TFormPreview::hideEvent(QHideEvent *event) {
+  QWidget::hideEvent(event);
+  // Minimised, the dialog keeps its mask; closed, the next preview starts anew.
+  if (!event->spontaneous()) ImgPreview->ResetMask();
 }
 
 void TFormPreview::keyReleaseEvent(QKeyEvent *event) {
@@ -285,6 +321,7 @@ void TFormPreview::LayOut() {
   Label1->move(QPoint(64, 96) + centre);
   Label2->move(QPoint(64, 64) + centre);
   ProgressRender->move(QPoint(64, 140) + centre);
+  MaskTools->setGeometry(8, h - kMaskRows, w - 16, MaskToolBar::kHeight);
 
   // The view controls side by side as wide as their captions need (the
   // skin pads buttons more than the design did); the slider takes the rest.
@@ -322,6 +359,14 @@ void TFormPreview::keyPressEvent(QKeyEvent *event) {
   }
   if (event->key() == Qt::Key_Escape) {
     Button2Click();
+    event->accept();
+    return;
+  }
+  if (const int key = MaskHistoryKey(event)) {
+    if (key == 1)
+      ImgPreview->UndoMask();
+    else
+      ImgPreview->RedoMask();
     event->accept();
     return;
   }
@@ -365,7 +410,8 @@ void TFormPreview::ShowRender(PictureRef result, PictureRef original, bool appli
   ImgPreview->SetPictures(std::move(result), std::move(original));
   // Before and after need the picture the render came from.
   const bool compare = ImgPreview->Original() != nullptr;
-  for (QWidget *control : std::initializer_list<QWidget *>{BtnOriginal, BtnSplit, SliderStrength})
+  for (QWidget *control :
+       std::initializer_list<QWidget *>{BtnOriginal, BtnSplit, SliderStrength, MaskTools})
     control->setEnabled(compare);
   SetNotice(false);
   ImgPreview->show();

@@ -12,6 +12,7 @@ class QSlider;
 namespace qv {
 
 class Bitmap;
+class MaskToolBar;
 class PreviewHost;
 class PreviewView;
 class TFlatPanel;
@@ -28,6 +29,12 @@ class TFlatPanel;
 // space bar or the right mouse button held; Split with a divider to drag),
 // and taken at a strength from 0 to 100 %, which is what Apply commits.
 // None of that renders the effect again.
+//
+// Where the effect goes is painted or drawn as a mask (MaskToolBar); its
+// edits are undone and redone with Ctrl+Z and Ctrl+Shift+Z while the
+// dialog has the focus and the mask has edits, leaving the editor's
+// history alone. Apply commits the mask with the step; hiding the dialog
+// (Apply, Cancel) starts the next preview without one.
 //
 // Apply commits the render the dialog shows, at the strength chosen, which
 // the editing session keeps with the step that made it: the result bitmap
@@ -92,9 +99,11 @@ class TFormPreview : public QWidget {
   QPushButton *BtnZoomOut, *BtnZoomIn, *BtnFit, *BtnActual;
   QSlider *SliderStrength;  // 0 to 100 %
   QLabel *LabelStrength;
+  // Where the effect goes.
+  MaskToolBar *MaskTools;
 
   // The dialog's size when it first opens.
-  static constexpr int kDefaultWidth = 395, kDefaultHeight = 318;
+  static constexpr int kDefaultWidth = 395, kDefaultHeight = 374;
 
  protected:
   void closeEvent(QCloseEvent *event) override;
@@ -103,8 +112,13 @@ class TFormPreview : public QWidget {
   bool eventFilter(QObject *watched, QEvent *event) override;
   void resizeEvent(QResizeEvent *event) override;
   void changeEvent(QEvent *event) override;
+  bool event(QEvent *event) override;
+  void hideEvent(QHideEvent *event) override;
 
  private:
+  // 1 for a key that undoes a mask edit, 2 for one that redoes it, 0 for
+  // any other key or while the mask has no edits.
+  int MaskHistoryKey(const QKeyEvent *key) const;
   void SetNotice(bool on);
   void Place();
   void LayOut();

@@ -15,6 +15,7 @@
 #include "gfx/Error.h"
 #include "gfx/RunControl.h"
 #include "kernels/Categories.h"
+#include "kernels/MaskedMix.h"
 #include "kernels/Recipes.h"
 #include "kernels/StrengthMix.h"
 #include "session/StepNames.h"
@@ -137,6 +138,13 @@ QStringList EditSession::HistoryNames() const {
   for (std::size_t i = 0; i < history_.Count(); ++i)
     names << (i == 0 ? OpenedName(OpenedFileName()) : NameOf(history_.At(i).Made));
   return names;
+}
+
+QString EditSession::LookLeavesOut() const {
+  std::vector<Step> steps;
+  for (std::size_t i = 1; i <= history_.Position() && i < history_.Count(); ++i)
+    steps.push_back(history_.At(i).Made);
+  return BrushesLeftOutNotice(steps);
 }
 
 KernelEnv EditSession::Env() const {
@@ -407,13 +415,17 @@ void EditSession::StopRenders() {
   if (dropped) emit PreviewDropped();
 }
 
-void EditSession::Apply(int strength) {
+void EditSession::Apply(int strength, StepMask mask) {
   if (!CanApply()) return;
   const Shown shown = *shown_;
-  StopRenders();
   Step step = shown.Made;
   step.Strength = std::clamp(strength, kMinStrength, kFullStrength);
-  history_.Push(step, MixedAt(step.Strength, shown.Original, shown.Effect), ++lastRevision_);
+  step.Mask = std::move(mask);
+  // A mask that does not fit is refused while the preview is as it was.
+  if (step.Mask.Any()) MaskRowsFor(step.Mask, shown.Original->Width(), shown.Original->Height());
+  StopRenders();
+  history_.Push(step, MixedAt(step.Strength, shown.Original, shown.Effect, step.Mask),
+                ++lastRevision_);
   ShowEntry();
 }
 

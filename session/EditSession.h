@@ -94,6 +94,10 @@ class EditSession : public QObject {
   QString RedoStepName() const;
   // Every entry of the history by name, the opened picture first.
   QStringList HistoryNames() const;
+  // What a look made of the steps up to the current one leaves out: the
+  // brush strokes of brushed steps, said for Save Look to show
+  // (BrushesLeftOutNotice); empty when no step was brushed.
+  QString LookLeavesOut() const;
   // The memory the history's pictures may take.
   void SetHistoryBudget(std::size_t bytes) { history_.SetBudget(bytes); }
 
@@ -126,9 +130,11 @@ class EditSession : public QObject {
   // Whether the preview shown can be applied (one rendered from the
   // working picture at full size).
   bool CanApply() const { return shown_.has_value() && shown_->Applicable; }
-  // Apply: the preview's render, at `strength`, becomes the working
-  // picture and a new step of the history.
-  void Apply(int strength);
+  // Apply: the preview's render, at `strength` and through `mask` (none:
+  // everywhere), becomes the working picture and a new step of the
+  // history. A painted mask of another size than the picture is thrown and
+  // nothing changes.
+  void Apply(int strength, StepMask mask = {});
 
   // --- Looks.
   // The steps up to the working picture as a look of that name.

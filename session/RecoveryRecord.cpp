@@ -1,5 +1,6 @@
 #include "session/RecoveryRecord.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -20,6 +21,34 @@ using nlohmann::json;
 namespace fs = std::filesystem;
 
 constexpr int kVersion = 1;
+constexpr const char *kMaskPrefix = "recovery-mask-", *kMaskSuffix = ".qvmask";
+
+bool IsMaskFile(const std::string &name) {
+  const std::string prefix = kMaskPrefix, suffix = kMaskSuffix;
+  return name.size() == prefix.size() + 16 + suffix.size() && name.rfind(prefix, 0) == 0 &&
+         name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
+         name.find_first_not_of("0123456789abcdef", prefix.size()) == prefix.size() + 16;
+}
+
+std::string FolderOf(const std::string &path) {
+  return fs::path(path).parent_path().string();
+}
+
+// Removes the masks in folder that no step of the record names (all of
+// them for none).
+void RemoveMasksBut(const std::string &folder, const RecoveryRecord *record) {
+  std::error_code error;
+  std::vector<std::string> kept;
+  if (record)
+    for (const Step &step : record->Steps)
+      if (step.Mask.Painted) kept.push_back(MaskFileName(*step.Mask.Painted));
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (IsMaskFile(name) && std::find(kept.begin(), kept.end(), name) == kept.end())
+      fs::remove(it->path(), error);
+  }
+}
 
 std::uint64_t HashOf(const std::string &text) {
   std::uint64_t value = 0;
@@ -33,9 +62,17 @@ std::uint64_t HashOf(const std::string &text) {
 
 }  // namespace
 
+std::string MaskFileName(const PackedMask &mask) {
+  return kMaskPrefix + HashText(mask.Hash()) + kMaskSuffix;
+}
+
 std::string RecoveryText(const RecoveryRecord &record) {
   json steps = json::array();
-  for (const Step &step : record.Steps) steps.push_back(StepToJson(step));
+  for (const Step &step : record.Steps) {
+    json written = StepToJson(step);
+    if (step.Mask.Painted) written["painted"] = MaskFileName(*step.Mask.Painted);
+    steps.push_back(std::move(written));
+  }
   const json value = {{"version", kVersion},
                       {"source", record.Source},
                       {"sample", record.Sample},
@@ -50,7 +87,7 @@ std::string RecoveryText(const RecoveryRecord &record) {
   return value.dump(1) + "\n";
 }
 
-RecoveryRecord ParseRecovery(const std::string &text) {
+RecoveryRecord ParseRecovery(const std::string &text, const std::string &maskFolder) {
   try {
     const json value = json::parse(text);
     if (value.at("version").get<int>() != kVersion) throw Error("it is of another version");
@@ -62,8 +99,21 @@ RecoveryRecord ParseRecovery(const std::string &text) {
     record.Whitened = value.at("whitened").get<bool>();
     record.Document = value.at("document").get<std::string>();
     int position = 0;
-    for (const json &step : value.at("steps"))
+    for (const json &step : value.at("steps")) {
       record.Steps.push_back(StepFromJson(step, ++position));
+      if (const auto painted = step.find("painted"); painted != step.end()) {
+        const std::string name = painted->get<std::string>();
+        // Only a mask file of the record's own, beside it.
+        if (!IsMaskFile(name) || maskFolder.empty())
+          throw Error("step " + std::to_string(position) + " names no mask of its own");
+        try {
+          record.Steps.back().Mask.Painted = std::make_shared<const PackedMask>(
+              PackedMask::Parse(ReadFileBytes((fs::path(maskFolder) / name).string())));
+        } catch (const Error &e) {
+          throw Error("the mask of step " + std::to_string(position) + ": " + e.what());
+        }
+      }
+    }
     record.Position = value.at("position").get<std::size_t>();
     record.SavedPosition = value.at("saved_position").get<long long>();
     record.Time = value.at("time").get<long long>();
@@ -91,19 +141,28 @@ std::optional<RecoveryRecord> ReadRecovery(const std::string &path) {
   std::error_code error;
   if (!fs::exists(path, error)) return std::nullopt;
   const Bytes bytes = ReadFileBytes(path);
-  return ParseRecovery(std::string(bytes.begin(), bytes.end()));
+  return ParseRecovery(std::string(bytes.begin(), bytes.end()), FolderOf(path));
 }
 
 void WriteRecovery(const std::string &path, const RecoveryRecord &record) {
   std::error_code error;
-  fs::create_directories(fs::path(path).parent_path(), error);
+  const std::string folder = FolderOf(path);
+  fs::create_directories(folder, error);
+  // The masks first, each once: a record never names a mask not yet there.
+  for (const Step &step : record.Steps) {
+    if (!step.Mask.Painted) continue;
+    const fs::path file = fs::path(folder) / MaskFileName(*step.Mask.Painted);
+    if (!fs::exists(file, error)) WriteFileBytes(file.string(), step.Mask.Painted->FileBytes());
+  }
   const std::string text = RecoveryText(record);
   WriteFileBytes(path, {reinterpret_cast<const std::uint8_t *>(text.data()), text.size()});
+  RemoveMasksBut(folder, &record);
 }
 
 void RemoveRecovery(const std::string &path) {
   std::error_code error;
   fs::remove(path, error);
+  RemoveMasksBut(FolderOf(path), nullptr);
 }
 
 }  // namespace qv

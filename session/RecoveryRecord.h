@@ -6,6 +6,10 @@
 // history, where in the history the work stood and which entry was saved
 // last. Written after every change to the history while there is unsaved
 // work, and removed once there is none; a small JSON file, replaced whole.
+// The painted mask of a brushed step is kept beside it, in a file of its
+// own named after its content (recovery-mask-HASH.qvmask, PackedMask's
+// file form), which the step names ("painted") and which is written once
+// and removed with the last step that names it.
 
 #include <cstdint>
 #include <optional>
@@ -33,8 +37,11 @@ struct RecoveryRecord {
 };
 
 std::string RecoveryText(const RecoveryRecord &record);
-// Throws Error for a record that cannot be read back.
-RecoveryRecord ParseRecovery(const std::string &text);
+// Throws Error for a record that cannot be read back; the painted masks it
+// names are read from maskFolder.
+RecoveryRecord ParseRecovery(const std::string &text, const std::string &maskFolder = {});
+// The file name a painted mask is kept under beside the record.
+std::string MaskFileName(const PackedMask &mask);
 
 // The record's file: recovery.json in Quorvane's folder of the user's state
 // ($XDG_STATE_HOME, else ~/.local/state).
@@ -43,8 +50,10 @@ std::string RecoveryPath();
 // The record left behind, if any: nullopt when there is none; throws Error
 // for one that cannot be read.
 std::optional<RecoveryRecord> ReadRecovery(const std::string &path);
-// Replaces the record whole (never half-written); creates the folder.
+// Replaces the record whole (never half-written), the painted masks it
+// names written first; creates the folder.
 void WriteRecovery(const std::string &path, const RecoveryRecord &record);
+// Removes the record and its masks.
 void RemoveRecovery(const std::string &path);
 
 }  // namespace qv

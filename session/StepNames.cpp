@@ -8,18 +8,28 @@
 
 namespace qv {
 
+namespace {
+
+// "Light A 3".
+QString EffectCaption(const Step &step) {
+  const Category *category = FindCategory(step.Category);
+  return QStringLiteral("%1 %2")
+      .arg(category ? QString::fromUtf8(category->Caption) : QStringLiteral("?"))
+      .arg(step.Number);
+}
+
+}  // namespace
+
 QString StepName(const Step &step) {
   if (step.IsLook()) {
     QString name = QCoreApplication::translate("qv::StepName", "Look %1")
                        .arg(QString::fromStdString(step.Look));
     if (step.Strength != kFullStrength)
       name += QCoreApplication::translate("qv::StepName", ", strength %1 %").arg(step.Strength);
+    if (step.Mask.Any()) name += QCoreApplication::translate("StepNames", ", masked");
     return name;
   }
-  const Category *category = FindCategory(step.Category);
-  QString name = QStringLiteral("%1 %2")
-                     .arg(category ? QString::fromUtf8(category->Caption) : QStringLiteral("?"))
-                     .arg(step.Number);
+  QString name = EffectCaption(step);
   QStringList colors;
   for (const auto &answer : step.Colors)
     if (answer) colors << QLatin1Char('#') + QString::fromStdString(ColorText(*answer));
@@ -27,7 +37,23 @@ QString StepName(const Step &step) {
     name += (colors.size() == 1 ? QStringLiteral(", colour ") : QStringLiteral(", colours ")) +
             colors.join(QStringLiteral(", "));
   if (step.Strength != kFullStrength) name += QStringLiteral(", strength %1 %").arg(step.Strength);
+  if (step.Mask.Any()) name += QCoreApplication::translate("StepNames", ", masked");
   return name;
+}
+
+QString BrushesLeftOutNotice(const std::vector<Step> &steps) {
+  QStringList brushed;
+  for (const Step &step : steps)
+    if (step.Mask.Brushed()) brushed << EffectCaption(step);
+  if (brushed.isEmpty()) return {};
+  const QString last = brushed.takeLast();
+  const QString effects =
+      brushed.isEmpty()
+          ? last
+          : QCoreApplication::translate("StepNames", "%1 and %2").arg(brushed.join(", "), last);
+  return QCoreApplication::translate(
+             "StepNames", "Brush strokes belong to their photo: the look keeps %1 without them.")
+      .arg(effects);
 }
 
 QString OpenedName(const QString &documentName) {

@@ -11,8 +11,11 @@
 
 #include "EditorFixture.h"
 #include "TestHome.h"
+#include "kernels/MaskedMix.h"
 #include "kernels/ScriptedColorPrompt.h"
+#include "kernels/Step.h"
 #include "kernels/StrengthMix.h"
+#include "preview/MaskToolBar.h"
 #include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
 #include "widgets/Image.h"
@@ -74,6 +77,34 @@ void Mouse(QWidget &w, QEvent::Type type, QPoint at, Qt::MouseButton button) {
   QMouseEvent event(type, at, w.mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : button,
                     held, Qt::NoModifier);
   QApplication::sendEvent(&w, &event);
+}
+
+// A left-button drag through the points, as a hand makes it.
+void Drag(QWidget &w, std::initializer_list<QPoint> points) {
+  Mouse(w, QEvent::MouseButtonPress, *points.begin(), Qt::LeftButton);
+  for (QPoint at : points) Mouse(w, QEvent::MouseMove, at, Qt::LeftButton);
+  Mouse(w, QEvent::MouseButtonRelease, *(points.end() - 1), Qt::LeftButton);
+}
+
+// The picture pixel under a widget point of the view (dpr 1).
+QPoint PixelUnder(PreviewView &v, QPoint at) {
+  return QPoint(int(std::floor(v.Centre().x() + (at.x() + 0.5 - v.width() / 2.0) / v.Scale())),
+                int(std::floor(v.Centre().y() + (at.y() + 0.5 - v.height() / 2.0) / v.Scale())));
+}
+
+// A painted mask as the grey picture --mask takes.
+Bitmap MaskPicture(const PackedMask &mask) {
+  std::vector<std::uint8_t> values(std::size_t(mask.Width()) * std::size_t(mask.Height()));
+  mask.Unpack(0, mask.Height(), values.data());
+  Bitmap grey(mask.Width(), mask.Height());
+  for (std::size_t i = 0; i < values.size(); ++i)
+    grey.Bits()[3 * i] = grey.Bits()[3 * i + 1] = grey.Bits()[3 * i + 2] = values[i];
+  return grey;
+}
+
+int RunFx(const std::string &arguments) {
+  return std::system(
+      (std::string("'") + QV_FX_PATH + "' " + arguments + " >/dev/null 2>&1").c_str());
 }
 
 }  // namespace
@@ -514,6 +545,133 @@ class PreviewTest : public QObject {
       QVERIFY(e->ImgView[4]->Picture().SamePixels(strip));
       QVERIFY(!d.HasRender());
     }
+  }
+
+  // The Eraser keeps the effect off where it went, at 100 % and panned; the
+  // view shows to the byte what Apply makes, which is the step's replay and
+  // what quorvane-fx render --mask makes of the mask.
+  void aBrushedMaskIsWhatApplyAndTheCommandLineMake() {
+    Editor e(600, 400);
+    e->show();
+    e.Choose(1);
+    e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
+    TFormPreview &d = *e->FormPreview;
+    PreviewView &v = *d.ImgPreview;
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    const PictureRef work = e->Session().WorkBitmap(), render = v.Effect();
+    QTest::keyClick(&d, Qt::Key_1, Qt::ControlModifier);
+    Mouse(v, QEvent::MouseButtonPress, {200, 100}, Qt::LeftButton);  // panned
+    Mouse(v, QEvent::MouseMove, {150, 80}, Qt::LeftButton);
+    Mouse(v, QEvent::MouseButtonRelease, {150, 80}, Qt::LeftButton);
+    Click(d.MaskTools->BtnEraser);
+    d.MaskTools->SliderSize->setValue(20);  // by the square root: 22 pixels
+    QCOMPARE(v.BrushSize(), 22);
+    d.MaskTools->SliderHardness->setValue(100);
+    QTest::keyClick(&d, Qt::Key_BracketLeft);  // a step down
+    QCOMPARE(v.BrushSize(), 20);
+    QCOMPARE(d.MaskTools->LabelSize->text(), QString("Size 20"));
+    Drag(v, {{60, 60}, {120, 70}, {180, 60}});
+    d.SliderStrength->setValue(80);
+    QCOMPARE(v.Samplings() > 0, true);
+    // Inside the stroke the picture, away from it the effect at 80 %.
+    const QPoint inside = PixelUnder(v, {120, 70}), away = PixelUnder(v, {120, 160});
+    QCOMPARE(v.ShownMaskAt(QPoint(120, 70) - QPoint(0, 0)), 0);
+    const QImage shown = v.ShownPixels().copy();
+    const QPoint corner = PixelUnder(v, v.ShownArea().topLeft());
+
+    Click(d.BtnApply);
+    const Step &step = e->Session().Steps().Current().Made;
+    QVERIFY(step.Mask.Brushed());
+    QCOMPARE(e->Session().UndoStepName(), QString("Light A 3, strength 80 %, masked"));
+    const PictureRef applied = e->Session().WorkBitmap();
+    QVERIFY(IsBlockOf(shown, *applied, corner));
+    QCOMPARE(applied->Pixel(inside.x(), inside.y()), work->Pixel(inside.x(), inside.y()));
+    Bitmap at80;
+    StrengthMix(*work, *render, at80, 80);
+    QCOMPARE(applied->Pixel(away.x(), away.y()), at80.Pixel(away.x(), away.y()));
+    QVERIFY(ApplyStep(step, work, e.assets.Env())->SamePixels(*applied));
+
+    const std::string dir = e.assets.Dir();
+    WritePicture(dir + "work.bmp", *work);
+    WritePicture(dir + "mask.png", MaskPicture(*step.Mask.Painted));
+    QCOMPARE(RunFx("render light-a 3 '" + dir + "work.bmp' '" + dir +
+                   "fx.bmp' --strength 80 --mask '" + dir + "mask.png' --assets '" + dir + "'"),
+             0);
+    QVERIFY(ReadPicture(dir + "fx.bmp").SamePixels(*applied));
+    // Undo takes the whole masked step back.
+    e->BtnUndoClick();
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(*work));
+  }
+
+  // Ctrl+Z and Ctrl+Shift+Z undo and redo the mask's edits while the
+  // preview has them, and the editor's steps otherwise.
+  void maskEditsUndoInsideThePreview() {
+    Editor e(300, 200);
+    e->show();
+    QVERIFY(ApplyEffect(*e, 2, 1));
+    e.Choose(1);
+    e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
+    TFormPreview &d = *e->FormPreview;
+    PreviewView &v = *d.ImgPreview;
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    const PictureRef before = e->Session().WorkBitmap();
+    Click(d.MaskTools->BtnBrush);
+    Drag(v, {{100, 100}, {140, 110}});
+    QCOMPARE(v.ShownMaskAt(v.ShownArea().topLeft()), 0);  // the brush painted the effect in
+    Click(d.MaskTools->BtnInvert);
+    QCOMPARE(v.ShownMaskAt(v.ShownArea().topLeft()), 255);
+    QTest::keyClick(&d, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(v.ShownMaskAt(v.ShownArea().topLeft()), 0);
+    QVERIFY(!d.MaskTools->BtnInvert->isChecked());
+    QTest::keyClick(&d, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!v.Mask().Masks());
+    QTest::keyClick(&d, Qt::Key_Z, Qt::ControlModifier);  // nothing more: the editor keeps its step
+    QTest::keyClick(&d, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QVERIFY(v.Mask().Masks());
+    QCOMPARE(e->Session().WorkBitmap(), before);
+    QVERIFY(e->Session().CanUndo() && d.isVisible() && d.HasRender());
+    // Cancelled, the next preview has no mask, and Ctrl+Z is the editor's.
+    Click(d.BtnCancel);
+    e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(!v.Mask().Edited());
+    QTest::keyClick(&d, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!e->Session().CanUndo());
+  }
+
+  // A radial gradient: dragged from its centre, then stretched by a handle;
+  // the drag is undone as one edit, and Apply records the shape alone.
+  void aRadialGradientIsDrawnAndMovedByItsHandles() {
+    Editor e(400, 300);
+    e->show();
+    e.Choose(1);
+    e->ImgViewNClick(3);
+    QVERIFY(e.Settle());
+    TFormPreview &d = *e->FormPreview;
+    PreviewView &v = *d.ImgPreview;
+    Click(d.MaskTools->BtnRadial);
+    const QRect area = v.ShownArea();
+    const QPoint centre = area.center();
+    Drag(v, {centre, centre + QPoint(20, 0), centre + QPoint(40, 0)});
+    const MaskShape drawn = v.Mask().Base();
+    QCOMPARE(drawn.Kind, MaskShape::Form::Radial);
+    QVERIFY(std::abs(drawn.X1 * 400.0 / kMaskUnit - 40 / v.Scale()) < 2);
+    QCOMPARE(v.ShownMaskAt(centre), 255);
+    QCOMPARE(v.ShownMaskAt(centre + QPoint(60, 0)), 0);
+    // The handle across, dragged further out.
+    Drag(v, {centre + QPoint(40, 0), centre + QPoint(60, 0), centre + QPoint(80, 0)});
+    QVERIFY(v.Mask().Base().X1 > drawn.X1 && v.Mask().Base().Y1 == drawn.Y1);
+    QTest::keyClick(&d, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(v.Mask().Base(), drawn);
+    Click(d.BtnApply);
+    const Step &step = e->Session().Steps().Current().Made;
+    QVERIFY(!step.Mask.Brushed());
+    QCOMPARE(step.Mask.Shape, drawn);
+    QVERIFY(ApplyStep(step, e->Session().UndoBitmap(), e.assets.Env())
+                ->SamePixels(*e->Session().WorkBitmap()));
   }
 
   // The review's case: a click on thumbnail 9 queued while Change Color

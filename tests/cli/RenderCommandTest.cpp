@@ -10,10 +10,13 @@
 #include "AssetFixture.h"
 #include "CodecTestUtil.h"
 #include "MetadataTestUtil.h"
+#include "Pictures.h"
 #include "RunFx.h"
 #include "codecs/Codecs.h"
 #include "fuzz/FormatSamples.h"
 #include "kernels/Categories.h"
+#include "kernels/MaskedMix.h"
+#include "kernels/PackedMask.h"
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 #include "kernels/StrengthMix.h"
@@ -126,6 +129,47 @@ TEST_F(RenderCommand, StrengthMixesTheEffectIntoThePicture) {
     EXPECT_NE(run.output.find(" 0 to 100"), std::string::npos) << run.output;
   }
   EXPECT_FALSE(fs::exists(work + "bad.bmp"));
+}
+
+// --mask mixes the effect in through a grey picture (white the full
+// effect), in a batch as well; a mask of another size is refused, naming
+// both files and sizes, and nothing is written.
+TEST_F(RenderCommand, AMaskSaysWhereTheEffectGoes) {
+  const Bitmap grey = test::Grey({{0, 64, 128, 255}}), mask = [&] {
+    Bitmap m(60, 35);
+    m.StretchDraw({0, 0, 60, 35}, grey);
+    return m;
+  }();
+  WritePicture(work + "mask.png", mask);
+  Bitmap full;
+  for (int strength : {45, 100}) {
+    const Outcome run = Fx("render art 10 " + work + "in.bmp " + work + "m.bmp --mask " + work +
+                           "mask.png --strength " + std::to_string(strength));
+    ASSERT_EQ(run.status, 0) << run.output;
+    Bitmap expected;
+    MaskedMix(picture, Expected(15, 10), expected, strength, PackedMask::FromPicture(mask).Rows(),
+              PackedMask::kChunkRows);
+    EXPECT_TRUE(ReadPicture(work + "m.bmp").SamePixels(expected)) << strength;
+    // The black quarter keeps the picture.
+    EXPECT_EQ(ReadPicture(work + "m.bmp").Pixel(3, 20), picture.Pixel(3, 20));
+    full = expected;
+  }
+  ASSERT_EQ(Fx("render art 10 " + work + "in.bmp --out " + work + "mb --mask " + work + "mask.png")
+                .status,
+            0);
+  EXPECT_TRUE(ReadPicture(work + "mb/in.bmp").SamePixels(full));
+
+  WritePicture(work + "small.png", test::Grey({{255, 0}, {0, 255}}));
+  const Outcome wrong =
+      Fx("render art 10 " + work + "in.bmp " + work + "w.bmp --mask " + work + "small.png");
+  EXPECT_EQ(wrong.status, 1);
+  EXPECT_NE(wrong.output.find("The mask " + work + "small.png is 2 x 2 pixels and the picture " +
+                              work + "in.bmp 60 x 35; they must be the same size"),
+            std::string::npos)
+      << wrong.output;
+  EXPECT_FALSE(fs::exists(work + "w.bmp"));
+  EXPECT_EQ(Fx("thumbs art " + work + "in.bmp " + work + "t --mask " + work + "mask.png").status,
+            2);
 }
 
 TEST_F(RenderCommand, ThumbsWritesTenSqueezedThumbnails) {

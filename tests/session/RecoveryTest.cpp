@@ -1,6 +1,7 @@
 // The recovery record: kept exactly while work is unsaved, and enough to
 // bring the picture, the history and the modified flag back byte for byte.
 
+#include <algorithm>
 #include <filesystem>
 
 #include "SessionFixture.h"
@@ -73,6 +74,54 @@ TEST_F(Recovery, RestoresThePictureTheHistoryAndTheModifiedFlag) {
     restored.Undo();
     EXPECT_EQ(restored.Modified(), back != 2) << back;  // two back is what was saved
   }
+}
+
+// A brushed step's mask lies beside the record, once, for as long as a
+// step of the record names it; restored, the steps give the same bytes.
+TEST_F(Recovery, KeepsPaintedMasksBesideTheRecord) {
+  namespace fs = std::filesystem;
+  const fs::path folder = fs::path(record).parent_path();
+  auto masks = [&] {
+    std::vector<std::string> names;
+    for (const auto &entry : fs::directory_iterator(folder))
+      if (entry.path().extension() == ".qvmask") names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  };
+  OpenPhoto("painted.bmp");
+  Do({1, 3, {}, 70, PaintedMask(90, 60)});
+  StepMask gradient;
+  gradient.Shape = {MaskShape::Form::Linear, 0, 0, kMaskUnit, 0, 0, false};
+  Do({2, 1, {}, 100, gradient});
+  Do({8, 1, {kOrange}, 100, PaintedMask(90, 60)});
+  const std::string first = MaskFileName(*session->Steps().At(1).Made.Mask.Painted);
+  ASSERT_EQ(masks(), std::vector<std::string>{first});  // the same mask twice, one file
+
+  EditSession restored(assets_->Dir());
+  restored.Restore(*ReadRecovery(record));
+  EXPECT_TRUE(restored.WorkBitmap()->SamePixels(*session->WorkBitmap()));
+  EXPECT_EQ(restored.Steps().At(3).Made, session->Steps().At(3).Made);
+  restored.MoveTo(1);
+  session->MoveTo(1);
+  EXPECT_TRUE(restored.WorkBitmap()->SamePixels(*session->WorkBitmap()));
+
+  // Undone and replaced, the painted steps go, and so do their masks.
+  session->MoveTo(0);
+  Do({1, 1});
+  EXPECT_TRUE(masks().empty());
+  session->Undo();
+  Do({1, 1, {}, 100, PaintedMask(90, 60)});
+  EXPECT_EQ(masks().size(), 1u);
+  session->DropRecovery();
+  EXPECT_TRUE(masks().empty());
+
+  // A record whose mask went is damaged, and says which step it was.
+  session->MoveTo(0);
+  Do({1, 2});
+  Do({1, 2, {}, 100, PaintedMask(90, 60)});
+  fs::remove(folder / masks().front());
+  const std::string message = MessageOf([&] { ReadRecovery(record); });
+  EXPECT_EQ(message.rfind("The recovery record is damaged: the mask of step 2", 0), 0u) << message;
 }
 
 TEST_F(Recovery, RefusesAPictureThatChangedOrWent) {

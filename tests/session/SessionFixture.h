@@ -22,12 +22,25 @@
 namespace qv::test {
 
 // What a user does to make one step: an effect, the colours given to
-// "Change Color" (none: not pressed), the strength of the Apply.
+// "Change Color" (none: not pressed), the strength of the Apply and the
+// mask painted or drawn in the preview.
 struct Action {
   int Category, Number;
   std::vector<std::optional<TColor>> Colors = {};
   int Strength = 100;
+  StepMask Mask = {};
 };
+
+// A mask painted on a picture of width x height: stripes of every value.
+inline StepMask PaintedMask(int width, int height) {
+  StepMask mask;
+  mask.Painted = std::make_shared<const PackedMask>(
+      PackedMask::Pack(width, height, [width](int first, int last, std::uint8_t *rows) {
+        for (int y = first; y < last; ++y)
+          for (int x = 0; x < width; ++x) *rows++ = std::uint8_t((x * 9 + y * 4) & 255);
+      }));
+  return mask;
+}
 
 class SessionTest : public ::testing::Test {
  protected:
@@ -72,7 +85,7 @@ class SessionTest : public ::testing::Test {
       ASSERT_TRUE(Settle());
     }
     ASSERT_TRUE(session->CanApply());
-    session->Apply(action.Strength);
+    session->Apply(action.Strength, action.Mask);
   }
 
   KernelEnv Env() const { return assets_->Env(); }

@@ -12,12 +12,22 @@ namespace {
 
 constexpr TColor kOrange = RGBColor(255, 128, 0), kTeal = RGBColor(0, 128, 128);
 
-// Three users' afternoons: plain effects, colours picked (one question
-// cancelled), strengths between the ends, a chain with an art effect.
+StepMask Gradient(MaskShape::Form kind, bool invert = false) {
+  StepMask mask;
+  mask.Shape = {kind, 200'000, 300'000, 700'000, 600'000, 400'000, invert};
+  return mask;
+}
+
+// Four users' afternoons: plain effects, colours picked (one question
+// cancelled), strengths between the ends, a chain with an art effect, and
+// effects kept off parts of the picture by gradients and the brush.
 const std::vector<std::vector<Action>> kSessions = {
     {{1, 3}, {10, 2}, {8, 1}},
     {{1, 2, {kOrange}, 60}, {11, 4, {std::nullopt}}, {16, 8, {kOrange, kTeal}, 35}},
     {{15, 4, {}, 0}, {16, 5}, {7, 9, {}, 99}, {8, 6, {}, 1}},
+    {{1, 3, {}, 80, Gradient(MaskShape::Form::Linear)},
+     {2, 5, {}, 100, PaintedMask(90, 60)},
+     {8, 1, {kOrange}, 45, Gradient(MaskShape::Form::Radial, true)}},
 };
 
 class Steps : public SessionTest, public ::testing::WithParamInterface<std::size_t> {};
@@ -37,6 +47,7 @@ TEST_P(Steps, RecordWhatTheUserDidAndReplayToTheSameBytes) {
     EXPECT_EQ(made.Strength, action.Strength);
     EXPECT_EQ(made.PickedColors, !action.Colors.empty());
     EXPECT_EQ(made.Colors, action.Colors);
+    EXPECT_EQ(made.Mask, action.Mask);
     chain.push_back(ApplyStep(made, chain.back(), Env()));
     ASSERT_TRUE(session->WorkBitmap()->SamePixels(*chain.back()));
   }
@@ -53,7 +64,7 @@ TEST_P(Steps, RecordWhatTheUserDidAndReplayToTheSameBytes) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(ThreeSessions, Steps, ::testing::Range<std::size_t>(0, kSessions.size()));
+INSTANTIATE_TEST_SUITE_P(FourSessions, Steps, ::testing::Range<std::size_t>(0, kSessions.size()));
 
 // Past its budget the history keeps the opened and the current picture and
 // those nearest the current one; Undo to the start and Redo to the end make
@@ -92,9 +103,19 @@ TEST_F(SessionTest, UndoAndRedoSayWhichStepTheyTake) {
   Do({1, 3, {}, 90});
   Do({8, 1, {kOrange}});
   Do({16, 8, {std::nullopt, kTeal}});
+  Do({1, 3, {}, 80, Gradient(MaskShape::Form::Radial)});
+  Do({2, 4, {}, 100, PaintedMask(90, 60)});
   EXPECT_EQ(session->HistoryNames(),
             QStringList({"Opened named.bmp", "Light A 3, strength 90 %", "Color 1, colour #FF8000",
-                         "Preset 8, colour #008080"}));
+                         "Preset 8, colour #008080", "Light A 3, strength 80 %, masked",
+                         "Light B 4, masked"}));
+  // A look of these steps keeps the effects; the strokes stay with the photo.
+  EXPECT_EQ(session->LookLeavesOut(),
+            QString("Brush strokes belong to their photo: the look keeps Light B 4 without them."));
+  session->Undo();
+  EXPECT_EQ(session->LookLeavesOut(), QString());
+  session->Redo();
+  session->MoveTo(3);
   EXPECT_EQ(session->UndoStepName(), QString("Preset 8, colour #008080"));
   session->MoveTo(1);
   EXPECT_EQ(session->UndoStepName(), QString("Light A 3, strength 90 %"));
