@@ -160,11 +160,11 @@ Bytes Le(std::initializer_list<std::uint64_t> values, int bytes) {
 }
 template <class Real>
 Bytes Reals(std::initializer_list<Real> values) {
-  Bytes b;
+  Bytes b(values.size() * sizeof(Real));
+  std::size_t at = 0;
   for (const Real v : values) {
-    std::uint8_t bytes[sizeof v];
-    std::memcpy(bytes, &v, sizeof v);
-    b.insert(b.end(), bytes, bytes + sizeof v);
+    std::memcpy(b.data() + at, &v, sizeof v);
+    at += sizeof v;
   }
   return b;
 }

@@ -176,8 +176,11 @@ void AddBmpCases(std::vector<BadFile> &cases) {
       {"bits-0.bmp", 28, 2, 0},
       {"bits-7.bmp", 28, 2, 7},
       {"bits-64.bmp", 28, 2, 64},
-      {"compression-jpeg.bmp", 30, 4, 4},
-      {"compression-png.bmp", 30, 4, 5},
+      // Valid bitmaps of a kind this program does not decode.
+      {"compression-jpeg.bmp", 30, 4, 4,
+       "Bitmap image is a kind of picture Quorvane does not open (JPEG inside a bitmap)"},
+      {"compression-png.bmp", 30, 4, 5,
+       "Bitmap image is a kind of picture Quorvane does not open (PNG inside a bitmap)"},
       {"compression-unknown.bmp", 30, 4, 99},
       {"rle8-at-24-bits.bmp", 30, 4, 1},
       {"bit-fields-at-24-bits.bmp", 30, 4, 3},
