@@ -24,6 +24,7 @@
 #include "app/Guard.h"
 #include "app/LooksWindow.h"
 #include "app/PictureTypes.h"
+#include "app/ProgressJob.h"
 #include "app/ScreenCopyFollower.h"
 #include "app/Skin.h"
 #include "browser/CategoryColumn.h"
@@ -417,13 +418,36 @@ void TFormMain::LoadFile(const QString &path) {
     recent_.Remove(path);
     UpdateActions();
   }
-  // Nothing changes unless the file reads completely. The display's copy is
-  // made on the other core while the picture decodes.
+  // A file handed over while another one is read waits for that read.
+  if (reading_) {
+    pendingOpen_ = path;
+    return;
+  }
+  // Nothing changes unless the file reads completely: the picture shown
+  // stays while it is read on a thread of its own, which a slow file (a
+  // large HEIC) lets the user follow and cancel. The display's copy is made
+  // on the other core while the picture decodes.
   ScreenCopyFollower screenCopy(ImgEffect->ScreenCopyHeight());
+  std::optional<EditSession::ReadFile> read;
+  reading_ = true;
+  bool finished = false;
+  try {
+    finished = RunWithProgress(this, tr("Opening %1...").arg(QFileInfo(path).fileName()),
+                               [&] { read = EditSession::Read(path, &screenCopy); });
+  } catch (...) {
+    reading_ = false;
+    OpenPending();
+    throw;
+  }
+  reading_ = false;
+  if (!finished) {
+    OpenPending();
+    return;
+  }
   opening_ = &screenCopy;
   std::vector<std::string> warnings;
   try {
-    warnings = session_->Open(path, &screenCopy);
+    warnings = session_->Open(std::move(*read));
   } catch (...) {
     opening_ = nullptr;
     throw;
@@ -435,6 +459,14 @@ void TFormMain::LoadFile(const QString &path) {
   if (!warnings.empty())
     dialogs_.ShowWarning(this, QString::fromStdString(WarningLine(
                                    QFileInfo(path).fileName().toStdString(), warnings)));
+}
+
+void TFormMain::OpenPending() {
+  if (pendingOpen_.isEmpty()) return;
+  // After the read that held it has ended, from the event loop.
+  QTimer::singleShot(0, this, [this, path = std::exchange(pendingOpen_, QString())] {
+    Guard([this, &path] { OpenFile(path); });
+  });
 }
 
 void TFormMain::BtnUndoClick() {

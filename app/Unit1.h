@@ -208,6 +208,9 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   bool keepWork_ = false;    // closing leaves the recovery record in place
   // Makes the display's screen copy while a picture being opened decodes.
   ScreenCopyFollower *opening_ = nullptr;
+  bool reading_ = false;  // a file is being read for Open
+  QString pendingOpen_;   // a file handed over meanwhile
+  void OpenPending();
   QByteArray shownProfile_;  // the ICC profile the display converts from
 };
 

@@ -180,15 +180,23 @@ void EditSession::StartWithSample() {
 }
 
 std::vector<std::string> EditSession::Open(const QString &path, DecodeFollower *follower) {
+  return Open(Read(path, follower));
+}
+
+EditSession::ReadFile EditSession::Read(const QString &path, DecodeFollower *follower) {
   const std::string file = Local(path);
-  FileContents bytes = ReadFileContents(file);
-  DecodedPicture picture = DecodePicture(bytes, file, follower);
+  ReadFile read{path, ReadFileContents(file), {}};
+  read.Picture = DecodePicture(read.Bytes, file, follower);
   // The display is sized by dividing by the height.
-  if (picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
-  std::vector<std::string> warnings = std::move(picture.Warnings);
-  const QString absolute = QFileInfo(path).absoluteFilePath();
-  Begin(absolute, Local(absolute), false, bytes, Share(std::move(picture.Pixels)),
-        std::move(picture.Meta));
+  if (read.Picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
+  return read;
+}
+
+std::vector<std::string> EditSession::Open(ReadFile file) {
+  std::vector<std::string> warnings = std::move(file.Picture.Warnings);
+  const QString absolute = QFileInfo(file.Path).absoluteFilePath();
+  Begin(absolute, Local(absolute), false, file.Bytes, Share(std::move(file.Picture.Pixels)),
+        std::move(file.Picture.Meta));
   return warnings;
 }
 

@@ -110,6 +110,17 @@ class EditSession : public QObject {
   // thrown). A follower is told of the rows as they are decoded. Returns
   // what the decoder worked around, for the user to be told.
   std::vector<std::string> Open(const QString &path, DecodeFollower *follower = nullptr);
+  // A file read for Open, apart from the session, so that it may be read on
+  // another thread (under a cancel token and a progress sink installed
+  // there) while the session keeps the picture it has.
+  struct ReadFile {
+    QString Path;
+    FileContents Bytes;
+    DecodedPicture Picture;
+  };
+  static ReadFile Read(const QString &path, DecodeFollower *follower = nullptr);
+  // Makes a file read by Read the working picture, as Open does.
+  std::vector<std::string> Open(ReadFile file);
 
   // --- The strip and the preview.
   // The colour question's answerer while a "Change Color" render runs (the
