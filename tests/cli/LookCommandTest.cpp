@@ -13,6 +13,7 @@
 #include "gfx/ColorText.h"
 #include "kernels/Look.h"
 #include "kernels/LookMetadata.h"
+#include "kernels/Step.h"
 
 namespace qv {
 namespace {
@@ -114,6 +115,27 @@ TEST_F(LookCommand, ApplyTakesTheRenderOptionsAndFolders) {
   EXPECT_NE(run.output.find("broken.bmp"), std::string::npos) << run.output;
   EXPECT_EQ(Read("out/in.bmp"), Read("want.bmp"));
   EXPECT_EQ(Read("out/second.bmp"), Read("want.bmp"));
+}
+
+// A look's gradient masks travel in its file: apply mixes each step through
+// its own, and the look as one step through the look's, as the editor's
+// Apply does.
+TEST_F(LookCommand, GradientMasksTravelWithTheLook) {
+  Step flare;
+  flare.Category = 1, flare.Number = 8, flare.Strength = 80;
+  flare.Mask.Shape = {MaskShape::Form::Radial, 300'000, 400'000, 500'000, 600'000, 250'000, false};
+  Step tint;
+  tint.Category = 8, tint.Number = 2;
+  tint.Mask.Shape = {MaskShape::Form::Linear, 0, 0, 1'000'000, 500'000, kMaskUnit / 2, true};
+  const Look look{"masked", {flare, tint}};
+  WriteLookFile(work + "masked.qvlook", look);
+  ASSERT_EQ(ReadLookFile(work + "masked.qvlook"), look);
+  const Outcome run = Fx("apply " + work + "masked.qvlook " + work + "in.bmp " + work + "got.bmp");
+  ASSERT_EQ(run.status, 0) << run.output;
+
+  PictureRef want = Share(ReadPicture(work + "in.bmp"));
+  for (const Step &step : look.Steps) want = ApplyStep(step, want, assets.Env());
+  EXPECT_TRUE(ReadPicture(work + "got.bmp").SamePixels(*want));
 }
 
 TEST_F(LookCommand, ARefusedLookWritesNothing) {
