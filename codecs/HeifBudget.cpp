@@ -182,6 +182,11 @@ class Weigher {
     const bool hevc = item.Type == FourCc("hvc1");
     const auto config = l_.PropertiesOf(item, FourCc(hevc ? "hvcC" : "av1C"));
     const DataPieces data = Data(item);
+    // An empty coded picture is no picture; dav1d also leaks the decoder
+    // state libheif gives it for one.
+    std::size_t bytes = 0;
+    for (const auto &piece : data) bytes += piece.size();
+    if (bytes == 0) Refuse("its " + Name(item) + " has no coded data");
     const std::span<const std::uint8_t> body =
         config.empty() ? std::span<const std::uint8_t>() : config.front()->Body;
     const CodedPictures coded = hevc ? HevcPictures(body, data) : Av1Pictures(body, data);
