@@ -1,5 +1,6 @@
 #include "app/PictureTypes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <vector>
@@ -33,8 +34,11 @@ QString OpenFilter() {
     all << patterns;
     entries << Caption(codec) << patterns.join(QLatin1Char(';'));
   }
-  return (QStringList{QStringLiteral("All pictures"), all.join(QLatin1Char(';'))} + entries +
-          QStringList{QStringLiteral("All files"), QStringLiteral("*")})
+  return (QStringList{QCoreApplication::translate("qv::PictureTypes", "All pictures"),
+                      all.join(QLatin1Char(';'))} +
+          entries +
+          QStringList{QCoreApplication::translate("qv::PictureTypes", "All files"),
+                      QStringLiteral("*")})
       .join(QLatin1Char('|'));
 }
 

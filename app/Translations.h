@@ -1,0 +1,22 @@
+#pragma once
+
+// The interface in the user's language: the program's own translations
+// (translations/quorvane_LANG.qm beside the artwork) and Qt's for the
+// buttons of its standard dialogs.
+
+#include <QLocale>
+#include <QString>
+
+class QCoreApplication;
+
+namespace qv {
+
+// The file of the first of the locale's languages, in the order the user
+// put them (LANGUAGE, then the locale), that the program speaks: empty
+// for English, the language of the source texts, or where none is there.
+QString TranslationFile(const QLocale &locale, const QString &folder);
+
+// Installs the translations for `locale` into `app`.
+void InstallTranslations(QCoreApplication &app, const QLocale &locale, const QString &folder);
+
+}  // namespace qv
