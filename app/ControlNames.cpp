@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "app/Unit1.h"
+#include "widgets/AccessibleText.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
 #include "widgets/SplitHandle.h"
@@ -19,13 +20,8 @@ namespace qv {
 
 namespace {
 
-QString Text(const char *text) {
-  return QCoreApplication::translate("MainWindow", text);
-}
-
 void Name(QWidget *control, const char *name, const char *description) {
-  if (name) control->setAccessibleName(Text(name));
-  control->setAccessibleDescription(Text(description));
+  SetAccessibleText(control, "MainWindow", name, description);
 }
 
 }  // namespace

@@ -10,7 +10,8 @@ namespace qv {
 namespace {
 
 QString Caption(const PictureCodec &codec) {
-  return QString::fromLatin1(codec.Name) + QStringLiteral(" picture");
+  return QCoreApplication::translate("qv::PictureTypes", "%1 picture")
+      .arg(QString::fromLatin1(codec.Name));
 }
 
 QString Pattern(const char *extension) {

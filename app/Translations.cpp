@@ -8,7 +8,7 @@
 
 namespace qv {
 
-QString TranslationFile(const QLocale &locale, const QString &folder) {
+QString LocalisedFile(const QLocale &locale, const QString &folder, const QString &pattern) {
   for (QString language : locale.uiLanguages()) {
     language.replace(QLatin1Char('-'), QLatin1Char('_'));
     // English first means English, even where other languages follow.
@@ -19,11 +19,20 @@ QString TranslationFile(const QLocale &locale, const QString &folder) {
     if (parts.size() == 3) tries << parts[0] + QLatin1Char('_') + parts[2];
     if (parts.size() > 1) tries << parts[0];
     for (const QString &name : tries) {
-      const QString file = QDir(folder).filePath(QStringLiteral("quorvane_%1.qm").arg(name));
+      const QString file = QDir(folder).filePath(pattern.arg(name));
       if (QFileInfo::exists(file)) return file;
     }
   }
   return {};
+}
+
+QString TranslationFile(const QLocale &locale, const QString &folder) {
+  return LocalisedFile(locale, folder, QStringLiteral("quorvane_%1.qm"));
+}
+
+QString HelpPage(const QLocale &locale, const QString &appDir) {
+  const QString page = LocalisedFile(locale, appDir, QStringLiteral("help_%1.html"));
+  return page.isEmpty() ? QDir(appDir).filePath(QStringLiteral("help.html")) : page;
 }
 
 void InstallTranslations(QCoreApplication &app, const QLocale &locale, const QString &folder) {

@@ -11,10 +11,17 @@ class QCoreApplication;
 
 namespace qv {
 
-// The file of the first of the locale's languages, in the order the user
-// put them (LANGUAGE, then the locale), that the program speaks: empty
-// for English, the language of the source texts, or where none is there.
+// The file in `folder` named by `pattern` (its %1 the language, as in
+// "quorvane_%1.qm") for the first of the locale's languages, in the order
+// the user put them (LANGUAGE, then the locale), that the program speaks:
+// empty for English, the language of the source texts, or where none is
+// there.
+QString LocalisedFile(const QLocale &locale, const QString &folder, const QString &pattern);
 QString TranslationFile(const QLocale &locale, const QString &folder);
+
+// The help page in the locale's language (help_LANG.html in the program's
+// folder), else the English help.html.
+QString HelpPage(const QLocale &locale, const QString &appDir);
 
 // Installs the translations for `locale` into `app`.
 void InstallTranslations(QCoreApplication &app, const QLocale &locale, const QString &folder);

@@ -30,6 +30,7 @@
 #include "app/SaveName.h"
 #include "app/ScreenCopyFollower.h"
 #include "app/Skin.h"
+#include "app/Translations.h"
 #include "browser/CategoryColumn.h"
 #include "gfx/Error.h"
 #include "preview/PreviewNames.h"
@@ -717,7 +718,7 @@ void TFormMain::ShowSavedSign(const QString &path) {
 }
 
 void TFormMain::BtnHelpClick() {
-  const QString page = AppDir + QStringLiteral("help.html");
+  const QString page = HelpPage(QLocale(), AppDir);
   if (!QFileInfo::exists(page))
     throw Error("Cannot open file " + QFile::encodeName(page).toStdString());
   // The window may be gone by the time the desktop reports that it has no

@@ -6,21 +6,18 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "preview/MaskToolBar.h"
 #include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
+#include "widgets/AccessibleText.h"
 #include "widgets/TFlatPanelUnit.h"
 
 namespace qv {
 
 namespace {
 
-QString Text(const char *text) {
-  return QCoreApplication::translate("Preview", text);
-}
-
 void Name(QWidget *control, const char *name, const char *description) {
-  if (name) control->setAccessibleName(Text(name));
-  control->setAccessibleDescription(Text(description));
+  SetAccessibleText(control, "Preview", name, description);
 }
 
 }  // namespace
@@ -51,6 +48,8 @@ void NamePreviewControls(TFormPreview &p) {
   Name(p.SliderStrength, QT_TRANSLATE_NOOP("Preview", "Strength"),
        QT_TRANSLATE_NOOP("Preview", "How much of the effect goes onto the picture, 0 to 100 %"));
   Name(p.LabelStrength, nullptr, QT_TRANSLATE_NOOP("Preview", "The strength Apply uses"));
+  Name(p.MaskTools, QT_TRANSLATE_NOOP("Preview", "Mask tools"),
+       QT_TRANSLATE_NOOP("Preview", "Where the effect goes: brush, eraser and gradients"));
   Name(p.BtnColor, nullptr,
        QT_TRANSLATE_NOOP("Preview", "Renders the effect again in colours you pick"));
   Name(p.BtnApply, nullptr,

@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>Schließt die Vorschau und lässt das Bild, wie es war (Esc)</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>Maskenwerkzeuge</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>Wohin der Effekt geht: Pinsel, Radierer und Verläufe</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>, maskiert</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>Pinselstriche gehören zu ihrem Foto: Der Look behält %1 ohne sie.</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -329,10 +352,7 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation>
-            <numerusform>Ein Look aus %n Schritt:</numerusform>
-            <numerusform>Ein Look aus %n Schritten:</numerusform>
-        </translation>
+        <translation><numerusform>Ein Look aus %n Schritt:</numerusform><numerusform>Ein Look aus %n Schritten:</numerusform></translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -368,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>Pinsel</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Den Effekt einmalen; auf einer noch leeren Maske beginnt der erste Strich ohne Effekt an jeder Stelle. Größe: [ und ] oder Strg+Mausrad</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Den Effekt dort entfernen, wo Sie malen. Größe: [ und ] oder Strg+Mausrad</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>Linearer Verlauf: vom vollen Effekt zu keinem ziehen; bis „Anwenden“ lässt er sich an seinen Griffen verschieben</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>Radialer Verlauf: von der Mitte nach außen ziehen; bis „Anwenden“ lässt er sich an seinen Griffen verschieben, dehnen und weicher machen</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Umkehren</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>Die Maske umkehren: der Effekt dort, wo er nicht war</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>Die Maske entfernen: wieder überall der Effekt. Strg+Z macht eine Maskenänderung rückgängig, Strg+Umschalt+Z stellt sie wieder her</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>Maske zeigen</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>Rot getönt zeigen, wohin der Effekt geht (M)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>Pinselgröße: ihr Radius in Bildschirmpixeln ([ und ] oder Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Härte</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>Pinselhärte: wie viel des Pinsels mit voller Stärke malt (Umschalt+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Fluss</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>Pinselfluss: wie viel jede Berührung des Pinsels hinzufügt</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Pinselgröße</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>Pinselhärte</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>Pinselfluss</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>Pinselgröße: %1 Pixel auf dem Bildschirm ([ und ] oder Strg+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>Pinselhärte: %1 % (Umschalt+Mausrad)</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>Pinselfluss: %1 % je Berührung</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>Größe %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>Härte %1 %</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>Fluss %1 %</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -377,6 +516,10 @@
         <source>All files</source>
         <translation>Alle Dateien</translation>
     </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1-Bild</translation>
+    </message>
 </context>
 <context>
     <name>qv::PreferencesDialog</name>
@@ -385,11 +528,11 @@
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
+        <source>&amp;Fitted to the strip, at the photo's shape</source>
         <translation>&amp;An die Leiste angepasst, im Format des Fotos</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
+        <source>The thumbnails grow with the strip and keep the photo's shape</source>
         <translation>Die Miniaturen wachsen mit der Leiste und behalten das Format des Fotos</translation>
     </message>
     <message>
@@ -405,7 +548,7 @@
         <translation>Miniaturen:</translation>
     </message>
     <message>
-        <source>The desktop&apos;s language</source>
+        <source>The desktop's language</source>
         <translation>Sprache der Arbeitsumgebung</translation>
     </message>
     <message>
@@ -425,7 +568,7 @@
         <translation>&amp;Sprache:</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
+        <source>&amp;Keep the photo's metadata in saved pictures</source>
         <translation>Metadaten des Fotos in gespeicherten Bildern &amp;behalten</translation>
     </message>
     <message>

@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>Cierra la vista previa y deja la imagen como estaba (Esc)</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>Herramientas de máscara</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>Dónde va el efecto: pincel, borrador y degradados</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>, con máscara</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>Las pinceladas pertenecen a su foto: el estilo conserva %1 sin ellas.</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -365,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>Pincel</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Pinte el efecto; en una máscara aún vacía, el primer trazo parte de ningún efecto en ninguna parte. Tamaño: [ y ], o Ctrl+rueda</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Quite el efecto donde pinte. Tamaño: [ y ], o Ctrl+rueda</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>Degradado lineal: arrastre desde el efecto completo hasta ninguno; sus tiradores lo mueven hasta Aplicar</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>Degradado radial: arrastre desde el centro hacia fuera; sus tiradores lo mueven, estiran y suavizan hasta Aplicar</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Invertir</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>Invierta la máscara: el efecto donde no estaba</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>Quite la máscara: de nuevo el efecto en todas partes. Ctrl+Z deshace una edición de la máscara, Ctrl+Mayús+Z la rehace</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>Mostrar máscara</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>Muestre en rojo dónde va el efecto (M)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>Tamaño del pincel: su radio en píxeles de pantalla ([ y ], o Ctrl+rueda)</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>Dureza del pincel: cuánto del pincel pinta con intensidad completa (Mayús+rueda)</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flujo</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>Flujo del pincel: cuánto añade cada toque del pincel</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Tamaño del pincel</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>Dureza del pincel</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>Flujo del pincel</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>Tamaño del pincel: %1 píxeles en pantalla ([ y ], o Ctrl+rueda)</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>Dureza del pincel: %1 % (Mayús+rueda)</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>Flujo del pincel: %1 % por toque</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>Tamaño %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>Dureza %1 %</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>Flujo %1 %</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -373,6 +515,10 @@
     <message>
         <source>All files</source>
         <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Imagen %1</translation>
     </message>
 </context>
 <context>

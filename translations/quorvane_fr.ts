@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>Ferme l’aperçu et laisse l’image telle qu’elle était (Échap)</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>Outils de masque</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>Où va l’effet : pinceau, gomme et dégradés</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>, masqué</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>Les coups de pinceau appartiennent à leur photo : le look conserve %1 sans eux.</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -365,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>Pinceau</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Peignez l’effet ; sur un masque encore vide, le premier trait part d’une image sans effet nulle part. Taille : [ et ], ou Ctrl+molette</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Retirez l’effet là où vous peignez. Taille : [ et ], ou Ctrl+molette</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>Dégradé linéaire : faites glisser de l’effet complet à aucun effet ; ses poignées le déplacent jusqu’à Appliquer</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>Dégradé radial : faites glisser du centre vers l’extérieur ; ses poignées le déplacent, l’étirent et l’adoucissent jusqu’à Appliquer</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverser</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>Inversez le masque : l’effet là où il n’était pas</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>Supprimez le masque : l’effet partout à nouveau. Ctrl+Z annule une modification du masque, Ctrl+Maj+Z la rétablit</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>Afficher le masque</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>Affichez en rouge là où va l’effet (M)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>Taille du pinceau : son rayon en pixels de l’écran ([ et ], ou Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureté</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>Dureté du pinceau : la part du pinceau qui peint à pleine intensité (Maj+molette)</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flux</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>Flux du pinceau : ce qu’ajoute chaque touche du pinceau</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Taille du pinceau</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>Dureté du pinceau</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>Flux du pinceau</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>Taille du pinceau : %1 pixels à l’écran ([ et ], ou Ctrl+molette)</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>Dureté du pinceau : %1 % (Maj+molette)</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>Flux du pinceau : %1 % par touche</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>Taille %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>Dureté %1 %</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>Flux %1 %</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -373,6 +515,10 @@
     <message>
         <source>All files</source>
         <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Image %1</translation>
     </message>
 </context>
 <context>

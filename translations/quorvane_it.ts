@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>Chiude l’anteprima e lascia l’immagine com’era (Esc)</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>Strumenti maschera</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>Dove va l’effetto: pennello, gomma e sfumature</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>, con maschera</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>Le pennellate appartengono alla loro foto: il look mantiene %1 senza di esse.</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -365,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>Pennello</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Dipingi l’effetto; su una maschera ancora vuota, il primo tratto parte da nessun effetto ovunque. Dimensione: [ e ], oppure Ctrl+rotellina</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomma</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Togli l’effetto dove dipingi. Dimensione: [ e ], oppure Ctrl+rotellina</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>Sfumatura lineare: trascina dall’effetto pieno a nessun effetto; le maniglie la spostano fino ad Applica</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>Radiale</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>Sfumatura radiale: trascina dal centro verso l’esterno; le maniglie la spostano, la allungano e la ammorbidiscono fino ad Applica</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverti</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>Inverti la maschera: l’effetto dove non c’era</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>Rimuovi la maschera: di nuovo l’effetto ovunque. Ctrl+Z annulla una modifica della maschera, Ctrl+Maiusc+Z la ripete</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>Mostra maschera</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>Mostra in rosso dove va l’effetto (M)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>Dimensione del pennello: il raggio in pixel dello schermo ([ e ], oppure Ctrl+rotellina)</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Durezza</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>Durezza del pennello: quanta parte del pennello dipinge a piena intensità (Maiusc+rotellina)</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Flusso</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>Flusso del pennello: quanto aggiunge ogni tocco del pennello</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Dimensione del pennello</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>Durezza del pennello</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>Flusso del pennello</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>Dimensione del pennello: %1 pixel sullo schermo ([ e ], oppure Ctrl+rotellina)</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>Durezza del pennello: %1% (Maiusc+rotellina)</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>Flusso del pennello: %1% per tocco</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>Dimensione %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>Durezza %1%</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>Flusso %1%</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -373,6 +515,10 @@
     <message>
         <source>All files</source>
         <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Immagine %1</translation>
     </message>
 </context>
 <context>

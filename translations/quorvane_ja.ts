@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>プレビューを閉じ、画像を元のままにします（Esc）</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>マスクツール</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>エフェクトのかかる範囲: ブラシ、消しゴム、グラデーション</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>、マスクあり</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 と %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>ブラシのストロークはその写真のものです。ルックには %1 がストロークなしで保存されます。</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -365,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>ブラシ</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>エフェクトを描き込みます。まだ空のマスクでは、最初のストロークはどこにも効果がない状態から始まります。サイズ: [ と ]、または Ctrl+ホイール</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>消しゴム</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>描いた部分のエフェクトを取り除きます。サイズ: [ と ]、または Ctrl+ホイール</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>線形</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>線形グラデーション: 効果が最大のところから効果なしのところへドラッグします。［適用］まではハンドルで動かせます</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>放射</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>放射グラデーション: 中心から外側へドラッグします。［適用］まではハンドルで移動、伸縮、ぼかしができます</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>反転</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>マスクを反転します。効果がなかったところに効果がかかります</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>マスクを削除します。再び全体に効果がかかります。Ctrl+Z でマスクの編集を元に戻し、Ctrl+Shift+Z でやり直します</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>マスクを表示</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>効果がかかる範囲を赤く表示します（M）</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>サイズ</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>ブラシのサイズ: 画面ピクセル単位の半径（[ と ]、または Ctrl+ホイール）</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬さ</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>ブラシの硬さ: ブラシのうち最大の強さで描く部分の割合（Shift+ホイール）</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>流量</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>ブラシの流量: ブラシが触れるたびに加わる量</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>ブラシのサイズ</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>ブラシの硬さ</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>ブラシの流量</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>ブラシのサイズ: 画面上で %1 ピクセル（[ と ]、または Ctrl+ホイール）</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>ブラシの硬さ: %1%（Shift+ホイール）</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>ブラシの流量: 1 回のタッチで %1%</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>サイズ %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>硬さ %1%</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>流量 %1%</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -373,6 +515,10 @@
     <message>
         <source>All files</source>
         <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1 画像</translation>
     </message>
 </context>
 <context>

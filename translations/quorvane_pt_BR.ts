@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>Fecha a pré-visualização e deixa a imagem como estava (Esc)</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>Ferramentas de máscara</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>Onde o efeito vai: pincel, borracha e gradientes</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>, com máscara</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>As pinceladas pertencem à sua foto: o look mantém %1 sem elas.</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -365,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>Pincel</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Pinte o efeito; em uma máscara ainda vazia, a primeira pincelada começa sem efeito em lugar nenhum. Tamanho: [ e ], ou Ctrl+roda</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borracha</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>Remova o efeito onde você pintar. Tamanho: [ e ], ou Ctrl+roda</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>Gradiente linear: arraste do efeito total até nenhum; suas alças o movem até Aplicar</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>Radial</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>Gradiente radial: arraste do centro para fora; suas alças o movem, esticam e suavizam até Aplicar</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>Inverter</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>Inverta a máscara: o efeito onde ele não estava</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>Remova a máscara: o efeito em toda parte novamente. Ctrl+Z desfaz uma edição da máscara, Ctrl+Shift+Z a refaz</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>Mostrar máscara</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>Mostre em vermelho onde o efeito vai (M)</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>Tamanho do pincel: seu raio em pixels da tela ([ e ], ou Ctrl+roda)</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>Dureza</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>Dureza do pincel: quanto do pincel pinta com intensidade total (Shift+roda)</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>Fluxo</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>Fluxo do pincel: quanto cada toque do pincel acrescenta</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>Tamanho do pincel</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>Dureza do pincel</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>Fluxo do pincel</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>Tamanho do pincel: %1 pixels na tela ([ e ], ou Ctrl+roda)</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>Dureza do pincel: %1% (Shift+roda)</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>Fluxo do pincel: %1% por toque</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>Tamanho %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>Dureza %1%</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>Fluxo %1%</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -373,6 +515,10 @@
     <message>
         <source>All files</source>
         <translation>Todos os arquivos</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>Imagem %1</translation>
     </message>
 </context>
 <context>

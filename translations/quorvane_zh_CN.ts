@@ -273,6 +273,29 @@
         <source>Closes the preview and leaves the picture as it was (Esc)</source>
         <translation>关闭预览，保持图片不变（Esc）</translation>
     </message>
+    <message>
+        <source>Mask tools</source>
+        <translation>蒙版工具</translation>
+    </message>
+    <message>
+        <source>Where the effect goes: brush, eraser and gradients</source>
+        <translation>效果的作用范围：画笔、橡皮擦和渐变</translation>
+    </message>
+</context>
+<context>
+    <name>StepNames</name>
+    <message>
+        <source>, masked</source>
+        <translation>，已蒙版</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 和 %2</translation>
+    </message>
+    <message>
+        <source>Brush strokes belong to their photo: the look keeps %1 without them.</source>
+        <translation>画笔笔触属于其照片：风格保留 %1，但不含笔触。</translation>
+    </message>
 </context>
 <context>
     <name>qv::EditSession</name>
@@ -365,6 +388,125 @@
     </message>
 </context>
 <context>
+    <name>qv::MaskToolBar</name>
+    <message>
+        <source>Brush</source>
+        <translation>画笔</translation>
+    </message>
+    <message>
+        <source>Paint the effect in; on a mask of nothing yet, the first stroke starts from no effect anywhere. Size: [ and ], or Ctrl+wheel</source>
+        <translation>绘制效果；在尚为空的蒙版上，第一笔从处处无效果开始。大小：[ 和 ]，或 Ctrl+滚轮</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>橡皮擦</translation>
+    </message>
+    <message>
+        <source>Take the effect away where you paint. Size: [ and ], or Ctrl+wheel</source>
+        <translation>在绘制处去除效果。大小：[ 和 ]，或 Ctrl+滚轮</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>线性</translation>
+    </message>
+    <message>
+        <source>Linear gradient: drag from full effect to none; its handles move it until Apply</source>
+        <translation>线性渐变：从完全效果拖到无效果；在“应用”之前可用控制点移动它</translation>
+    </message>
+    <message>
+        <source>Radial</source>
+        <translation>径向</translation>
+    </message>
+    <message>
+        <source>Radial gradient: drag from the centre outwards; its handles move, stretch and soften it until Apply</source>
+        <translation>径向渐变：从中心向外拖动；在“应用”之前可用控制点移动、拉伸和柔化它</translation>
+    </message>
+    <message>
+        <source>Invert</source>
+        <translation>反转</translation>
+    </message>
+    <message>
+        <source>Turn the mask over: the effect where it was not</source>
+        <translation>反转蒙版：在原先没有效果的地方应用效果</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Remove the mask: the effect everywhere again. Ctrl+Z undoes a mask edit, Ctrl+Shift+Z redoes it</source>
+        <translation>移除蒙版：效果重新应用于所有地方。Ctrl+Z 撤销蒙版编辑，Ctrl+Shift+Z 重做</translation>
+    </message>
+    <message>
+        <source>Show mask</source>
+        <translation>显示蒙版</translation>
+    </message>
+    <message>
+        <source>Show where the effect goes, tinted red (M)</source>
+        <translation>以红色显示效果的应用范围（M）</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>Brush size: its radius in screen pixels ([ and ], or Ctrl+wheel)</source>
+        <translation>画笔大小：以屏幕像素计的半径（[ 和 ]，或 Ctrl+滚轮）</translation>
+    </message>
+    <message>
+        <source>Hardness</source>
+        <translation>硬度</translation>
+    </message>
+    <message>
+        <source>Brush hardness: how much of the brush paints at full strength (Shift+wheel)</source>
+        <translation>画笔硬度：画笔中以全强度绘制的部分（Shift+滚轮）</translation>
+    </message>
+    <message>
+        <source>Flow</source>
+        <translation>流量</translation>
+    </message>
+    <message>
+        <source>Brush flow: how much each touch of the brush adds</source>
+        <translation>画笔流量：画笔每次触碰所添加的量</translation>
+    </message>
+    <message>
+        <source>Brush size</source>
+        <translation>画笔大小</translation>
+    </message>
+    <message>
+        <source>Brush hardness</source>
+        <translation>画笔硬度</translation>
+    </message>
+    <message>
+        <source>Brush flow</source>
+        <translation>画笔流量</translation>
+    </message>
+    <message>
+        <source>Brush size: %1 pixels across the screen ([ and ], or Ctrl+wheel)</source>
+        <translation>画笔大小：屏幕上 %1 像素（[ 和 ]，或 Ctrl+滚轮）</translation>
+    </message>
+    <message>
+        <source>Brush hardness: %1 % (Shift+wheel)</source>
+        <translation>画笔硬度：%1%（Shift+滚轮）</translation>
+    </message>
+    <message>
+        <source>Brush flow: %1 % a touch</source>
+        <translation>画笔流量：每次触碰 %1%</translation>
+    </message>
+    <message>
+        <source>Size %1</source>
+        <translation>大小 %1</translation>
+    </message>
+    <message>
+        <source>Hardness %1 %</source>
+        <translation>硬度 %1%</translation>
+    </message>
+    <message>
+        <source>Flow %1 %</source>
+        <translation>流量 %1%</translation>
+    </message>
+</context>
+<context>
     <name>qv::PictureTypes</name>
     <message>
         <source>All pictures</source>
@@ -373,6 +515,10 @@
     <message>
         <source>All files</source>
         <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>%1 picture</source>
+        <translation>%1 图片</translation>
     </message>
 </context>
 <context>
