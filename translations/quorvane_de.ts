@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Amazing</source>
-        <translation>Fantastisch</translation>
+        <translation>Magisch</translation>
     </message>
     <message>
         <source>Dream A</source>
@@ -280,6 +280,17 @@
     <message>
         <source>Where the effect goes: brush, eraser and gradients</source>
         <translation>Wohin der Effekt geht: Pinsel, Radierer und Verläufe</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
     </message>
 </context>
 <context>
@@ -814,6 +825,10 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Quorvane Help</source>
         <translation>Quorvane-Hilfe</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>%1 wird geöffnet...</translation>
     </message>
 </context>
 <context>

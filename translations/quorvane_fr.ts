@@ -5,7 +5,7 @@
     <name>Category</name>
     <message>
         <source>Preset</source>
-        <translation>Préréglage</translation>
+        <translation>Prédéfini</translation>
     </message>
     <message>
         <source>Light A</source>
@@ -280,6 +280,17 @@
     <message>
         <source>Where the effect goes: brush, eraser and gradients</source>
         <translation>Où va l’effet : pinceau, gomme et dégradés</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
     </message>
 </context>
 <context>
@@ -814,6 +825,10 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Quorvane Help</source>
         <translation>Aide de Quorvane</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Ouverture de %1...</translation>
     </message>
 </context>
 <context>

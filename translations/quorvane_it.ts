@@ -5,7 +5,7 @@
     <name>Category</name>
     <message>
         <source>Preset</source>
-        <translation>Predefinito</translation>
+        <translation>Preset</translation>
     </message>
     <message>
         <source>Light A</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Amazing</source>
-        <translation>Stupefacente</translation>
+        <translation>Stupendo</translation>
     </message>
     <message>
         <source>Dream A</source>
@@ -280,6 +280,17 @@
     <message>
         <source>Where the effect goes: brush, eraser and gradients</source>
         <translation>Dove va l’effetto: pennello, gomma e sfumature</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
     </message>
 </context>
 <context>
@@ -814,6 +825,10 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>Quorvane Help</source>
         <translation>Guida di Quorvane</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Apertura di %1...</translation>
     </message>
 </context>
 <context>

@@ -25,15 +25,15 @@
     </message>
     <message>
         <source>Amazing</source>
-        <translation>アメージング</translation>
+        <translation>驚異</translation>
     </message>
     <message>
         <source>Dream A</source>
-        <translation>ドリーム A</translation>
+        <translation>夢 A</translation>
     </message>
     <message>
         <source>Dream B</source>
-        <translation>ドリーム B</translation>
+        <translation>夢 B</translation>
     </message>
     <message>
         <source>Weather</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Gradient</source>
-        <translation>グラデーション</translation>
+        <translation>グラデ</translation>
     </message>
     <message>
         <source>Color</source>
@@ -280,6 +280,17 @@
     <message>
         <source>Where the effect goes: brush, eraser and gradients</source>
         <translation>エフェクトのかかる範囲: ブラシ、消しゴム、グラデーション</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセルしています...</translation>
     </message>
 </context>
 <context>
@@ -814,6 +825,10 @@ Do you want to replace it?</source>
     <message>
         <source>Quorvane Help</source>
         <translation>Quorvane ヘルプ</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>%1 を開いています...</translation>
     </message>
 </context>
 <context>

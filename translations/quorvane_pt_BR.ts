@@ -5,7 +5,7 @@
     <name>Category</name>
     <message>
         <source>Preset</source>
-        <translation>Predefinido</translation>
+        <translation>Presets</translation>
     </message>
     <message>
         <source>Light A</source>
@@ -280,6 +280,17 @@
     <message>
         <source>Where the effect goes: brush, eraser and gradients</source>
         <translation>Onde o efeito vai: pincel, borracha e gradientes</translation>
+    </message>
+</context>
+<context>
+    <name>ProgressJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
     </message>
 </context>
 <context>
@@ -814,6 +825,10 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Quorvane Help</source>
         <translation>Ajuda do Quorvane</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>Abrindo %1...</translation>
     </message>
 </context>
 <context>

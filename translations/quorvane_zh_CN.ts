@@ -283,6 +283,17 @@
     </message>
 </context>
 <context>
+    <name>ProgressJob</name>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消...</translation>
+    </message>
+</context>
+<context>
     <name>StepNames</name>
     <message>
         <source>, masked</source>
@@ -814,6 +825,10 @@ Do you want to replace it?</source>
     <message>
         <source>Quorvane Help</source>
         <translation>Quorvane 帮助</translation>
+    </message>
+    <message>
+        <source>Opening %1...</source>
+        <translation>正在打开 %1...</translation>
     </message>
 </context>
 <context>
