@@ -11,6 +11,8 @@ class QWidget;
 
 namespace qv {
 
+struct Preferences;
+
 // The answers to "Save changes to NAME?".
 enum class SaveChoice { Save, Discard, Cancel };
 
@@ -55,6 +57,9 @@ class Dialogs {
                                           const QString &filter, const QString &proposed) = 0;
   virtual std::optional<QString> SaveFile(QWidget *parent, const QString &title,
                                           const QString &filter, const QString &proposed) = 0;
+  // The Preferences window, showing `preferences`; true when the user
+  // accepted it, with `preferences` as they were left.
+  virtual bool EditPreferences(QWidget *parent, Preferences &preferences) = 0;
   // Hands a document to the desktop's viewer; `noViewer` runs (perhaps
   // later) when there is none that can show it.
   virtual void OpenDocument(const QString &path, std::function<void()> noViewer) = 0;

@@ -1,5 +1,6 @@
 #include "app/PictureTypes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <vector>
@@ -9,7 +10,8 @@ namespace qv {
 namespace {
 
 QString Caption(const PictureCodec &codec) {
-  return QString::fromLatin1(codec.Name) + QStringLiteral(" picture");
+  return QCoreApplication::translate("qv::PictureTypes", "%1 picture")
+      .arg(QString::fromLatin1(codec.Name));
 }
 
 QString Pattern(const char *extension) {
@@ -33,8 +35,11 @@ QString OpenFilter() {
     all << patterns;
     entries << Caption(codec) << patterns.join(QLatin1Char(';'));
   }
-  return (QStringList{QStringLiteral("All pictures"), all.join(QLatin1Char(';'))} + entries +
-          QStringList{QStringLiteral("All files"), QStringLiteral("*")})
+  return (QStringList{QCoreApplication::translate("qv::PictureTypes", "All pictures"),
+                      all.join(QLatin1Char(';'))} +
+          entries +
+          QStringList{QCoreApplication::translate("qv::PictureTypes", "All files"),
+                      QStringLiteral("*")})
       .join(QLatin1Char('|'));
 }
 

@@ -16,6 +16,8 @@
 #include <QUrl>
 
 #include "app/PictureOpenDialog.h"
+#include "app/PreferencesDialog.h"
+#include "app/SaveName.h"
 #include "widgets/BitmapImage.h"
 
 namespace qv {
@@ -52,6 +54,16 @@ std::optional<QString> QtDialogs::SavePicture(QWidget *parent, const QString &fi
   dialog.setNameFilters(filters);
   if (filterIndex >= 1 && filterIndex <= filters.size())
     dialog.selectNameFilter(filters[filterIndex - 1]);
+  // Another entry picked: a name with a format's extension takes the
+  // entry's, since the name's extension decides the format written.
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString &chosen) {
+    const QStringList typed = dialog.selectedFiles();
+    const qsizetype entry = filters.indexOf(chosen);
+    if (typed.isEmpty() || entry < 0) return;
+    const QString name = QFileInfo(typed.first()).fileName();
+    const QString renamed = NameForEntry(name, int(entry) + 1);
+    if (renamed != name) dialog.selectFile(renamed);
+  });
   const QFileInfo target(proposed);
   if (target.isDir()) {
     dialog.setDirectory(proposed);
@@ -63,6 +75,13 @@ std::optional<QString> QtDialogs::SavePicture(QWidget *parent, const QString &fi
   const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
   if (chosen >= 0) filterIndex = int(chosen) + 1;
   return dialog.selectedFiles().first();
+}
+
+bool QtDialogs::EditPreferences(QWidget *parent, Preferences &preferences) {
+  PreferencesDialog dialog(preferences, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  preferences = dialog.Chosen();
+  return true;
 }
 
 std::optional<TColor> QtDialogs::PickColor(QWidget *parent, TColor initial) {
@@ -86,31 +105,35 @@ namespace {
 
 // "Confirm Save As" with Yes and No, No the default.
 bool AskBeforeSaving(QWidget *parent, const QString &text) {
-  return QMessageBox::warning(parent, QStringLiteral("Confirm Save As"), text,
-                              QMessageBox::Yes | QMessageBox::No,
-                              QMessageBox::No) == QMessageBox::Yes;
+  return QMessageBox::warning(
+             parent, QCoreApplication::translate("qv::QtDialogs", "Confirm Save As"), text,
+             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace
 
 bool QtDialogs::ConfirmReplaceReadOnly(QWidget *parent, const QString &path) {
-  return AskBeforeSaving(parent,
-                         QStringLiteral("%1 is read-only.\nDo you want to replace it all the same?")
-                             .arg(QFileInfo(path).fileName()));
+  return AskBeforeSaving(
+      parent, QCoreApplication::translate(
+                  "qv::QtDialogs", "%1 is read-only.\nDo you want to replace it all the same?")
+                  .arg(QFileInfo(path).fileName()));
 }
 
 bool QtDialogs::ConfirmReplace(QWidget *parent, const QString &path) {
-  return AskBeforeSaving(parent, QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                                     .arg(QFileInfo(path).fileName()));
+  return AskBeforeSaving(
+      parent,
+      QCoreApplication::translate("qv::QtDialogs", "%1 already exists.\nDo you want to replace it?")
+          .arg(QFileInfo(path).fileName()));
 }
 
 SaveChoice QtDialogs::AskSaveChanges(QWidget *parent, const QString &name) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Quorvane"),
-                  QStringLiteral("Save changes to %1?").arg(name),
+                  QCoreApplication::translate("qv::QtDialogs", "Save changes to %1?").arg(name),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
   box.setInformativeText(
-      QStringLiteral("The effects applied since it was last saved are lost "
-                     "if you discard them."));
+      QCoreApplication::translate("qv::QtDialogs",
+                                  "The effects applied since it was last saved are lost "
+                                  "if you discard them."));
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec()) {
@@ -124,12 +147,15 @@ SaveChoice QtDialogs::AskSaveChanges(QWidget *parent, const QString &name) {
 }
 
 bool QtDialogs::AskRestore(QWidget *parent, const QString &name, const QString &time) {
-  QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvane"),
-                  QStringLiteral("Restore the unsaved changes to %1 from %2?").arg(name, time),
-                  QMessageBox::NoButton, parent);
-  box.setInformativeText(
-      QStringLiteral("Quorvane ended without closing, and these changes were not saved."));
-  QPushButton *restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+  QMessageBox box(
+      QMessageBox::Question, QStringLiteral("Quorvane"),
+      QCoreApplication::translate("qv::QtDialogs", "Restore the unsaved changes to %1 from %2?")
+          .arg(name, time),
+      QMessageBox::NoButton, parent);
+  box.setInformativeText(QCoreApplication::translate(
+      "qv::QtDialogs", "Quorvane ended without closing, and these changes were not saved."));
+  QPushButton *restore = box.addButton(QCoreApplication::translate("qv::QtDialogs", "Restore"),
+                                       QMessageBox::AcceptRole);
   QPushButton *discard = box.addButton(QMessageBox::Discard);
   box.setDefaultButton(restore);
   box.setEscapeButton(discard);

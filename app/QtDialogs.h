@@ -27,6 +27,7 @@ class QtDialogs : public Dialogs {
                                   const QString &proposed) override;
   std::optional<QString> SaveFile(QWidget *parent, const QString &title, const QString &filter,
                                   const QString &proposed) override;
+  bool EditPreferences(QWidget *parent, Preferences &preferences) override;
   void OpenDocument(const QString &path, std::function<void()> noViewer) override;
 };
 

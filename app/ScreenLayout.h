@@ -16,6 +16,8 @@ struct MainLayout {
   Bounds Window;
   int ClientWidth = 0, ClientHeight = 0;
   Bounds FlatPanel4, FlatPanel1, FlatPanel2, FlatPanel3;
+  // The bar between the display and a fitted strip; empty in this layout.
+  Bounds Splitter;
 };
 
 MainLayout LayoutForScreen(int screenWidth, int screenHeight);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLocalSocket>
 #include <QLockFile>
+#include <QPointer>
 #include <QStandardPaths>
 
 namespace qv {
@@ -74,8 +75,12 @@ bool SingleInstance::Claim(const QString &file) {
 void SingleInstance::ReadRequests() {
   while (QLocalSocket *socket = server_.nextPendingConnection()) {
     connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    auto read = [this, socket] {
-      while (socket->canReadLine()) Handle(socket->readLine().chopped(1));
+    // The lines are taken first: opening a file runs the event loop, in
+    // which the other side may hang up and the socket be deleted.
+    auto read = [this, socket = QPointer<QLocalSocket>(socket)] {
+      QList<QByteArray> lines;
+      while (socket && socket->canReadLine()) lines << socket->readLine().chopped(1);
+      for (const QByteArray &line : lines) Handle(line);
     };
     connect(socket, &QLocalSocket::readyRead, this, read);
     read();  // what arrived before the connection was taken

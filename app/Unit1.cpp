@@ -20,15 +20,20 @@
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/ControlNames.h"
 #include "app/Dialogs.h"
+#include "app/FittedLayout.h"
 #include "app/Guard.h"
 #include "app/LooksWindow.h"
 #include "app/PictureTypes.h"
 #include "app/ProgressJob.h"
+#include "app/SaveName.h"
 #include "app/ScreenCopyFollower.h"
 #include "app/Skin.h"
+#include "app/Translations.h"
 #include "browser/CategoryColumn.h"
 #include "gfx/Error.h"
+#include "preview/PreviewNames.h"
 #include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
 #include "widgets/ColorMap.h"
@@ -37,6 +42,7 @@
 #include "widgets/EditorSettings.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
+#include "widgets/SplitHandle.h"
 #include "widgets/TFlatPanelUnit.h"
 #include "widgets/UndoArrow.h"
 #include "worker/RenderWorker.h"
@@ -47,8 +53,9 @@ namespace {
 
 constexpr TColor kDarkOlive = 18504;  // red 72, green 72, blue 0
 constexpr TColor kOrange = 33023;     // red 255, green 128, blue 0
-const QString kThumbHint =
-    QStringLiteral("Click the small photo  to preveiw and apply this effect.");
+// Two blanks before "to", as the hint always had.
+const char *const kThumbHint =
+    QT_TRANSLATE_NOOP("qv::TFormMain", "Click the small photo  to preveiw and apply this effect.");
 
 // The window can shrink to the smallest size whose strip still holds all ten
 // thumbnails (or to what a small screen gives it at start).
@@ -58,6 +65,10 @@ constexpr int kMinClientWidth = 126 + 469 + 105 + 8, kMinClientHeight = 400;
 const QString kTitleTail = QStringLiteral(" \u2013 Quorvane");
 
 const QString kGeometryKey = QStringLiteral("MainWindow/geometry");
+const QString kStripShareKey = QStringLiteral("MainWindow/stripShare");
+// How long the window's size must stay before the strip is rendered again
+// for its new cells.
+constexpr int kCellSettleMs = 150;
 
 TFlatPanel *Panel(QWidget *parent, const char *name, TColor color) {
   auto *panel = new TFlatPanel(parent);
@@ -120,7 +131,9 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
       AppDir(appDir),
       dialogs_(dialogs),
       layout_(LayoutForScreen(screen.width(), screen.height())),
-      session_(std::make_unique<EditSession>(QFile::encodeName(appDir).toStdString())) {
+      session_(std::make_unique<EditSession>(QFile::encodeName(appDir).toStdString())),
+      prefs_(Preferences::Load()),
+      stripShare_(EditorSettings().value(kStripShareKey, kDefaultStripShare).toDouble()) {
   setObjectName(QStringLiteral("FormMain"));
   setAcceptDrops(true);
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
@@ -133,10 +146,15 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   FormPreview = new TFormPreview(this);
   FormPreview->SetHost(this);
   FormLooks = new LooksWindow(*session_, dialogs_, this);
+  NamePreviewControls(*FormPreview);
   session_->SetColorPrompt(this);
   ConnectSession();
+  ApplyPreferences(prefs_);
   FormCreate();
+  SendThumbnailCell();
   UpdateActions();
+  NameMainControls(*this);
+  FollowTheScreen(*this);
 }
 
 TFormMain::~TFormMain() {
@@ -149,7 +167,7 @@ void TFormMain::CreateActions() {
   // Application-wide, so that the shortcuts also work while the preview or
   // the help page has the focus.
   auto make = [this](const char *text, std::initializer_list<QKeySequence> keys, auto handler) {
-    auto *action = new QAction(QString::fromUtf8(text), this);
+    auto *action = new QAction(tr(text), this);
     QList<QKeySequence> shortcuts;
     for (const QKeySequence &key : keys)
       if (!key.isEmpty() && !shortcuts.contains(key)) shortcuts << key;
@@ -160,25 +178,41 @@ void TFormMain::CreateActions() {
     addAction(action);
     return action;
   };
-  ActOpen = make("&Open...", {QKeySequence(QKeySequence::Open)}, &TFormMain::BtnOpenClick);
-  ActSave = make("&Save...", {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::SaveAs)},
+  ActOpen =
+      make(QT_TR_NOOP("&Open..."), {QKeySequence(QKeySequence::Open)}, &TFormMain::BtnOpenClick);
+  ActSave = make(QT_TR_NOOP("&Save..."),
+                 {QKeySequence(QKeySequence::Save), QKeySequence(QKeySequence::SaveAs)},
                  &TFormMain::BtnSaveClick);
-  ActUndo = make("&Undo", {QKeySequence(QKeySequence::Undo)}, &TFormMain::BtnUndoClick);
+  ActUndo = make(QT_TR_NOOP("&Undo"), {QKeySequence(QKeySequence::Undo)}, &TFormMain::BtnUndoClick);
   // Both keys people know for Redo, whichever the desktop names.
-  ActRedo = make("&Redo",
+  ActRedo = make(QT_TR_NOOP("&Redo"),
                  {QKeySequence(QKeySequence::Redo), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
                   QKeySequence(Qt::CTRL | Qt::Key_Y)},
                  &TFormMain::BtnRedoClick);
-  ActHelp = make("&Help", {QKeySequence(QKeySequence::HelpContents), QKeySequence(Qt::Key_F1)},
+  ActHelp = make(QT_TR_NOOP("&Help"),
+                 {QKeySequence(QKeySequence::HelpContents), QKeySequence(Qt::Key_F1)},
                  &TFormMain::BtnHelpClick);
-  ActLooks = make("&Looks...", {QKeySequence(Qt::CTRL | Qt::Key_L)}, &TFormMain::ShowLooks);
-  ActSaveLook =
-      make("Save &Look...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, &TFormMain::SaveLook);
-  ActRepeat = make("Apply the Last Effect &Again", {QKeySequence(Qt::CTRL | Qt::Key_F)},
+  ActLooks =
+      make(QT_TR_NOOP("&Looks..."), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &TFormMain::ShowLooks);
+  ActSaveLook = make(QT_TR_NOOP("Save &Look..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
+                     &TFormMain::SaveLook);
+  ActRepeat = make(QT_TR_NOOP("Apply the Last Effect &Again"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
                    &TFormMain::RepeatLastStep);
   // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
-  ActQuit = make("&Quit", {QKeySequence(QKeySequence::Quit), QKeySequence(Qt::CTRL | Qt::Key_Q)},
+  ActQuit = make(QT_TR_NOOP("&Quit"),
+                 {QKeySequence(QKeySequence::Quit), QKeySequence(Qt::CTRL | Qt::Key_Q)},
                  &TFormMain::close);
+  // The desktop's key for Preferences, and Ctrl+comma where it names none.
+  ActPreferences =
+      make(QT_TR_NOOP("&Preferences..."),
+           {QKeySequence(QKeySequence::Preferences), QKeySequence(Qt::CTRL | Qt::Key_Comma)},
+           &TFormMain::PreferencesClick);
+  // The window's context menu lists the commands, Preferences before Quit.
+  insertAction(ActQuit, ActPreferences);
+  auto *separator = new QAction(this);
+  separator->setSeparator(true);
+  insertAction(ActQuit, separator);
+  setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void TFormMain::CreateControls() {
@@ -212,15 +246,15 @@ void TFormMain::CreateControls() {
   BtnHistory->setObjectName(QStringLiteral("BtnHistory"));
   BtnHistory->setGeometry(14, 16, 16, 30);
   BtnHistory->setText(QString(QChar(0x25BE)));  // a small down-pointing triangle
-  BtnHistory->setToolTip(QStringLiteral("History"));
+  BtnHistory->setToolTip(tr("History"));
   BtnHistory->setPopupMode(QToolButton::InstantPopup);
-  MenuHistory = new QMenu(QStringLiteral("History"), this);
+  MenuHistory = new QMenu(tr("History"), this);
   MenuHistory->setObjectName(QStringLiteral("MenuHistory"));
   BtnHistory->setMenu(MenuHistory);
 
-  BtnOpen = Button(FlatPanel1, "BtnOpen", QStringLiteral("Open"), 16, 56);
-  BtnSave = Button(FlatPanel1, "BtnSave", QStringLiteral("Save"), 16, 84);
-  BtnHelp = Button(FlatPanel1, "BtnHelp", QStringLiteral("Help"), 16, 112);
+  BtnOpen = Button(FlatPanel1, "BtnOpen", tr("Open"), 16, 56);
+  BtnSave = Button(FlatPanel1, "BtnSave", tr("Save"), 16, 84);
+  BtnHelp = Button(FlatPanel1, "BtnHelp", tr("Help"), 16, 112);
   connect(BtnOpen, &QPushButton::clicked, ActOpen, &QAction::trigger);
   connect(BtnSave, &QPushButton::clicked, ActSave, &QAction::trigger);
   connect(BtnHelp, &QPushButton::clicked, ActHelp, &QAction::trigger);
@@ -233,9 +267,9 @@ void TFormMain::CreateControls() {
   BtnRecent->setObjectName(QStringLiteral("BtnRecent"));
   BtnRecent->setGeometry(92, 56, 16, 25);
   BtnRecent->setText(QString(QChar(0x25BE)));
-  BtnRecent->setToolTip(QStringLiteral("Open Recent"));
+  BtnRecent->setToolTip(tr("Open Recent"));
   BtnRecent->setPopupMode(QToolButton::InstantPopup);
-  MenuRecent = new QMenu(QStringLiteral("Open Recent"), this);
+  MenuRecent = new QMenu(tr("Open Recent"), this);
   MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
   BtnRecent->setMenu(MenuRecent);
 
@@ -245,6 +279,19 @@ void TFormMain::CreateControls() {
   ImgEffect->setObjectName(QStringLiteral("ImgEffect"));
   ImgEffect->setGeometry(120, 24, 105, 105);
   ImgEffect->SetStretch(true);
+
+  // At the top right of the display, over the picture.
+  BtnPreferences = new QToolButton(FlatPanel3);
+  BtnPreferences->setObjectName(QStringLiteral("BtnPreferences"));
+  BtnPreferences->setText(QString(QChar(0x2699)));  // a gear
+  // Light on a dark ground, so that it shows over any picture.
+  BtnPreferences->setStyleSheet(QStringLiteral(
+      "QToolButton { color: white; background-color: rgba(0, 0, 0, 120); border: 1px solid "
+      "#ff8000; border-radius: 4px; font-size: 16px; padding: 0px 4px; }"
+      "QToolButton:hover { background-color: rgba(255, 128, 0, 170); }"
+      "QToolButton:focus { border: 2px solid white; }"));
+  BtnPreferences->setToolTip(tr("Preferences (%1)").arg(KeyText(ActPreferences)));
+  connect(BtnPreferences, &QToolButton::clicked, ActPreferences, &QAction::trigger);
 
   LabelSaved = new QLabel(FlatPanel3);
   LabelSaved->setObjectName(QStringLiteral("LabelSaved"));
@@ -261,11 +308,26 @@ void TFormMain::CreateControls() {
   // Created after FlatPanel1, so it lies in front where the two overlap.
   FlatPanel2 = Panel(this, "FlatPanel2", clOlive);
   FlatPanel2->setGeometry(125, 208, 575, 279);
-  FlatPanel2->setToolTip(kThumbHint);
-  strip_ = MakeThumbnailStrip(FlatPanel2, kThumbHint,
-                              [this](int n) { Guard([this, n] { ImgViewNClick(n); }); });
-  ImgView = strip_.ImgView;
-  Label = strip_.Label;
+  FlatPanel2->setToolTip(tr(kThumbHint));
+  strip_ = new ThumbnailStrip(FlatPanel2, tr(kThumbHint));
+  connect(strip_, &ThumbnailStrip::Chosen, this,
+          [this](int n) { Guard([this, n] { ImgViewNClick(n); }); });
+  ImgView = strip_->ImgView;
+  Label = strip_->Label;
+  ImgEffect->setFocusPolicy(Qt::TabFocus);
+  ImgEffect->SetShowsFocus(true);
+
+  // Dragged, it shares the height between the display and the strip.
+  Splitter = new SplitHandle(this);
+  Splitter->setObjectName(QStringLiteral("Splitter"));
+  connect(Splitter, &SplitHandle::Dragged, this,
+          [this](int y) { SetStripShare(StripShareFor(height(), y)); });
+  connect(Splitter, &SplitHandle::Released, this,
+          [this] { EditorSettings().setValue(kStripShareKey, stripShare_); });
+  cellTimer_ = new QTimer(this);
+  cellTimer_->setSingleShot(true);
+  cellTimer_->setInterval(kCellSettleMs);
+  connect(cellTimer_, &QTimer::timeout, this, &TFormMain::SendThumbnailCell);
 
   ImgFuzhu = new TImage(this);
   ImgFuzhu->setObjectName(QStringLiteral("ImgFuzhu"));
@@ -285,7 +347,7 @@ void TFormMain::ConnectSession() {
   connect(s, &EditSession::StateChanged, this, &TFormMain::UpdateActions);
   connect(s, &EditSession::ChangeColorOffered, FormPreview->BtnColor, &QWidget::setVisible);
   connect(s, &EditSession::ThumbnailReady, this,
-          [this](int n, PictureRef picture, bool paintNow) { strip_.Show(n, picture, paintNow); });
+          [this](int n, PictureRef picture, bool paintNow) { strip_->Show(n, picture, paintNow); });
   connect(s, &EditSession::PreviewStarted, this, [this] {
     FormPreview->BeginRender();
     FormPreview->ShowBeside();
@@ -315,7 +377,45 @@ void TFormMain::ApplyLayout() {
   Place(FlatPanel1, layout_.FlatPanel1);
   Place(FlatPanel2, layout_.FlatPanel2);
   Place(FlatPanel3, layout_.FlatPanel3);
+  Place(Splitter, layout_.Splitter);
+  Splitter->setVisible(prefs_.Thumbnails == ThumbnailStyle::Fitted);
+  Splitter->raise();
+  BtnPreferences->adjustSize();
+  BtnPreferences->move(FlatPanel3->width() - BtnPreferences->width() - 4, 4);
+  BtnPreferences->raise();
   PlaceSavedSign();
+  LayOutStrip();
+}
+
+void TFormMain::LayOutStrip() {
+  // Before the first picture, a photo's usual shape.
+  const PictureRef &picture = session_->WorkBitmap();
+  const bool known = picture && !picture->Empty();
+  const PixelSize cell =
+      strip_->LayOut(known ? picture->Width() : 3, known ? picture->Height() : 2);
+  if (cell == cell_) return;
+  cell_ = cell;
+  cellTimer_->start();
+}
+
+void TFormMain::SendThumbnailCell() {
+  cellTimer_->stop();
+  // Before the first layout the style alone is news.
+  const PixelSize cell = cell_.Width > 0 ? cell_ : session_->ThumbnailCell();
+  session_->SetThumbnails(prefs_.Thumbnails, cell.Width, cell.Height);
+}
+
+void TFormMain::SetStripShare(double share) {
+  stripShare_ = share;
+  if (prefs_.Thumbnails != ThumbnailStyle::Fitted) return;
+  Relayout();
+}
+
+void TFormMain::UpdateMinimumSize() {
+  const int least =
+      prefs_.Thumbnails == ThumbnailStyle::Fitted ? kFittedMinClientWidth : kMinClientWidth;
+  const QSize start(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
+  setMinimumSize(start.boundedTo(QSize(least, kMinClientHeight)));
 }
 
 void TFormMain::PlaceSavedSign() {
@@ -326,8 +426,14 @@ void TFormMain::PlaceSavedSign() {
 
 void TFormMain::resizeEvent(QResizeEvent *event) {
   QWidget::resizeEvent(event);
+  Relayout();
+}
+
+void TFormMain::Relayout() {
   // The panels grow with the window and the picture fits the display again.
-  layout_ = LayoutForClient(width(), height());
+  layout_ = prefs_.Thumbnails == ThumbnailStyle::Fitted
+                ? FittedLayoutForClient(width(), height(), stripShare_)
+                : LayoutForClient(width(), height());
   ApplyLayout();
   FitDisplay();
 }
@@ -338,10 +444,15 @@ void TFormMain::FormCreate() {
   // placed by the user before; from then on the user does.
   move(layout_.Window.Left, layout_.Window.Top);
   const QSize client(std::max(layout_.ClientWidth, 1), std::max(layout_.ClientHeight, 1));
-  setMinimumSize(client.boundedTo(QSize(kMinClientWidth, kMinClientHeight)));
+  UpdateMinimumSize();
   resize(client);
   const QByteArray geometry = EditorSettings().value(kGeometryKey).toByteArray();
   if (!geometry.isEmpty()) restoreGeometry(geometry);
+  if (prefs_.Thumbnails == ThumbnailStyle::Fitted) {
+    const Bounds window = layout_.Window;
+    layout_ = FittedLayoutForClient(width(), height(), stripShare_);
+    layout_.Window = window;
+  }
   ApplyLayout();
   // The display holds the picture at full size, as after Open: the window
   // can grow, and the screen copy it draws from is made at the screen's
@@ -377,7 +488,7 @@ void TFormMain::SetDisplayColorSpace(const QColorSpace &space) {
 }
 
 void TFormMain::Invisible() {
-  strip_.HideAll();
+  strip_->HideAll();
 }
 
 void TFormMain::ShowWorkingPicture() {
@@ -394,6 +505,7 @@ void TFormMain::ShowWorkingPicture() {
   FitDisplay();
   update();
   Invisible();
+  LayOutStrip();  // for the picture's shape
 }
 
 void TFormMain::BtnOpenClick() {
@@ -487,7 +599,9 @@ bool TFormMain::BtnSaveClick() {
           : QFileInfo(current).dir().filePath(ProposedSaveName(current, SaveDialog1FilterIndex));
   const auto entered = dialogs_.SavePicture(this, SaveFilter(), SaveDialog1FilterIndex, proposed);
   if (!entered) return false;
-  const QString name = SaveFileName(*entered, SaveDialog1FilterIndex);
+  // The name typed decides the format where it names one.
+  const SaveTarget target = SaveTargetFor(*entered, SaveDialog1FilterIndex);
+  const QString &name = target.Path;
   const bool readOnly = IsReadOnlyFile(QFile::encodeName(name).toStdString());
   if (readOnly ? !dialogs_.ConfirmReplaceReadOnly(this, name)
                : QFileInfo::exists(name) && !dialogs_.ConfirmReplace(this, name))
@@ -495,11 +609,11 @@ bool TFormMain::BtnSaveClick() {
 
   // One save at a time, in the order they were asked for.
   FinishSave();
-  LabelSaved->setText(QStringLiteral("Saving %1").arg(QFileInfo(name).fileName()));
+  LabelSaved->setText(tr("Saving %1").arg(QFileInfo(name).fileName()));
   PlaceSavedSign();
   LabelSaved->show();
   savedTimer_->stop();
-  session_->Save(name, SaveFormat(SaveDialog1FilterIndex), readOnly);
+  session_->Save(name, target.Format, readOnly);
   return true;
 }
 
@@ -542,10 +656,10 @@ void TFormMain::UpdateActions() {
   ActRedo->setEnabled(s.CanRedo());
   // The arrows and the actions say which step they undo or redo.
   const QString undo = s.UndoStepName(), redo = s.RedoStepName();
-  BtnUndo->setToolTip(StepHint(QStringLiteral("Undo"), undo, ActUndo));
-  BtnRedo->setToolTip(StepHint(QStringLiteral("Redo"), redo, ActRedo));
-  ActUndo->setText(undo.isEmpty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo ") + undo);
-  ActRedo->setText(redo.isEmpty() ? QStringLiteral("&Redo") : QStringLiteral("&Redo ") + redo);
+  BtnUndo->setToolTip(StepHint(tr("Undo"), undo, ActUndo));
+  BtnRedo->setToolTip(StepHint(tr("Redo"), redo, ActRedo));
+  ActUndo->setText(undo.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(undo));
+  ActRedo->setText(redo.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(redo));
   BtnHistory->setEnabled(s.Steps().Count() > 1);
   ActSaveLook->setEnabled(s.CanUndo());
   ActRepeat->setEnabled(s.CanRepeat());
@@ -561,6 +675,9 @@ void TFormMain::UpdateActions() {
   setWindowTitle(s.FilePath().isEmpty() ? QStringLiteral("Quorvane[*]")
                                         : name + QStringLiteral("[*]") + kTitleTail);
   setWindowModified(s.Modified());
+  const PictureRef &shown = s.DisplayPicture();
+  if (shown)
+    ImgEffect->setAccessibleName(DisplayName(DocumentName(), shown->Width(), shown->Height()));
 }
 
 void TFormMain::FillHistoryMenu() {
@@ -594,14 +711,14 @@ void TFormMain::FillRecentMenu() {
 }
 
 void TFormMain::ShowSavedSign(const QString &path) {
-  LabelSaved->setText(QStringLiteral("Saved %1").arg(QFileInfo(path).fileName()));
+  LabelSaved->setText(tr("Saved %1").arg(QFileInfo(path).fileName()));
   PlaceSavedSign();
   LabelSaved->show();
   savedTimer_->start();
 }
 
 void TFormMain::BtnHelpClick() {
-  const QString page = AppDir + QStringLiteral("help.html");
+  const QString page = HelpPage(QLocale(), AppDir);
   if (!QFileInfo::exists(page))
     throw Error("Cannot open file " + QFile::encodeName(page).toStdString());
   // The window may be gone by the time the desktop reports that it has no
@@ -617,7 +734,7 @@ void TFormMain::ShowHelpInside(const QString &page) {
     HelpBrowser = new QTextBrowser(this);
     HelpBrowser->setObjectName(QStringLiteral("HelpBrowser"));
     HelpBrowser->setWindowFlag(Qt::Window);
-    HelpBrowser->setWindowTitle(QStringLiteral("Quorvane Help"));
+    HelpBrowser->setWindowTitle(tr("Quorvane Help"));
     HelpBrowser->setOpenExternalLinks(false);
     HelpBrowser->resize(760, std::min(720, std::max(height(), 480)));
     HelpBrowser->move(frameGeometry().center() - HelpBrowser->rect().center());
@@ -697,7 +814,36 @@ void TFormMain::EndKeepingWork() {
 }
 
 void TFormMain::CategoryClick(int id) {
+  const Category *category = FindCategory(id);
+  if (!category) return;
+  SendThumbnailCell();  // rendered at the cells as they are now
+  strip_->NameAfter(CategoryCaption(*category));
+  strip_->FocusFirstWhenShown();
   session_->ChooseCategory(id);
+}
+
+void TFormMain::PreferencesClick() {
+  Preferences chosen = prefs_;
+  if (!dialogs_.EditPreferences(this, chosen)) return;
+  chosen.Save();
+  ApplyPreferences(chosen);
+}
+
+void TFormMain::ApplyPreferences(const Preferences &preferences) {
+  const bool restyled = preferences.Thumbnails != prefs_.Thumbnails;
+  prefs_ = preferences;
+  session_->SetKeepMetadata(prefs_.KeepMetadata);
+  session_->SetHistoryBudget(HistoryBudget(prefs_));
+  strip_->SetStyle(prefs_.Thumbnails);
+  if (!restyled) {
+    SendThumbnailCell();
+    return;
+  }
+  // The strip takes its new places; one on show is rendered again in the
+  // new style.
+  UpdateMinimumSize();
+  Relayout();
+  SendThumbnailCell();
 }
 
 void TFormMain::ImgViewNClick(int n) {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "app/Preferences.h"
 #include "app/RecentFiles.h"
 #include "app/ScreenLayout.h"
 #include "browser/ThumbnailStrip.h"
@@ -33,6 +34,7 @@ namespace qv {
 
 class Dialogs;
 class ScreenCopyFollower;
+class SplitHandle;
 class TFlatPanel;
 class LooksWindow;
 class TFormPreview;
@@ -73,8 +75,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   QPushButton *BtnLooks;   // the Looks window
   QToolButton *BtnRecent;  // beside Open: the pictures opened or saved last
   QMenu *MenuRecent;
-  QLabel *LabelSaved;  // the brief sign over the display after a save
-  QAction *ActOpen, *ActSave, *ActUndo, *ActRedo, *ActHelp, *ActQuit;
+  QLabel *LabelSaved;           // the brief sign over the display after a save
+  QToolButton *BtnPreferences;  // the gear at the top right of the display
+  SplitHandle *Splitter;        // between the display and a fitted strip
+  QAction *ActOpen, *ActSave, *ActUndo, *ActRedo, *ActHelp, *ActQuit, *ActPreferences;
   QAction *ActLooks, *ActSaveLook, *ActRepeat;
   TImage *ImgEffect;
   TImage *ImgFuzhu;
@@ -88,6 +92,10 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
 
   // The layout this window was given for its screen.
   const MainLayout &Layout() const { return layout_; }
+  ThumbnailStrip &Strip() { return *strip_; }
+  // The fitted strip's share of the height below the tools.
+  double StripShare() const { return stripShare_; }
+  void SetStripShare(double share);
 
   // Open: after the question about unsaved changes, the picture chosen in
   // OpenDialog1 becomes the working picture.
@@ -108,6 +116,11 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   // Help: the help page in the desktop's browser, or inside the program
   // when there is none.
   void BtnHelpClick();
+  // The Preferences window; what the user accepts is kept and applies at
+  // once (the language at the next start).
+  void PreferencesClick();
+  void ApplyPreferences(const Preferences &preferences);
+  const Preferences &Prefs() const { return prefs_; }
   // Opens a picture given by path (the command line, a second start, a drop,
   // the recent files), after the question about unsaved changes.
   void OpenFile(const QString &path);
@@ -181,6 +194,13 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void CreateControls();
   void ConnectSession();
   void ApplyLayout();
+  // The layout for the window's size now, applied.
+  void Relayout();
+  // The strip's cells for its panel and the picture's shape; a new cell
+  // size reaches the session once the window has stopped changing.
+  void LayOutStrip();
+  void SendThumbnailCell();
+  void UpdateMinimumSize();
   void PlaceSavedSign();
   void FormCreate();
   // Makes the picture at `path` the working picture (no question asked).
@@ -201,7 +221,11 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   MainLayout layout_;
   std::unique_ptr<EditSession> session_;
   RecentFiles recent_;
-  ThumbnailStrip strip_;
+  Preferences prefs_;
+  ThumbnailStrip *strip_ = nullptr;
+  double stripShare_;
+  PixelSize cell_;     // the strip's cell in device pixels, as laid out
+  QTimer *cellTimer_;  // hands a new cell to the session once resizing stops
   QTimer *savedTimer_;
   bool closed_ = false;      // no more question before closing
   bool formClosed_ = false;  // FormClose has run

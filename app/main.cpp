@@ -16,9 +16,11 @@
 #include <QSessionManager>
 
 #include "app/EditorHelp.h"
+#include "app/Preferences.h"
 #include "app/QtDialogs.h"
 #include "app/SingleInstance.h"
 #include "app/StopSignal.h"
+#include "app/Translations.h"
 #include "app/Unit1.h"
 #include "kernels/KernelEnv.h"
 #include "session/RecoveryRecord.h"
@@ -79,6 +81,11 @@ int main(int argc, char *argv[]) {
   // The desktop entry's name: Wayland desktops find the window's icon by it.
   QGuiApplication::setDesktopFileName(QStringLiteral(QUORVANE_APP_ID));
   QApplication app(argc, argv);
+  // The language chosen in Preferences, or the desktop's.
+  const QLocale locale = qv::InterfaceLocale(qv::Preferences::Load());
+  QLocale::setDefault(locale);
+  qv::InstallTranslations(
+      app, locale, QString::fromStdString(qv::ProgramDataDir()) + QStringLiteral("translations"));
 
   qv::SingleInstance instance(qv::SingleInstance::DefaultName());
   if (!instance.Claim(file)) return 0;

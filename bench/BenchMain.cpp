@@ -50,7 +50,7 @@ class RatioReporter : public TimingReporter {
     // The mask cases work on 24 MP pictures and have a table of their own.
     for (const auto &[name, time] : times_)
       if (name.rfind("BM_DecodeAssets/", 0) != 0 && name.rfind("BM_Thumbnails/", 0) != 0 &&
-          !IsMaskCase(name))
+          !IsMaskCase(name) && name.rfind("BM_Strip/", 0) != 0)
         std::printf("%-50s %12.2f\n", name.c_str(), time / copy->second);
     // Thumbnails against the decoding of the asset files they read.
     bool heading = false;
@@ -64,6 +64,7 @@ class RatioReporter : public TimingReporter {
       heading = true;
       std::printf("%-50s %12.2f\n", category.c_str(), time / decode->second);
     }
+    PrintStripRatios();
     // The mixes through a mask against the strength mix of the same pictures.
     const auto strength = times_.find("BM_StrengthMix24MP/real_time");
     if (strength == times_.end()) return;
@@ -74,6 +75,21 @@ class RatioReporter : public TimingReporter {
   }
 
  private:
+  // The fitted strip against the classic one of the same category.
+  void PrintStripRatios() const {
+    bool heading = false;
+    for (const auto &[name, time] : times_) {
+      if (name.rfind("BM_Strip/", 0) != 0) continue;
+      const std::size_t last = name.rfind('/', name.size() - std::string("/real_time").size() - 1);
+      const auto classic = times_.find(name.substr(0, last) + "/classic/real_time");
+      if (classic == times_.end() || classic->first == name) continue;
+      if (!heading)
+        std::printf("\n%-50s %12s\n", "24 MP strip, relative to the classic strip", "ratio");
+      heading = true;
+      std::printf("%-50s %12.2f\n", name.c_str(), time / classic->second);
+    }
+  }
+
   static bool IsMaskCase(const std::string &name) {
     return name.find("24MP") != std::string::npos || name.rfind("BM_Dab", 0) == 0;
   }

@@ -10,12 +10,16 @@
 #include "kernels/Categories.h"
 
 class QPushButton;
+class QString;
 class QWidget;
 
 namespace qv {
 
 // Every button is at this left edge, 75 x 25 like the window's other buttons.
 inline constexpr int kCategoryButtonLeft = 24;
+
+// What the user knows the category by, in the interface's language.
+QString CategoryCaption(const Category &category);
 
 // 28 pixels a place from 28 down; a hidden button lies 16 below its place.
 int CategoryButtonTop(const Category &category);

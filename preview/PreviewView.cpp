@@ -689,10 +689,10 @@ void PreviewView::paintEvent(QPaintEvent *event) {
     const double x = divider_ * width();
     painter.setPen(QPen(Qt::white, 2));
     painter.drawLine(QPointF(x, 0), QPointF(x, height()));
-    tag(QPointF(x - 4, 4), QStringLiteral("Before"), Qt::AlignRight);
-    tag(QPointF(x + 4, 4), QStringLiteral("After"), Qt::AlignLeft);
+    tag(QPointF(x - 4, 4), tr("Before"), Qt::AlignRight);
+    tag(QPointF(x + 4, 4), tr("After"), Qt::AlignLeft);
   } else if (ShowsOriginal()) {
-    tag(QPointF(4, 4), QStringLiteral("Original"), Qt::AlignLeft);
+    tag(QPointF(4, 4), tr("Original"), Qt::AlignLeft);
   }
   tag(QPointF(4, height() - 20),
       QStringLiteral("%1 %").arg(scale_ * 100, 0, 'f', scale_ < 0.1 ? 1 : 0), Qt::AlignLeft);

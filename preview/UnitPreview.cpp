@@ -72,7 +72,7 @@ TFormPreview::TFormPreview(QWidget *parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("FormPreview"));
-  setWindowTitle(QStringLiteral("Preview"));
+  setWindowTitle(tr("Preview"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), -11));
   setMinimumSize(kDefaultWidth, kDefaultHeight);
   resize(kDefaultWidth, kDefaultHeight);
@@ -92,9 +92,9 @@ TFormPreview::TFormPreview(QWidget *parent)
   ImgPreview->setObjectName(QStringLiteral("ImgPreview"));
   ImgPreview->hide();
 
-  Label1 = NoticeLabel(Panel1, QStringLiteral("PROCESSING---"), 32, {64, 96, 241, 37});
+  Label1 = NoticeLabel(Panel1, tr("PROCESSING---"), 32, {64, 96, 241, 37});
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label2 = NoticeLabel(Panel1, QStringLiteral("Wait seconds"), 24, {64, 64, 144, 29});
+  Label2 = NoticeLabel(Panel1, tr("Wait seconds"), 24, {64, 64, 144, 29});
   Label2->setObjectName(QStringLiteral("Label2"));
   ProgressRender = new QProgressBar(Panel1);
   ProgressRender->setObjectName(QStringLiteral("ProgressRender"));
@@ -103,27 +103,27 @@ TFormPreview::TFormPreview(QWidget *parent)
   ProgressRender->setTextVisible(false);
   ProgressRender->hide();
 
-  BtnApply = Button(this, "BtnApply", QStringLiteral("Apply"), {184, 248, 75, 25});
-  BtnCancel = Button(this, "BtnCancel", QStringLiteral("Cancel"), {272, 248, 75, 25});
-  BtnColor = Button(this, "BtnColor", QStringLiteral("Change Color"), {80, 248, 83, 25});
+  BtnApply = Button(this, "BtnApply", tr("Apply"), {184, 248, 75, 25});
+  BtnCancel = Button(this, "BtnCancel", tr("Cancel"), {272, 248, 75, 25});
+  BtnColor = Button(this, "BtnColor", tr("Change Color"), {80, 248, 83, 25});
   BtnColor->hide();
   BtnApply->setEnabled(false);
 
-  BtnOriginal = Button(this, "BtnOriginal", QStringLiteral("Original"), {8, 0, 60, 24});
+  BtnOriginal = Button(this, "BtnOriginal", tr("Original"), {8, 0, 60, 24});
   BtnOriginal->setToolTip(
-      QStringLiteral("Hold to see the picture without the effect (or hold "
-                     "Space, or the right mouse button on the picture)"));
-  BtnSplit = Button(this, "BtnSplit", QStringLiteral("Split"), {72, 0, 44, 24});
+      tr("Hold to see the picture without the effect (or hold "
+         "Space, or the right mouse button on the picture)"));
+  BtnSplit = Button(this, "BtnSplit", tr("Split"), {72, 0, 44, 24});
   BtnSplit->setCheckable(true);
-  BtnSplit->setToolTip(QStringLiteral("Before and after side by side; drag the divider"));
+  BtnSplit->setToolTip(tr("Before and after side by side; drag the divider"));
   BtnZoomOut = Button(this, "BtnZoomOut", QStringLiteral("\u2212"), {124, 0, 24, 24});
-  BtnZoomOut->setToolTip(QStringLiteral("Zoom out (Ctrl+minus, the wheel)"));
+  BtnZoomOut->setToolTip(tr("Zoom out (Ctrl+minus, the wheel)"));
   BtnZoomIn = Button(this, "BtnZoomIn", QStringLiteral("+"), {150, 0, 24, 24});
-  BtnZoomIn->setToolTip(QStringLiteral("Zoom in (Ctrl+plus, the wheel)"));
-  BtnFit = Button(this, "BtnFit", QStringLiteral("Fit"), {176, 0, 32, 24});
-  BtnFit->setToolTip(QStringLiteral("The whole picture (Ctrl+0)"));
+  BtnZoomIn->setToolTip(tr("Zoom in (Ctrl+plus, the wheel)"));
+  BtnFit = Button(this, "BtnFit", tr("Fit"), {176, 0, 32, 24});
+  BtnFit->setToolTip(tr("The whole picture (Ctrl+0)"));
   BtnActual = Button(this, "BtnActual", QStringLiteral("100 %"), {210, 0, 44, 24});
-  BtnActual->setToolTip(QStringLiteral("One picture pixel to a screen pixel (Ctrl+1)"));
+  BtnActual->setToolTip(tr("One picture pixel to a screen pixel (Ctrl+1)"));
   for (QPushButton *tool : {BtnOriginal, BtnSplit, BtnZoomOut, BtnZoomIn, BtnFit, BtnActual})
     tool->setStyleSheet(QStringLiteral("QPushButton { padding-left: 4px; padding-right: 4px; }"));
   SliderStrength = new QSlider(Qt::Horizontal, this);
@@ -131,8 +131,8 @@ TFormPreview::TFormPreview(QWidget *parent)
   SliderStrength->setRange(kMinStrength, kFullStrength);
   SliderStrength->setValue(kFullStrength);
   SliderStrength->setPageStep(10);
-  SliderStrength->setToolTip(QStringLiteral("Strength of the effect"));
-  SliderStrength->setAccessibleName(QStringLiteral("Strength"));
+  SliderStrength->setToolTip(tr("Strength of the effect"));
+  SliderStrength->setAccessibleName(tr("Strength"));
   LabelStrength = new QLabel(this);
   LabelStrength->setObjectName(QStringLiteral("LabelStrength"));
   LabelStrength->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -302,7 +302,7 @@ void TFormPreview::HoldOriginal(unsigned way, bool on) {
 }
 
 void TFormPreview::ShowStrength(int strength) {
-  LabelStrength->setText(QStringLiteral("Strength %1 %").arg(strength));
+  LabelStrength->setText(tr("Strength %1 %").arg(strength));
 }
 
 void TFormPreview::resizeEvent(QResizeEvent *event) {
@@ -335,8 +335,7 @@ void TFormPreview::LayOut() {
     x += tool->width();
   }
   // The slider no longer than a hand sweeps, its caption right beside it.
-  const int label =
-      LabelStrength->fontMetrics().horizontalAdvance(QStringLiteral("Strength 100 %")) + 6;
+  const int label = LabelStrength->fontMetrics().horizontalAdvance(tr("Strength 100 %")) + 6;
   const int slider = std::clamp(w - x - 8 - label - 6, 40, kLongestSlider);
   SliderStrength->setGeometry(x + 8, tools, slider, 24);
   LabelStrength->setGeometry(x + 8 + slider + 4, tools, label, 24);

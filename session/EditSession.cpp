@@ -1,11 +1,14 @@
 #include "session/EditSession.h"
 
 #include <algorithm>
+#include <condition_variable>
 #include <ctime>
 #include <functional>
+#include <mutex>
 #include <new>
 #include <utility>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMetaObject>
@@ -18,6 +21,7 @@
 #include "kernels/MaskedMix.h"
 #include "kernels/Recipes.h"
 #include "kernels/StrengthMix.h"
+#include "kernels/ThumbnailPicture.h"
 #include "session/StepNames.h"
 #include "session/WhitenIfUniform.h"
 #include "worker/RenderWorker.h"
@@ -60,11 +64,11 @@ QString FailureText(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
   } catch (const std::bad_alloc &) {
-    return QStringLiteral("Out of memory");
+    return QCoreApplication::translate("qv::EditSession", "Out of memory");
   } catch (const std::exception &e) {
     return QString::fromLocal8Bit(e.what());
   } catch (...) {
-    return QStringLiteral("Unknown error");
+    return QCoreApplication::translate("qv::EditSession", "Unknown error");
   }
 }
 
@@ -88,9 +92,39 @@ struct EditSession::PendingSave {
   QSemaphore Written;
 };
 
+// A fitted copy being made ahead on the shrinker's thread; whoever needs
+// it waits for it.
+struct EditSession::FittedMaking {
+  PictureRef From;
+  PixelSize Cell;
+  std::mutex Lock;
+  std::condition_variable Done;
+  bool Finished = false;
+  PictureRef Copy;  // null where it could not be made
+
+  PictureRef Wait() {
+    std::unique_lock<std::mutex> lock(Lock);
+    Done.wait(lock, [this] { return Finished; });
+    return Copy;
+  }
+  void Make() {
+    PictureRef copy;
+    try {
+      copy = Share(FittedThumbnail(*From, Cell.Width, Cell.Height));
+    } catch (...) {
+      // The strip makes it again itself, and says why if it fails there.
+    }
+    const std::lock_guard<std::mutex> lock(Lock);
+    Copy = std::move(copy);
+    Finished = true;
+    Done.notify_all();
+  }
+};
+
 EditSession::EditSession(std::string appDir, QObject *parent)
     : QObject(parent), appDir_(std::move(appDir)), worker_(new RenderWorker(this)) {
   saver_.setMaxThreadCount(1);
+  shrinker_.setMaxThreadCount(1);
   connect(worker_, &RenderWorker::ProgressChanged, this, &EditSession::RenderProgress);
   // A render that ends, fails or is cancelled clears the flag of Change Color.
   connect(worker_, &RenderWorker::Idle, this, [this] { pickColor_ = false; });
@@ -99,6 +133,7 @@ EditSession::EditSession(std::string appDir, QObject *parent)
 EditSession::~EditSession() {
   worker_->CancelAndWait();
   saver_.waitForDone();
+  shrinker_.waitForDone();
 }
 
 PictureRef EditSession::UndoBitmap() {
@@ -210,8 +245,11 @@ void EditSession::Begin(const QString &documentPath, const std::string &sourcePa
   metadata_ = std::move(meta);
   openedWith_ = MadeWithOf(metadata_);
   openedPixels_ = opened;
-  thumb_.Recreate(kThumbnailSide, kThumbnailSide);
-  thumb_.StretchDraw({0, 0, kThumbnailSide, kThumbnailSide}, *opened);
+  // The classic strip's square is made at once, as it always was; the
+  // fitted copy when a category is first chosen.
+  thumb_ = style_ == ThumbnailStyle::Classic ? Share(ClassicThumbnail(*opened)) : Share(Bitmap());
+  fitted_ = {};
+  stripShown_ = 0;
   // The program's generator, seeded afresh for each picture opened. A
   // picture of one colour is worked on as white; the display, the strip and
   // Save keep the picture as it was opened. A restored one is worked on as
@@ -227,12 +265,40 @@ void EditSession::Begin(const QString &documentPath, const std::string &sourcePa
   path_ = documentPath;
   savedRevision_ = ++lastRevision_;
   history_.Reset(work_, savedRevision_);
+  PrepareFitted();
   emit PictureChanged();
   emit StateChanged();
   UpdateRecovery();
 }
 
 // --- The strip and the preview.
+
+void EditSession::SetThumbnails(ThumbnailStyle style, int cellWidth, int cellHeight) {
+  const PixelSize cell{std::max(cellWidth, 1), std::max(cellHeight, 1)};
+  const bool restyled = style != style_;
+  if (!restyled && cell == cell_) return;
+  style_ = style;
+  cell_ = cell;
+  // The classic squares do not follow the cell.
+  if (!restyled && style_ == ThumbnailStyle::Classic) return;
+  PrepareFitted();
+  const Category *shown = FindCategory(stripPending_ ? category_ : stripShown_);
+  if (!shown || previewPending_) return;
+  if (stripPending_)
+    ChooseCategory(shown->Id);  // the same choice, made at the new size
+  else
+    RenderStrip(*shown, false);
+}
+
+void EditSession::PrepareFitted() {
+  if (style_ != ThumbnailStyle::Fitted || !work_ || work_->Empty()) return;
+  if (fitted_.From == work_ && fitted_.Cell == cell_) return;
+  if (making_ && making_->From == work_ && making_->Cell == cell_) return;
+  making_ = std::make_shared<FittedMaking>();
+  making_->From = work_;
+  making_->Cell = cell_;
+  shrinker_.start([making = making_] { making->Make(); });
+}
 
 void EditSession::ChooseCategory(int id) {
   const Category *category = FindCategory(id);
@@ -246,19 +312,54 @@ void EditSession::ChooseCategory(int id) {
   const ChangeColorRule rule = category->ChangeColor;
   if (rule == ChangeColorRule::ShowBeforeStrip) emit ChangeColorOffered(true);
   if (rule == ChangeColorRule::HideBeforeStrip) emit ChangeColorOffered(false);
-  thumb_.StretchDraw({0, 0, thumb_.Width(), thumb_.Height()}, *work_);
+  previewPending_ = false;
+  RenderStrip(*category, true);
+  if (previewWaited) emit PreviewDropped();
+}
 
-  // The job's own values: the squeezed picture and the brush of the result
+void EditSession::RenderStrip(const Category &category, bool chosen) {
+  // The picture the recipes render on: the classic square, made here as it
+  // always was, or the fitted copy, made on the render thread the first
+  // time this picture is shown at this cell size and kept for the next.
+  PictureRef thumb;
+  std::shared_ptr<FittedMaking> making;
+  if (style_ == ThumbnailStyle::Classic) {
+    thumb_ = Share(ClassicThumbnail(*work_));
+    thumb = thumb_;
+  } else if (fitted_.From == work_ && fitted_.Cell == cell_) {
+    thumb_ = fitted_.Copy;
+    thumb = thumb_;
+  } else if (making_ && making_->From == work_ && making_->Cell == cell_) {
+    making = making_;
+  }
+
+  // The job's own values: the picture, the cell and the brush of the result
   // bitmap, which the recipes fall back on.
   const std::uint64_t request = ++request_;
-  previewPending_ = false;
-  auto thumb = std::make_shared<const Bitmap>(thumb_);
+  stripPending_ = chosen;
+  stripShown_ = 0;  // until all ten are there
+  const int id = category.Id;
+  const PictureRef work = work_;
+  const PixelSize cell = cell_;
   const TColor brush = result_->BrushColor();
-  const bool together = category->ThumbnailsTogether;
+  const bool together = category.ThumbnailsTogether;
+  const ChangeColorRule rule = category.ChangeColor;
   const std::string appDir = appDir_;
   RenderWorker &worker = *worker_;
   worker.Start(
-      [this, &worker, request, id, thumb, brush, together, appDir](const RunControl &control) {
+      [this, &worker, request, id, thumb, making, work, cell, brush, together, chosen,
+       appDir](const RunControl &control) {
+        PictureRef source = thumb;
+        if (!source) {
+          const RunScope scope(control);
+          if (making) source = making->Wait();
+          if (!source) source = Share(FittedThumbnail(*work, cell.Width, cell.Height));
+          CheckCancelled();
+          worker.Deliver([this, work, cell, source] {
+            fitted_ = {work, source, cell};
+            if (work == work_) thumb_ = source;
+          });
+        }
         // No colour prompt: the strip always renders the effects' own colours.
         KernelEnv env(appDir);
         env.Control = control;
@@ -268,9 +369,9 @@ void EditSession::ChooseCategory(int id) {
         // paints, also those done before a failure.
         std::vector<PictureRef> held;
         auto hand = [&](int n, PictureRef picture, bool paintNow) {
-          worker.Deliver([this, request, n, picture, paintNow] {
+          worker.Deliver([this, request, n, picture, paintNow, chosen] {
             if (request != request_) return;
-            result_ = picture;
+            if (chosen) result_ = picture;
             emit ThumbnailReady(n, picture, paintNow);
           });
         };
@@ -280,7 +381,7 @@ void EditSession::ChooseCategory(int id) {
         for (int n = 1; n <= kThumbnailCount; ++n) {
           const ProgressSpan part(n - 1, kThumbnailCount);
           try {
-            RenderRecipe(id, n, *thumb, result, env, RenderSize::Thumbnail);
+            RenderRecipe(id, n, *source, result, env, RenderSize::Thumbnail);
           } catch (const Cancelled &) {
             throw;
           } catch (...) {
@@ -297,13 +398,15 @@ void EditSession::ChooseCategory(int id) {
         }
         if (together) handHeld();
       },
-      [this, request, rule](std::exception_ptr error) {
+      [this, request, rule, id, chosen](std::exception_ptr error) {
         if (request != request_) return;
+        stripPending_ = false;
         if (error) return emit Failed(FailureText(error));
+        stripShown_ = id;
+        if (!chosen) return;
         if (rule == ChangeColorRule::ShowAfterStrip) emit ChangeColorOffered(true);
         if (rule == ChangeColorRule::HideAfterStrip) emit ChangeColorOffered(false);
       });
-  if (previewWaited) emit PreviewDropped();
 }
 
 void EditSession::PreviewThumbnail(int n) {
@@ -318,6 +421,7 @@ void EditSession::PreviewWithPickedColors() {
 void EditSession::RenderPreview(int n, int category, bool pickColors) {
   EndBusy();
   pickColor_ = pickColors;
+  stripPending_ = false;  // a strip still rendering stops here
   shown_.reset();
   emit PreviewStarted();
   const std::uint64_t request = ++request_;
@@ -400,6 +504,7 @@ std::optional<TColor> EditSession::AskColor() {
 void EditSession::CancelRender() {
   EndBusy();
   worker_->Cancel();
+  stripPending_ = false;
   pickColor_ = false;
   ++request_;
   if (previewPending_) {
@@ -415,6 +520,7 @@ bool EditSession::Rendering() const {
 void EditSession::StopRenders() {
   EndBusy();
   worker_->CancelAndWait();
+  stripPending_ = false;
   pickColor_ = false;
   ++request_;
   const bool dropped = previewPending_ || shown_;
@@ -553,6 +659,8 @@ void EditSession::ShowEntry() {
   work_ = history_.PictureAt(history_.Position(),
                              [this](const Step &s, const PictureRef &p) { return Replay(s, p); });
   display_ = work_;
+  stripShown_ = 0;  // the strip empties
+  PrepareFitted();
   emit PictureChanged();
   emit StateChanged();
   UpdateRecovery();
@@ -576,7 +684,7 @@ void EditSession::Save(const QString &path, PictureFormat format, bool replaceRe
   save->Before = openedWith_;
   save->Opened = openedPixels_;
   save->ReplaceReadOnly = replaceReadOnly;
-  save->Strip = stripMetadata;
+  save->Strip = stripMetadata || !keepMetadata_;
   save->Revision = Revision();
   saving_ = save;
   saver_.start([this, save] {
@@ -629,7 +737,10 @@ void EditSession::Close() {
   work_ = Share(Bitmap());
   result_ = work_;
   display_ = work_;
-  thumb_ = Bitmap();
+  thumb_ = work_;
+  fitted_ = {};
+  making_.reset();
+  stripShown_ = 0;
 }
 
 // --- Recovery.

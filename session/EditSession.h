@@ -18,10 +18,12 @@
 #include "effects/Random.h"
 #include "gfx/Bitmap.h"
 #include "gfx/PictureRef.h"
+#include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
 #include "kernels/Look.h"
 #include "kernels/LookMetadata.h"
 #include "kernels/Step.h"
+#include "kernels/ThumbnailPicture.h"
 #include "session/History.h"
 #include "session/RecoveryRecord.h"
 
@@ -47,8 +49,9 @@ class RenderWorker;
 // given them: WorkBitmap is the committed picture every full-size render
 // reads, ResultBitmap the output of the last render (the strip's last
 // thumbnail, the full-size preview, or the picture Save writes), UndoBitmap
-// the picture Undo goes back to, ThumbBitmap the working picture squeezed to
-// the thumbnails' square.
+// the picture Undo goes back to, ThumbBitmap the picture the strip renders
+// on: the working picture squeezed to the thumbnails' square (the classic
+// strip) or fitted into the strip's cell.
 class EditSession : public QObject {
   Q_OBJECT
  public:
@@ -62,7 +65,7 @@ class EditSession : public QObject {
   // Made again from the steps if its picture was dropped; null when the
   // history is at its start.
   PictureRef UndoBitmap();
-  const Bitmap &ThumbBitmap() const { return thumb_; }
+  const Bitmap &ThumbBitmap() const { return *thumb_; }
   // What the main display shows (and Save writes): the picture as it was
   // opened, or after an Apply, Undo or Redo the working picture.
   const PictureRef &DisplayPicture() const { return display_; }
@@ -123,6 +126,14 @@ class EditSession : public QObject {
   std::vector<std::string> Open(ReadFile file);
 
   // --- The strip and the preview.
+  // How the strip's thumbnails are made: the classic 105 x 105 squares, or
+  // fitted at the picture's aspect into a cell of cellWidth x cellHeight
+  // device pixels. A strip on show is rendered again for a new style or
+  // cell, unless a full-size render is under way (the next choice then
+  // takes the new size).
+  void SetThumbnails(ThumbnailStyle style, int cellWidth, int cellHeight);
+  ThumbnailStyle ThumbnailsStyle() const { return style_; }
+  PixelSize ThumbnailCell() const { return cell_; }
   // The colour question's answerer while a "Change Color" render runs (the
   // window's colour dialog); asked on this thread.
   void SetColorPrompt(ColorPrompt *prompt) { prompt_ = prompt; }
@@ -171,12 +182,17 @@ class EditSession : public QObject {
   // Save first copies the display into ResultBitmap, also when the user
   // then cancels the dialog.
   void TakeDisplayAsResult() { result_ = display_; }
-  // Writes ResultBitmap with the opened file's metadata (unless stripped)
-  // and the steps that made it on a thread of its own; SaveEnded reports
-  // the end. One save at a time: one still being written ends first.
+  // Writes ResultBitmap with the opened file's metadata (unless stripped,
+  // by the caller or by the user's choice) and the steps that made it on a
+  // thread of its own; SaveEnded reports the end. One save at a time: one
+  // still being written ends first.
   void Save(const QString &path, PictureFormat format, bool replaceReadOnly,
             bool stripMetadata = false);
   bool Saving() const { return saving_ != nullptr; }
+  // Whether saved pictures carry the opened file's metadata (camera, date,
+  // place, colour profile, ...); they do unless told otherwise.
+  void SetKeepMetadata(bool keep) { keepMetadata_ = keep; }
+  bool KeepsMetadata() const { return keepMetadata_; }
   // Waits for the save being written, if any, and reports its end. False
   // when it failed.
   bool FinishSave();
@@ -239,6 +255,7 @@ class EditSession : public QObject {
     bool Applicable = false;
   };
   struct PendingSave;
+  struct FittedMaking;
 
   // Sets up a new picture (Open, the sample, Restore).
   // `work` is the picture worked on; null decides by LooksUniform.
@@ -251,6 +268,13 @@ class EditSession : public QObject {
   void RenderStep(const Step &step, bool preview);
   // Work that was going straight into the history is over.
   void EndBusy();
+  // The strip's ten renders of the category. Chosen by the user, they set
+  // the result bitmap and the "Change Color" rule applies after them;
+  // rendered again at another size, they only replace the thumbnails.
+  void RenderStrip(const Category &category, bool chosen);
+  // Starts making the fitted copy of the working picture for the cell, so
+  // that it is there by the time a category is chosen.
+  void PrepareFitted();
   // The working picture is entry `position` of the history now.
   void ShowEntry();
   // Cancels every render and waits for the render thread; a preview made
@@ -271,7 +295,20 @@ class EditSession : public QObject {
   mutable RandomGenerator random_;
 
   PictureRef work_, result_, display_;
-  Bitmap thumb_;
+  PictureRef thumb_ = std::make_shared<const Bitmap>();
+  // The strip: its style and cell, the averaged copy made for them (kept
+  // while the working picture is the one it was made from), the category
+  // it shows (0: none) and whether its render runs.
+  ThumbnailStyle style_ = ThumbnailStyle::Fitted;
+  PixelSize cell_{kThumbnailSide, kThumbnailSide};
+  struct Fitted {
+    PictureRef From, Copy;
+    PixelSize Cell;
+  } fitted_;
+  std::shared_ptr<FittedMaking> making_;
+  int stripShown_ = 0;
+  bool stripPending_ = false;
+  bool keepMetadata_ = true;
   Metadata metadata_;
   int category_ = 0, thumb_n_ = 0;
   bool pickColor_ = false;
@@ -298,6 +335,8 @@ class EditSession : public QObject {
   // The encoder's thread; destroyed first, so a save still being written
   // ends before anything it reports to goes.
   QThreadPool saver_;
+  // Where fitted copies are made ahead; its tasks hold only their own values.
+  QThreadPool shrinker_;
 };
 
 // The message a failure shows the user.

@@ -10,11 +10,13 @@ namespace qv {
 
 namespace {
 
-// "Light A 3".
+// "Light A 3", the caption in the interface's language as the category's
+// button has it.
 QString EffectCaption(const Step &step) {
   const Category *category = FindCategory(step.Category);
-  return QStringLiteral("%1 %2")
-      .arg(category ? QString::fromUtf8(category->Caption) : QStringLiteral("?"))
+  return QCoreApplication::translate("qv::StepName", "%1 %2")
+      .arg(category ? QCoreApplication::translate("Category", category->Caption)
+                    : QStringLiteral("?"))
       .arg(step.Number);
 }
 
@@ -34,9 +36,11 @@ QString StepName(const Step &step) {
   for (const auto &answer : step.Colors)
     if (answer) colors << QLatin1Char('#') + QString::fromStdString(ColorText(*answer));
   if (!colors.isEmpty())
-    name += (colors.size() == 1 ? QStringLiteral(", colour ") : QStringLiteral(", colours ")) +
-            colors.join(QStringLiteral(", "));
-  if (step.Strength != kFullStrength) name += QStringLiteral(", strength %1 %").arg(step.Strength);
+    name += (colors.size() == 1 ? QCoreApplication::translate("qv::StepName", ", colour %1")
+                                : QCoreApplication::translate("qv::StepName", ", colours %1"))
+                .arg(colors.join(QStringLiteral(", ")));
+  if (step.Strength != kFullStrength)
+    name += QCoreApplication::translate("qv::StepName", ", strength %1 %").arg(step.Strength);
   if (step.Mask.Any()) name += QCoreApplication::translate("StepNames", ", masked");
   return name;
 }
@@ -57,7 +61,7 @@ QString BrushesLeftOutNotice(const std::vector<Step> &steps) {
 }
 
 QString OpenedName(const QString &documentName) {
-  return QStringLiteral("Opened %1").arg(documentName);
+  return QCoreApplication::translate("qv::StepName", "Opened %1").arg(documentName);
 }
 
 }  // namespace qv

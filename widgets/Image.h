@@ -44,6 +44,14 @@ class TImage : public QWidget {
 
   bool Stretch() const { return stretch_; }
   void SetStretch(bool on);
+  // A stretched picture fills the control less `inset` pixels on each side
+  // (room for the focus frame around a thumbnail).
+  void SetInset(int inset);
+  int Inset() const { return inset_; }
+  // The area the picture fills.
+  QRect PictureRect() const;
+  // A frame around the picture while the control has the keyboard focus.
+  void SetShowsFocus(bool on);
   // With AutoSize the control takes the size of every picture it is given.
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool on);
@@ -62,17 +70,22 @@ class TImage : public QWidget {
  protected:
   void paintEvent(QPaintEvent *event) override;
   void changeEvent(QEvent *event) override;
+  void focusInEvent(QFocusEvent *event) override;
+  void focusOutEvent(QFocusEvent *event) override;
   void mousePressEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
 
  private:
   void PaintStretched(QPainter &painter);
+  void PaintFocus(QPainter &painter);
 
   PictureRef picture_;
   QColorSpace space_;
   ScreenCopy screen_;
   bool stretch_ = false;
   bool autoSize_ = false;
+  bool showsFocus_ = false;
+  int inset_ = 0;
   bool pressed_ = false;
 };
 

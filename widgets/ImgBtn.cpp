@@ -1,11 +1,26 @@
 #include "widgets/ImgBtn.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace qv {
 
-TImgBtn::TImgBtn(QWidget *parent) : TImage(parent) {}
+// Reached by Tab like any button, with the focus frame of the image control.
+TImgBtn::TImgBtn(QWidget *parent) : TImage(parent) {
+  setFocusPolicy(Qt::TabFocus);
+  SetShowsFocus(true);
+}
+
+void TImgBtn::keyPressEvent(QKeyEvent *event) {
+  const int key = event->key();
+  if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (isEnabled()) emit Click();
+    event->accept();
+    return;
+  }
+  TImage::keyPressEvent(event);
+}
 
 void TImgBtn::SetPic(const Bitmap &value) {
   SetPicture(value);

@@ -43,6 +43,8 @@ class TImgBtn : public TImage {
   void mousePressEvent(QMouseEvent *event) override;
   void mouseMoveEvent(QMouseEvent *event) override;
   void mouseReleaseEvent(QMouseEvent *event) override;
+  // Space or Enter presses it, as any button.
+  void keyPressEvent(QKeyEvent *event) override;
 
  private:
   void PointerEntered(const QPoint &pos);

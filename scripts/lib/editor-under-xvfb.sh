@@ -57,11 +57,13 @@ start() {
   sleep 2
 }
 # The main window laid out for a 1280 x 1024 screen: the category column at
-# the left (one button per 28 pixels from 28), the strip below the display.
+# the left (one button per 28 pixels from 28).
 category() { click "$W" 61 $((28 + 28 * ($1 - 1) + 12)); sleep 1; }
+# A chosen category puts the focus on its first thumbnail, and the digits 1
+# to 9 and 0 open thumbnails 1 to 10 wherever the strip has laid them out.
 thumbnail() {
-  local lefts=(8 120 240 352 469)
-  click "$W" $((125 + ${lefts[$((($1 - 1) % 5))]} + 52)) $((399 + 8 + 136 * (($1 - 1) / 5) + 52))
+  sleep 1
+  keys "$W" $(($1 % 10))
   sleep 2
 }
 save_bmp() {

@@ -17,8 +17,10 @@
 #include "EditorFixture.h"
 #include "TestHome.h"
 #include "preview/UnitPreview.h"
+#include "widgets/EditorSettings.h"
 #include "widgets/Image.h"
 #include "widgets/ImgBtn.h"
+#include "widgets/SplitHandle.h"
 #include "widgets/TFlatPanelUnit.h"
 
 using namespace qv;
@@ -279,21 +281,64 @@ class DesktopTest : public QObject {
     QCOMPARE(e->Session().WorkBitmap()->Width(), 20);
   }
 
+  // The classic strip keeps its height across the whole width; the fitted
+  // one shares the display's column, taking its share of the height.
+  void theWindowGrowsAndThePictureRefits_data() {
+    QTest::addColumn<bool>("classic");
+    QTest::addColumn<QRect>("strip");
+    QTest::addColumn<QRect>("display");  // FlatPanel3
+    QTest::addColumn<QRect>("picture");  // ImgEffect
+    QTest::addColumn<QSize>("least");
+    // 300 x 200 at 618 high: 927 wide, centred.
+    QTest::newRow("classic") << true << QRect(125, 621, 1274, 279) << QRect(112, 0, 1162, 621)
+                             << QRect(117, 1, 927, 618) << QSize(708, 400);
+    // 41 % of 900 for the strip, 6 for the bar; 300 x 200 at 522 high.
+    QTest::newRow("fitted") << false << QRect(237, 531, 1162, 369) << QRect(112, 0, 1162, 525)
+                            << QRect(189, 1, 783, 522) << QSize(811, 400);
+  }
   void theWindowGrowsAndThePictureRefits() {
-    Editor e(300, 200);
+    QFETCH(bool, classic);
+    QFETCH(QRect, strip);
+    QFETCH(QRect, display);
+    QFETCH(QRect, picture);
+    QFETCH(QSize, least);
+    Editor e(300, 200, classic ? ThumbnailStyle::Classic : ThumbnailStyle::Fitted);
     e->show();
     // The window system's own frame, maximise button included.
     QVERIFY(e->minimumSize() != e->maximumSize());
     QVERIFY(!e->windowFlags().testFlag(Qt::CustomizeWindowHint));
     e->resize(1400, 900);
     QCOMPARE(e->FlatPanel1->geometry(), QRect(125, 0, 1274, 900));
-    QCOMPARE(e->FlatPanel2->geometry(), QRect(125, 621, 1274, 279));
-    QCOMPARE(e->FlatPanel3->size(), QSize(1162, 621));
-    // 300 x 200 at 618 high: 927 wide, centred.
-    QCOMPARE(e->ImgEffect->geometry(), QRect(117, 1, 927, 618));
+    QCOMPARE(e->FlatPanel2->geometry(), strip);
+    QCOMPARE(e->FlatPanel3->geometry(), display);
+    QCOMPARE(e->ImgEffect->geometry(), picture);
+    QCOMPARE(e->Splitter->isVisible(), !classic);
     // Smaller than a small screen's start is as far as it goes.
     e->resize(100, 100);
-    QCOMPARE(e->size(), QSize(708, 400));
+    QCOMPARE(e->size(), least);
+  }
+
+  // The bar between the display and the fitted strip moves the boundary,
+  // and the next window starts with it where it was left.
+  void theSplitterSharesTheHeightAndIsRemembered() {
+    {
+      Editor e(300, 200);
+      e->resize(1400, 900);
+      e->show();
+      QVERIFY(QTest::qWaitForWindowExposed(&*e));
+      const QPoint grip(e->Splitter->width() / 2, 3);
+      QTest::mousePress(e->Splitter, Qt::LeftButton, {}, grip);
+      QTest::mouseMove(e->Splitter, grip - QPoint(0, 200));
+      QTest::mouseRelease(e->Splitter, Qt::LeftButton, {}, grip - QPoint(0, 200));
+      QCOMPARE(e->FlatPanel2->height(), 369 + 200);
+      QCOMPARE(e->FlatPanel3->height() + 6 + e->FlatPanel2->height(), 900);
+    }
+    Editor again(300, 200);
+    again->resize(1400, 900);
+    again->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&*again));
+    QCOMPARE(again->FlatPanel2->height(), 569);
+    EditorSettings().clear();
   }
 
   // Run again at device pixel ratio 2 (QT_SCALE_FACTOR=2).

@@ -48,6 +48,9 @@ class InstallTest : public QObject {
     for (const char *file :
          {"bin/quorvane", "bin/quorvane-fx", "share/quorvane/pic/sample.jpg",
           "share/quorvane/pic/lightA/1.ssl", "share/quorvane/help.html", "share/quorvane/blue.urf",
+          "share/quorvane/help_de.html", "share/quorvane/help_ja.html",
+          "share/quorvane/translations/quorvane_de.qm",
+          "share/quorvane/translations/quorvane_zh_CN.qm",
           "share/applications/org.quorvane.Quorvane.desktop",
           "share/metainfo/org.quorvane.Quorvane.metainfo.xml", "share/mime/packages/quorvane.xml",
           "share/icons/hicolor/scalable/apps/org.quorvane.Quorvane.svg",

@@ -61,6 +61,14 @@ class PhotoFilesTest : public QObject {
 
     Save(e, Work("saved.bmp"), 2);  // a BMP holds none
     QCOMPARE(ReadFileBytes(Work("saved.bmp")), EncodeBmp(e->ImgEffect->Picture()));
+
+    // None of it where the preferences leave it out.
+    Preferences stripped;
+    stripped.KeepMetadata = false;
+    e.dialogs.PreferencesAnswers.push_back(stripped);
+    e->PreferencesClick();
+    Save(e, Work("stripped.jpg"), 1);
+    QVERIFY(test::ReadBackMetadata(ReadFileBytes(Work("stripped.jpg"))).Empty());
   }
 
   // The values stay the file's; only what the screen is given is sRGB.

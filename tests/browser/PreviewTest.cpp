@@ -126,7 +126,7 @@ class PreviewTest : public QObject {
           probed = true;
           noticeBeforeRender = d.isVisible() && NoticeShown(d) && !Shown(d.ImgPreview) &&
                                !d.BtnApply->isEnabled() &&
-                               e->Session().ResultBitmap()->Width() == kThumbnailSide;
+                               e->Session().ResultBitmap() == e->ImgView[10]->SharedPicture();
         },
         Qt::QueuedConnection);
     Click(e->ImgView[3]);
@@ -298,7 +298,8 @@ class PreviewTest : public QObject {
     QVERIFY(!e->FormPreview->isVisible());
     // The next choice works on the applied picture.
     e.Choose(4);
-    QVERIFY(e->Session().ThumbBitmap().SamePixels(Squeezed(render)));
+    QVERIFY(e->Session().ThumbBitmap().SamePixels(e.ThumbSource()));
+    QVERIFY(e->Session().WorkBitmap()->SamePixels(render));
 
     e->BtnUndoClick();
     QVERIFY(e->Session().WorkBitmap()->SamePixels(before));

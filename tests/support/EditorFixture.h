@@ -19,6 +19,7 @@
 #include "codecs/Codecs.h"
 #include "kernels/Categories.h"
 #include "kernels/Recipes.h"
+#include "kernels/ThumbnailPicture.h"
 
 namespace qv::test {
 
@@ -62,16 +63,22 @@ inline AssetRoot &SharedAssets() {
 
 class Editor {
  public:
-  // The sample is a varied picture of the given size.
-  explicit Editor(int width = 96, int height = 72) : assets(SharedAssets()) {
+  // The sample is a varied picture of the given size; the strip is made in
+  // the style given (the preferences say so when the window starts).
+  explicit Editor(int width = 96, int height = 72, ThumbnailStyle style = ThumbnailStyle::Fitted)
+      : assets(SharedAssets()) {
     WriteFileBytes(assets.Dir() + "pic/sample.jpg", EncodeJpeg(Varied(width, height, 5), 90));
+    Preferences preferences;
+    preferences.Thumbnails = style;
+    preferences.Save();
     form = std::make_unique<TFormMain>(dialogs, QString::fromStdString(assets.Dir()),
                                        QSize(1280, 1024));
   }
 
-  // Puts back the assets a test removed.
+  // Puts back the assets a test removed, and the preferences.
   ~Editor() {
     form.reset();
+    Preferences().Save();
     for (const auto &[path, bytes] : removed_) {
       QFile file(path);
       if (file.open(QIODevice::WriteOnly)) file.write(bytes);
@@ -105,11 +112,21 @@ class Editor {
     QFile::remove(path);
   }
 
+  // The picture the strip renders on for the current working picture: the
+  // classic square, or the picture fitted into the session's cell.
+  Bitmap ThumbSource() {
+    const EditSession &session = form->Session();
+    if (session.ThumbnailsStyle() == ThumbnailStyle::Classic)
+      return Squeezed(*session.WorkBitmap());
+    return FittedThumbnail(*session.WorkBitmap(), session.ThumbnailCell().Width,
+                           session.ThumbnailCell().Height);
+  }
+
   // What recipe (id, n) gives on the current working picture: a thumbnail
-  // from the picture squeezed to 105 x 105, or the full-size render.
+  // (see ThumbSource), or the full-size render.
   Bitmap Expected(int id, int n, RenderSize size, ColorPrompt *prompt = nullptr) {
-    const Bitmap source = size == RenderSize::Thumbnail ? Squeezed(*form->Session().WorkBitmap())
-                                                        : *form->Session().WorkBitmap();
+    const Bitmap source =
+        size == RenderSize::Thumbnail ? ThumbSource() : *form->Session().WorkBitmap();
     Bitmap result;
     RenderRecipe(id, n, source, result, assets.Env(prompt), size);
     return result;

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include "app/Dialogs.h"
+#include "app/Preferences.h"
 
 namespace qv {
 
@@ -30,6 +31,8 @@ class ScriptedDialogs : public Dialogs {
   std::deque<bool> RestoreAnswers;
   std::deque<std::optional<QString>> TextAnswers, FileAnswers;
   std::deque<bool> ConfirmAnswers;
+  // What the user leaves in the Preferences window; none: Cancel.
+  std::deque<std::optional<Preferences>> PreferencesAnswers;
   bool NoViewer = false;  // the desktop has nothing that shows a document
 
   QStringList Messages;
@@ -40,6 +43,7 @@ class ScriptedDialogs : public Dialogs {
   QStringList RestoreQuestions;                           // "NAME|TIME"
   QStringList TextQuestions, Confirmations, FileDialogs;  // labels, questions, titles
   QStringList OpenedDocuments;
+  QList<Preferences> PreferencesShown;
   QString LastOpenFilter, LastSaveFilter, LastOpenFolder, LastSaveProposed;
   int LastSaveFilterShown = 0;
   int DialogsShown = 0;  // open, save and colour dialogs, in all
@@ -106,6 +110,12 @@ class ScriptedDialogs : public Dialogs {
                                   const QString &) override {
     FileDialogs << title;
     return Take(FileAnswers, std::nullopt);
+  }
+  bool EditPreferences(QWidget *, Preferences &preferences) override {
+    PreferencesShown << preferences;
+    const std::optional<Preferences> answer = Take(PreferencesAnswers, std::nullopt);
+    if (answer) preferences = *answer;
+    return answer.has_value();
   }
   void OpenDocument(const QString &path, std::function<void()> noViewer) override {
     OpenedDocuments << path;

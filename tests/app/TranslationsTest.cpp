@@ -1,0 +1,158 @@
+// The translations that ship: every .ts file complete (no text unfinished or
+// empty, the English placeholders and a shortcut letter kept), none missing
+// a text of today's sources (lupdate finds nothing new), each language's
+// help page with every section; the files chosen by the desktop's
+// languages, and reaching the window, the strip and the preview.
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+#include "EditorFixture.h"
+#include "TestHome.h"
+#include "app/Translations.h"
+#include "preview/UnitPreview.h"
+#include "widgets/Image.h"
+
+using namespace qv;
+using namespace qv::test;
+
+namespace {
+
+QString Beside(const QString &name) {
+  return QCoreApplication::applicationDirPath() + "/" + name;
+}
+
+QStringList Matches(const QString &pattern, const QString &text) {
+  QStringList found;
+  for (const auto &match : QRegularExpression(pattern).globalMatch(text))
+    found << match.captured(match.lastCapturedIndex());
+  return found;
+}
+
+// "context | source: fault" for each message of the file that is not ready.
+QStringList Faults(const QString &path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {path + " cannot be read"};
+  QXmlStreamReader xml(&file);
+  QStringList faults;
+  QString context, source;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == u"name") context = xml.readElementText();
+    if (xml.name() == u"source") source = xml.readElementText();
+    if (xml.name() != u"translation") continue;
+    const QString where = context + " | " + source + ": ";
+    if (!xml.attributes().value("type").isEmpty())
+      faults << where + xml.attributes().value("type").toString();
+    const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    if (text.trimmed().isEmpty()) faults << where + "empty";
+    QStringList wanted = Matches("%\\d", source), given = Matches("%\\d", text);
+    wanted.sort();
+    given.sort();
+    if (wanted != given) faults << where + "placeholders differ in " + text;
+    if (source.contains('&') && !text.contains('&')) faults << where + "no shortcut letter";
+  }
+  if (xml.hasError()) faults << path + ": " + xml.errorString();
+  return faults;
+}
+
+}  // namespace
+
+class TranslationsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyLanguageIsComplete_data() {
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"de", "fr", "es", "it", "pt_BR", "zh_CN", "ja"})
+      QTest::newRow(language) << language;
+  }
+  void everyLanguageIsComplete() {
+    QFETCH(QString, language);
+    // lupdate, run over the sources into a copy, brings nothing new to it.
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(language + ".ts");
+    QVERIFY(QFile::copy(QStringLiteral(QV_SOURCE_DIR "/translations/quorvane_%1.ts").arg(language),
+                        copy));
+    QStringList arguments{"-I", QV_SOURCE_DIR, "-no-obsolete", "-locations", "none"};
+    for (const char *folder : {"app", "browser", "preview", "widgets", "session"})
+      arguments << QStringLiteral(QV_SOURCE_DIR "/") + folder;
+    QProcess lupdate;
+    lupdate.start(QV_LUPDATE, arguments << "-ts" << copy);
+    QVERIFY(lupdate.waitForFinished(60000));
+    const QString said = lupdate.readAllStandardOutput();
+    QVERIFY2(said.contains(" (0 new and "), qPrintable(said));
+    const QStringList faults = Faults(copy);
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+    // The help page in the language, with the English page's sections.
+    auto read = [](const QString &name) {
+      QFile file(Beside(name));
+      return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    };
+    const QString page = read("help_" + language + ".html");
+    QVERIFY(page.contains(QString("<html lang=\"%1\">").arg(QString(language).replace('_', '-'))));
+    QCOMPARE(Matches("id=\"([^\"]+)\"", page), Matches("id=\"([^\"]+)\"", read("help.html")));
+  }
+
+  // The desktop's languages in their order: English first is English, a
+  // region without a file of its own falls back on its language, Chinese
+  // is found by its script; the help page follows.
+  void theDesktopsLanguageChoosesTheFiles_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language");  // none: English
+    QTest::newRow("German") << "de_DE"
+                            << "de";
+    QTest::newRow("Austrian") << "de_AT"
+                              << "de";
+    QTest::newRow("Brazilian") << "pt_BR"
+                               << "pt_BR";
+    QTest::newRow("Portugal") << "pt_PT"
+                              << "";
+    QTest::newRow("Chinese") << "zh_CN"
+                             << "zh_CN";
+    QTest::newRow("English") << "en_US"
+                             << "";
+  }
+  void theDesktopsLanguageChoosesTheFiles() {
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    const QString folder = QCoreApplication::applicationDirPath();
+    QCOMPARE(QFileInfo(TranslationFile(QLocale(locale), folder + "/translations")).fileName(),
+             language.isEmpty() ? QString() : "quorvane_" + language + ".qm");
+    QCOMPARE(QFileInfo(HelpPage(QLocale(locale), folder)).fileName(),
+             language.isEmpty() ? QString("help.html") : "help_" + language + ".html");
+  }
+
+  // The compiled file reaches every layer's texts (their contexts match).
+  void theWindowSpeaksTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("texts");  // Open, Light A, its thumbnail 3, Apply
+    QTest::newRow("de") << "de" << QStringList{"Öffnen", "Licht A", "Licht A 3", "Anwenden"};
+    QTest::newRow("ja") << "ja" << QStringList{"開く", "ライト A", "ライト A 3", "適用"};
+  }
+  void theWindowSpeaksTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QStringList, texts);
+    QTranslator translator;
+    QVERIFY(translator.load(Beside("translations/quorvane_" + language + ".qm")));
+    QCoreApplication::installTranslator(&translator);
+    {
+      Editor e;
+      QCOMPARE(e->BtnOpen->text(), texts[0]);
+      QCOMPARE(e->BtnCategory[1]->text(), texts[1]);
+      QVERIFY(ApplyEffect(*e, 1, 3));
+      QCOMPARE(e->ImgView[3]->toolTip(), texts[2]);
+      QCOMPARE(e->FormPreview->BtnApply->text(), texts[3]);
+      QCOMPARE(e->Session().UndoStepName(), texts[2]);  // the history's name of the step
+    }
+    QCoreApplication::removeTranslator(&translator);
+  }
+};
+
+QV_TEST_MAIN(TranslationsTest)
+#include "TranslationsTest.moc"
