@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "gfx/Color.h"
 
@@ -55,6 +56,13 @@ class Dialogs {
                                           const QString &filter, const QString &proposed) = 0;
   virtual std::optional<QString> SaveFile(QWidget *parent, const QString &title,
                                           const QString &filter, const QString &proposed) = 0;
+  // Several files at once (a batch's pictures), starting in `folder`;
+  // empty when cancelled.
+  virtual QStringList OpenFiles(QWidget *parent, const QString &title, const QString &filter,
+                                const QString &folder) = 0;
+  // A folder, starting in `folder`; nothing when cancelled.
+  virtual std::optional<QString> ChooseFolder(QWidget *parent, const QString &title,
+                                              const QString &folder) = 0;
   // Hands a document to the desktop's viewer; `noViewer` runs (perhaps
   // later) when there is none that can show it.
   virtual void OpenDocument(const QString &path, std::function<void()> noViewer) = 0;

@@ -15,11 +15,13 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSlider>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/BatchWindow.h"
 #include "app/Dialogs.h"
 #include "app/Guard.h"
 #include "app/LooksWindow.h"
@@ -133,6 +135,8 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   FormPreview = new TFormPreview(this);
   FormPreview->SetHost(this);
   FormLooks = new LooksWindow(*session_, dialogs_, this);
+  FormBatch = new BatchWindow(
+      *session_, dialogs_, [this] { return FormPreview->SliderStrength->value(); }, this);
   session_->SetColorPrompt(this);
   ConnectSession();
   FormCreate();
@@ -174,6 +178,7 @@ void TFormMain::CreateActions() {
   ActLooks = make("&Looks...", {QKeySequence(Qt::CTRL | Qt::Key_L)}, &TFormMain::ShowLooks);
   ActSaveLook =
       make("Save &Look...", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)}, &TFormMain::SaveLook);
+  ActBatch = make("&Batch...", {QKeySequence(Qt::CTRL | Qt::Key_B)}, &TFormMain::ShowBatch);
   ActRepeat = make("Apply the Last Effect &Again", {QKeySequence(Qt::CTRL | Qt::Key_F)},
                    &TFormMain::RepeatLastStep);
   // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
@@ -227,6 +232,10 @@ void TFormMain::CreateControls() {
   BtnLooks = Button(FlatPanel1, "BtnLooks", tr("Looks"), 16, 140);
   BtnLooks->setToolTip(tr("Looks: effects kept to put on any photo (%1)").arg(KeyText(ActLooks)));
   connect(BtnLooks, &QPushButton::clicked, ActLooks, &QAction::trigger);
+  BtnBatch = Button(FlatPanel1, "BtnBatch", tr("Batch"), 16, 168);
+  BtnBatch->setToolTip(
+      tr("Batch: put an effect or a look on many photos at once (%1)").arg(KeyText(ActBatch)));
+  connect(BtnBatch, &QPushButton::clicked, ActBatch, &QAction::trigger);
 
   // In the gap between Open and the display.
   BtnRecent = new QToolButton(FlatPanel1);
@@ -652,6 +661,10 @@ void TFormMain::ShowLooks() {
   FormLooks->ShowBeside();
 }
 
+void TFormMain::ShowBatch() {
+  FormBatch->ShowBeside();
+}
+
 void TFormMain::SaveLook() {
   FormLooks->SaveLook();
 }
@@ -771,6 +784,7 @@ void TFormMain::FormClose() {
   if (!keepWork_) session_->DropRecovery();
   if (FormPreview) FormPreview->hide();
   if (FormLooks) FormLooks->hide();
+  if (FormBatch) FormBatch->hide();
   if (HelpBrowser) HelpBrowser->hide();
   SkinRemove();
   // The history goes with the pictures it holds.

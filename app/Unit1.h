@@ -34,6 +34,7 @@ namespace qv {
 class Dialogs;
 class ScreenCopyFollower;
 class TFlatPanel;
+class BatchWindow;
 class LooksWindow;
 class TFormPreview;
 class TImage;
@@ -71,11 +72,12 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   QMenu *MenuHistory;
   QPushButton *BtnOpen, *BtnSave, *BtnHelp;
   QPushButton *BtnLooks;   // the Looks window
+  QPushButton *BtnBatch;   // the Batch window
   QToolButton *BtnRecent;  // beside Open: the pictures opened or saved last
   QMenu *MenuRecent;
   QLabel *LabelSaved;  // the brief sign over the display after a save
   QAction *ActOpen, *ActSave, *ActUndo, *ActRedo, *ActHelp, *ActQuit;
-  QAction *ActLooks, *ActSaveLook, *ActRepeat;
+  QAction *ActLooks, *ActSaveLook, *ActRepeat, *ActBatch;
   TImage *ImgEffect;
   TImage *ImgFuzhu;
   std::array<TImage *, kThumbCount + 1> ImgView{};
@@ -84,6 +86,7 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   std::array<QPushButton *, kCategoryCount + 1> BtnCategory{};
   TFormPreview *FormPreview = nullptr;
   LooksWindow *FormLooks = nullptr;
+  BatchWindow *FormBatch = nullptr;
   QTextBrowser *HelpBrowser = nullptr;  // the help page inside the program, once needed
 
   // The layout this window was given for its screen.
@@ -133,6 +136,8 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void BringToFront();
   // The Looks window, in front; "Save Look..."; "Apply the last effect again".
   void ShowLooks();
+  // The Batch window (Ctrl+B).
+  void ShowBatch();
   void SaveLook();
   void RepeatLastStep();
 

@@ -2,13 +2,15 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <exception>
 #include <filesystem>
 #include <mutex>
 #include <new>
 
+#include <nettle/sha2.h>
+
 #include "gfx/Bands.h"
-#include "gfx/ContentHash.h"
 #include "gfx/Error.h"
 #include "gfx/LongEdge.h"
 #include "kernels/ScriptedColorPrompt.h"
@@ -77,10 +79,20 @@ std::string CurrentErrorText() {
   }
 }
 
-std::string HashOfFile(const std::string &path) {
+// SHA-256 of the file's bytes in lower-case hex, as sha256sum prints it;
+// empty when it cannot be read.
+std::string Sha256OfFile(const std::string &path) {
   try {
     const FileContents bytes = ReadFileContents(path);
-    return HashText(ContentHash(bytes));
+    sha256_ctx context;
+    sha256_init(&context);
+    sha256_update(&context, bytes.size(), bytes.data());
+    std::uint8_t digest[SHA256_DIGEST_SIZE];
+    sha256_digest(&context, sizeof digest, digest);
+    static const char kHex[] = "0123456789abcdef";
+    std::string text;
+    for (const std::uint8_t byte : digest) text += {kHex[byte >> 4], kHex[byte & 15]};
+    return text;
   } catch (...) {
     return {};
   }
@@ -120,7 +132,7 @@ BatchResult RunItem(const BatchItem &item, const PictureRecipe &recipe, const Ca
   }
   if (result.Status == BatchStatus::Cancelled) result.Message = "cancelled";
   if (result.Status == BatchStatus::Written || result.Status == BatchStatus::Skipped)
-    result.Hash = HashOfFile(item.Output);
+    result.Sha256 = Sha256OfFile(item.Output);
   result.Milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(
                             std::chrono::steady_clock::now() - start)
                             .count();

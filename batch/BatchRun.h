@@ -54,7 +54,7 @@ struct BatchResult {
   BatchStatus Status = BatchStatus::Failed;
   std::string Message;  // the failure, or the damage worked around
   long long Milliseconds = 0;
-  std::string Hash;  // of the file at Output (gfx/ContentHash), when there is one
+  std::string Sha256;  // of the file at Output, in hex, when there is one
 };
 
 // Told of each picture as it starts and ends, from the threads that render

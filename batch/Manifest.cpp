@@ -18,7 +18,7 @@ std::string ManifestLine(const BatchResult &result) {
       {"status", StatusWord(result.Status)},
       {"message", result.Message},
       {"ms", result.Milliseconds},
-      {"hash", result.Hash},
+      {"sha256", result.Sha256},
   };
   // A file name need not be UTF-8; what is not becomes U+FFFD.
   return line.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";

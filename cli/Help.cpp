@@ -30,7 +30,7 @@ constexpr const char *kBatchEntries =
     "  --existing WHAT   where a result exists: replace (default), skip, or number\n"
     "                    (NAME (2).jpg, the first free number)\n"
     "  --manifest FILE   add one JSON line a picture to FILE: input, output, status\n"
-    "                    (ok, skipped, failed, cancelled), message, ms and hash\n";
+    "                    (ok, skipped, failed, cancelled), message, ms and sha256\n";
 
 constexpr const char *kBatchRules =
     "An IN that is a folder stands for its pictures (files of a picture extension;\n"

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -22,7 +23,6 @@
 #include "CodecTestUtil.h"
 #include "RunFx.h"
 #include "codecs/Codecs.h"
-#include "gfx/ContentHash.h"
 #include "gfx/LongEdge.h"
 
 namespace qv {
@@ -66,6 +66,14 @@ class BatchCommand : public ::testing::Test {
       if (entry.is_regular_file())
         files[fs::relative(entry.path(), folder).string()] = ReadFileBytes(entry.path());
     return files;
+  }
+  // sha256sum's reading of a file.
+  static std::string Sha256(const std::string &path) {
+    FILE *pipe = ::popen(("sha256sum '" + path + "'").c_str(), "r");
+    char digest[65] = {};
+    const bool read = pipe && std::fread(digest, 1, 64, pipe) == 64;
+    if (pipe) ::pclose(pipe);
+    return read ? digest : "";
   }
   static std::vector<nlohmann::json> Lines(const std::string &path) {
     std::vector<nlohmann::json> lines;
@@ -113,7 +121,7 @@ TEST_F(BatchCommand, ATreeKeepsItsFoldersAndEveryFailureIsItsOwn) {
     EXPECT_EQ(line["status"], status) << name;
     EXPECT_EQ(line["output"], work + "out/" + name) << name;
     EXPECT_GE(line["ms"].get<long long>(), 0);
-    EXPECT_EQ(line["hash"], status == "ok" ? HashText(ContentHash(written.at(name))) : "") << name;
+    EXPECT_EQ(line["sha256"], status == "ok" ? Sha256(work + "out/" + name) : "") << name;
   }
   EXPECT_NE(byInput.at(tree + "cut.jpg")["message"].get<std::string>().find("missing or damaged"),
             std::string::npos);

@@ -29,6 +29,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<SaveChoice> SaveChangesAnswers;
   std::deque<bool> RestoreAnswers;
   std::deque<std::optional<QString>> TextAnswers, FileAnswers;
+  std::deque<QStringList> FileListAnswers;
   std::deque<bool> ConfirmAnswers;
   bool NoViewer = false;  // the desktop has nothing that shows a document
 
@@ -104,6 +105,15 @@ class ScriptedDialogs : public Dialogs {
   }
   std::optional<QString> SaveFile(QWidget *, const QString &title, const QString &,
                                   const QString &) override {
+    FileDialogs << title;
+    return Take(FileAnswers, std::nullopt);
+  }
+  QStringList OpenFiles(QWidget *, const QString &title, const QString &,
+                        const QString &) override {
+    FileDialogs << title;
+    return Take(FileListAnswers, QStringList());
+  }
+  std::optional<QString> ChooseFolder(QWidget *, const QString &title, const QString &) override {
     FileDialogs << title;
     return Take(FileAnswers, std::nullopt);
   }
