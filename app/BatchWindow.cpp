@@ -156,9 +156,9 @@ BatchWindow::BatchWindow(EditSession &session, Dialogs &dialogs,
       new QCheckBox(tr("Keep the metadata (camera, date, place, colour profile)"), this);
   CheckMetadata->setChecked(true);
   ComboExisting = new QComboBox(this);
-  ComboExisting->addItem(tr("Replace them"));
-  ComboExisting->addItem(tr("Skip them"));
-  ComboExisting->addItem(tr("Add a number to the new name"));
+  ComboExisting->addItem(tr("replace"));
+  ComboExisting->addItem(tr("skip"));
+  ComboExisting->addItem(tr("add a number"));
   auto *where = new QGroupBox(tr("Save"), this);
   auto *form = new QFormLayout(where);
   form->addRow(tr("Folder:"), folderRow);
@@ -173,9 +173,9 @@ BatchWindow::BatchWindow(EditSession &session, Dialogs &dialogs,
   LabelPolicy->setWordWrap(true);
 
   // The run.
-  BtnStart = button("BtnBatchStart", tr("Start"), &BatchWindow::StartBatch);
-  BtnCancel = button("BtnBatchCancel", tr("Cancel"), &BatchWindow::CancelBatch);
-  BtnShowFolder = button("BtnBatchShowFolder", tr("Show in Folder"), &BatchWindow::ShowInFolder);
+  BtnStart = button("BtnBatchStart", tr("&Start"), &BatchWindow::StartBatch);
+  BtnCancel = button("BtnBatchCancel", tr("&Cancel"), &BatchWindow::CancelBatch);
+  BtnShowFolder = button("BtnBatchShowFolder", tr("Show in &folder"), &BatchWindow::ShowInFolder);
   Progress = new QProgressBar(this);
   Progress->setObjectName(QStringLiteral("BatchProgress"));
   LabelProgress = new QLabel(this);

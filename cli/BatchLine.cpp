@@ -113,6 +113,10 @@ int RunBatchLine(const PictureRecipe &recipe, const Args &inputs, const BatchLin
       CollectInputs(inputs, line.Recursive, line.Output.Folder, problems);
   for (const std::string &problem : problems)
     std::fprintf(stderr, "quorvane-fx: %s\n", problem.c_str());
+  if (found.empty() && problems.empty()) {
+    std::fprintf(stderr, "quorvane-fx: there are no pictures in the files and folders given\n");
+    return 1;
+  }
   std::error_code made;
   std::filesystem::create_directories(line.Output.Folder, made);
   if (made) {
