@@ -19,13 +19,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/Dialogs.h"
 #include "app/Guard.h"
 #include "app/PictureTypes.h"
+#include "app/ToolWindow.h"
 #include "batch/BatchPlan.h"
 #include "session/EditSession.h"
 #include "widgets/EditorSettings.h"
@@ -253,20 +253,9 @@ void BatchWindow::closeEvent(QCloseEvent *event) {
 }
 
 void BatchWindow::ShowBeside() {
-  if (!placed_ && parentWidget()) {
-    placed_ = true;
-    const QRect main = parentWidget()->frameGeometry();
-    QPoint at(main.left() + 40, main.top() + 40);
-    if (const QScreen *screen = parentWidget()->screen()) {
-      const QRect free = screen->availableGeometry();
-      at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
-      at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-    }
-    move(at);
-  }
-  show();
-  raise();
-  activateWindow();
+  // The first time over the main window's upper left.
+  const QRect main = parentWidget() ? parentWidget()->frameGeometry() : QRect();
+  ShowToolWindow(*this, placed_, {main.left() + 40, main.top() + 40});
 }
 
 void BatchWindow::AddFiles() {
