@@ -178,6 +178,7 @@ BatchWindow::BatchWindow(EditSession &session, Dialogs &dialogs,
   BtnShowFolder = button("BtnBatchShowFolder", tr("Show in &folder"), &BatchWindow::ShowInFolder);
   Progress = new QProgressBar(this);
   Progress->setObjectName(QStringLiteral("BatchProgress"));
+  Progress->setFormat(tr("%v of %m"));
   LabelProgress = new QLabel(this);
   LabelProgress->setObjectName(QStringLiteral("LabelBatchProgress"));
   LabelSummary = new QLabel(this);
@@ -419,20 +420,27 @@ void BatchWindow::CancelBatch() {
 }
 
 void BatchWindow::Started(int, const QString &input) {
-  QString text = tr("%1 of %2: %3").arg(finished_ + 1).arg(total_).arg(QFileInfo(input).fileName());
-  if (finished_ > 0 && !job_.Cancelled()) {
+  if (job_.Cancelled()) return;
+  // Two pictures are made at once: the count is of those done, the name
+  // the one started last.
+  QString text =
+      tr("%1 of %2 done, now %3").arg(finished_).arg(total_).arg(QFileInfo(input).fileName());
+  if (finished_ > 0) {
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
-    text += QStringLiteral("  ") +
+    text += QStringLiteral(", ") +
             tr("about %1 left").arg(Clock(elapsed / finished_ * (total_ - finished_)));
   }
-  if (!job_.Cancelled()) LabelProgress->setText(text);
+  LabelProgress->setText(text);
 }
 
 void BatchWindow::Finished(int, const BatchResult &result) {
   Progress->setValue(++finished_);
   if (result.Status == BatchStatus::Failed)
     AddFailure(QString::fromStdString(result.Input), QString::fromStdString(result.Message));
+  else if (result.Status == BatchStatus::Written && !result.Message.empty())
+    AddFailure(QString::fromStdString(result.Input),
+               tr("written, but read with damage: %1").arg(QString::fromStdString(result.Message)));
 }
 
 void BatchWindow::AddFailure(const QString &input, const QString &reason) {
@@ -443,9 +451,10 @@ void BatchWindow::AddFailure(const QString &input, const QString &reason) {
 }
 
 void BatchWindow::Ended() {
-  int written = 0, skipped = 0, failed = 0;
+  int written = 0, skipped = 0, failed = 0, damaged = 0;
   for (const BatchResult &result : job_.Results()) {
     written += result.Status == BatchStatus::Written;
+    damaged += result.Status == BatchStatus::Written && !result.Message.empty();
     skipped += result.Status == BatchStatus::Skipped;
     failed += result.Status == BatchStatus::Failed;
   }
@@ -455,7 +464,9 @@ void BatchWindow::Ended() {
                                           : tr("Done in %1.").arg(Clock(seconds)));
   QString summary = tr("%1 of %2 pictures written").arg(written).arg(total_);
   if (skipped) summary += QStringLiteral(", ") + tr("%1 skipped").arg(skipped);
-  if (failed) summary += QStringLiteral(", ") + tr("%1 failed (listed below)").arg(failed);
+  if (damaged) summary += QStringLiteral(", ") + tr("%1 of them read with damage").arg(damaged);
+  if (failed) summary += QStringLiteral(", ") + tr("%1 failed").arg(failed);
+  if (damaged || failed) summary += QStringLiteral(" ") + tr("(listed below)");
   LabelSummary->setText(summary + QLatin1Char('.'));
   UpdateControls();
 }
