@@ -52,5 +52,5 @@ diff -r "$work/one" "$work/editor" >/dev/null && echo "editor batch = apply, byt
 ratio() { python3 -c "print(f'$3: {$(cat "$work/t-$1") / $(cat "$work/t-$2"):.2f}x')"; }
 ratio apply-one separate "apply of the one-step look / 24 separate renders"
 ratio apply-two apply-one "two-step look / one-step look"
-ratio editor apply-one "editor's batch / apply"
+ratio editor apply-one "the editor batch / apply"
 echo "load after: $(cut -d' ' -f1-3 /proc/loadavg)"
