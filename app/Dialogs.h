@@ -4,6 +4,7 @@
 #include <optional>
 
 #include <QString>
+#include <QStringList>
 
 #include "gfx/Color.h"
 
@@ -60,6 +61,13 @@ class Dialogs {
   // The Preferences window, showing `preferences`; true when the user
   // accepted it, with `preferences` as they were left.
   virtual bool EditPreferences(QWidget *parent, Preferences &preferences) = 0;
+  // Several files at once (a batch's pictures), starting in `folder`;
+  // empty when cancelled.
+  virtual QStringList OpenFiles(QWidget *parent, const QString &title, const QString &filter,
+                                const QString &folder) = 0;
+  // A folder, starting in `folder`; nothing when cancelled.
+  virtual std::optional<QString> ChooseFolder(QWidget *parent, const QString &title,
+                                              const QString &folder) = 0;
   // Hands a document to the desktop's viewer; `noViewer` runs (perhaps
   // later) when there is none that can show it.
   virtual void OpenDocument(const QString &path, std::function<void()> noViewer) = 0;

@@ -11,11 +11,11 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/Dialogs.h"
 #include "app/Guard.h"
+#include "app/ToolWindow.h"
 #include "gfx/Error.h"
 #include "session/EditSession.h"
 #include "widgets/BitmapImage.h"
@@ -120,22 +120,9 @@ void LooksWindow::showEvent(QShowEvent *event) {
 }
 
 void LooksWindow::ShowBeside() {
-  // The first time over the lower right of the main window, within the
-  // screen; from then on where the user leaves it.
-  if (!placed_ && parentWidget()) {
-    placed_ = true;
-    const QRect main = parentWidget()->frameGeometry();
-    QPoint at(main.right() - width() - 16, main.bottom() - height() - 16);
-    if (const QScreen *screen = parentWidget()->screen()) {
-      const QRect free = screen->availableGeometry();
-      at.setX(std::clamp(at.x(), free.left(), std::max(free.left(), free.right() - width())));
-      at.setY(std::clamp(at.y(), free.top(), std::max(free.top(), free.bottom() - height())));
-    }
-    move(at);
-  }
-  show();
-  raise();
-  activateWindow();
+  // The first time over the lower right of the main window.
+  const QRect main = parentWidget() ? parentWidget()->frameGeometry() : QRect();
+  ShowToolWindow(*this, placed_, {main.right() - width() - 16, main.bottom() - height() - 16});
 }
 
 const LookLibrary::Entry *LooksWindow::Chosen() const {

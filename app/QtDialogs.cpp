@@ -184,6 +184,18 @@ std::optional<QString> QtDialogs::OpenFile(QWidget *parent, const QString &title
   return path;
 }
 
+QStringList QtDialogs::OpenFiles(QWidget *parent, const QString &title, const QString &filter,
+                                 const QString &folder) {
+  return QFileDialog::getOpenFileNames(parent, title, folder, NameFilters(filter).join(";;"));
+}
+
+std::optional<QString> QtDialogs::ChooseFolder(QWidget *parent, const QString &title,
+                                               const QString &folder) {
+  const QString path = QFileDialog::getExistingDirectory(parent, title, folder);
+  if (path.isEmpty()) return std::nullopt;
+  return path;
+}
+
 std::optional<QString> QtDialogs::SaveFile(QWidget *parent, const QString &title,
                                            const QString &filter, const QString &proposed) {
   const QString path =

@@ -28,6 +28,10 @@ class QtDialogs : public Dialogs {
   std::optional<QString> SaveFile(QWidget *parent, const QString &title, const QString &filter,
                                   const QString &proposed) override;
   bool EditPreferences(QWidget *parent, Preferences &preferences) override;
+  QStringList OpenFiles(QWidget *parent, const QString &title, const QString &filter,
+                        const QString &folder) override;
+  std::optional<QString> ChooseFolder(QWidget *parent, const QString &title,
+                                      const QString &folder) override;
   void OpenDocument(const QString &path, std::function<void()> noViewer) override;
 };
 

@@ -15,11 +15,13 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSlider>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 
+#include "app/BatchWindow.h"
 #include "app/ControlNames.h"
 #include "app/Dialogs.h"
 #include "app/FittedLayout.h"
@@ -147,6 +149,8 @@ TFormMain::TFormMain(Dialogs &dialogs, const QString &appDir, QSize screen, QWid
   FormPreview->SetHost(this);
   FormLooks = new LooksWindow(*session_, dialogs_, this);
   NamePreviewControls(*FormPreview);
+  FormBatch = new BatchWindow(
+      *session_, dialogs_, [this] { return FormPreview->SliderStrength->value(); }, this);
   session_->SetColorPrompt(this);
   ConnectSession();
   ApplyPreferences(prefs_);
@@ -196,6 +200,7 @@ void TFormMain::CreateActions() {
       make(QT_TR_NOOP("&Looks..."), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &TFormMain::ShowLooks);
   ActSaveLook = make(QT_TR_NOOP("Save &Look..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
                      &TFormMain::SaveLook);
+  ActBatch = make(QT_TR_NOOP("&Batch..."), {QKeySequence(Qt::CTRL | Qt::Key_B)}, &TFormMain::ShowBatch);
   ActRepeat = make(QT_TR_NOOP("Apply the Last Effect &Again"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
                    &TFormMain::RepeatLastStep);
   // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
@@ -261,6 +266,10 @@ void TFormMain::CreateControls() {
   BtnLooks = Button(FlatPanel1, "BtnLooks", tr("Looks"), 16, 140);
   BtnLooks->setToolTip(tr("Looks: effects kept to put on any photo (%1)").arg(KeyText(ActLooks)));
   connect(BtnLooks, &QPushButton::clicked, ActLooks, &QAction::trigger);
+  BtnBatch = Button(FlatPanel1, "BtnBatch", tr("Batch"), 16, 168);
+  BtnBatch->setToolTip(
+      tr("Batch: put an effect or a look on many photos at once (%1)").arg(KeyText(ActBatch)));
+  connect(BtnBatch, &QPushButton::clicked, ActBatch, &QAction::trigger);
 
   // In the gap between Open and the display.
   BtnRecent = new QToolButton(FlatPanel1);
@@ -769,6 +778,10 @@ void TFormMain::ShowLooks() {
   FormLooks->ShowBeside();
 }
 
+void TFormMain::ShowBatch() {
+  FormBatch->ShowBeside();
+}
+
 void TFormMain::SaveLook() {
   FormLooks->SaveLook();
 }
@@ -917,6 +930,7 @@ void TFormMain::FormClose() {
   if (!keepWork_) session_->DropRecovery();
   if (FormPreview) FormPreview->hide();
   if (FormLooks) FormLooks->hide();
+  if (FormBatch) FormBatch->hide();
   if (HelpBrowser) HelpBrowser->hide();
   SkinRemove();
   // The history goes with the pictures it holds.

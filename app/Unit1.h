@@ -36,6 +36,7 @@ class Dialogs;
 class ScreenCopyFollower;
 class SplitHandle;
 class TFlatPanel;
+class BatchWindow;
 class LooksWindow;
 class TFormPreview;
 class TImage;
@@ -73,13 +74,14 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   QMenu *MenuHistory;
   QPushButton *BtnOpen, *BtnSave, *BtnHelp;
   QPushButton *BtnLooks;   // the Looks window
+  QPushButton *BtnBatch;   // the Batch window
   QToolButton *BtnRecent;  // beside Open: the pictures opened or saved last
   QMenu *MenuRecent;
   QLabel *LabelSaved;           // the brief sign over the display after a save
   QToolButton *BtnPreferences;  // the gear at the top right of the display
   SplitHandle *Splitter;        // between the display and a fitted strip
   QAction *ActOpen, *ActSave, *ActUndo, *ActRedo, *ActHelp, *ActQuit, *ActPreferences;
-  QAction *ActLooks, *ActSaveLook, *ActRepeat;
+  QAction *ActLooks, *ActSaveLook, *ActRepeat, *ActBatch;
   TImage *ImgEffect;
   TImage *ImgFuzhu;
   std::array<TImage *, kThumbCount + 1> ImgView{};
@@ -88,6 +90,7 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   std::array<QPushButton *, kCategoryCount + 1> BtnCategory{};
   TFormPreview *FormPreview = nullptr;
   LooksWindow *FormLooks = nullptr;
+  BatchWindow *FormBatch = nullptr;
   QTextBrowser *HelpBrowser = nullptr;  // the help page inside the program, once needed
 
   // The layout this window was given for its screen.
@@ -146,6 +149,8 @@ class TFormMain : public QWidget, public PreviewHost, private ColorPrompt {
   void BringToFront();
   // The Looks window, in front; "Save Look..."; "Apply the last effect again".
   void ShowLooks();
+  // The Batch window (Ctrl+B).
+  void ShowBatch();
   void SaveLook();
   void RepeatLastStep();
 

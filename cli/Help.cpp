@@ -11,6 +11,38 @@ constexpr const char *kStripEntry =
     "  --strip-metadata  write no metadata (EXIF, XMP, IPTC, colour profile, comments)\n"
     "                    into the results; without it they keep the input's\n";
 
+// What render and apply take besides their own options.
+constexpr const char *kWriteEntries =
+    "  --quality Q       JPEG and WebP quality, 1 to 100 (default 90)\n"
+    "  --long-edge N     make the result's longest side at most N pixels, the other\n"
+    "                    in proportion, rounded; each pixel the average of the area\n"
+    "                    it covers (never enlarged)\n";
+
+constexpr const char *kBatchEntries =
+    "  --recursive       take the pictures of an IN folder's sub-folders too, and\n"
+    "                    write their results into the same sub-folders of DIR\n"
+    "  --name PATTERN    name each result by PATTERN (no extension): {name} the\n"
+    "                    input's name, {look} the look's, {n} its number in the\n"
+    "                    batch, {n:3} the number with zeros to 3 digits (default\n"
+    "                    {name})\n"
+    "  --format EXT      write every result as jpg, png, webp, tif or bmp (by\n"
+    "                    default as its input; a HEIC or AVIF photo as jpg)\n"
+    "  --skip-existing   keep a result that exists and go on (--existing skip)\n"
+    "  --existing WHAT   where a result exists: replace (default), skip, or number\n"
+    "                    (NAME (2).jpg, the first free number)\n"
+    "  --manifest FILE   add one JSON line a picture to FILE: input, output, status\n"
+    "                    (ok, skipped, failed, cancelled), message, ms and sha256\n";
+
+constexpr const char *kBatchRules =
+    "An IN that is a folder stands for its pictures (files of a picture extension;\n"
+    "hidden ones and DIR itself left out), in name order. No result ever replaces\n"
+    "an input, and two inputs never share a result: such a picture fails. Each\n"
+    "result is written beside its place under a temporary name and put in place\n"
+    "whole. On a terminal a line shows the count, the current file and the time\n"
+    "left. SIGINT or SIGTERM stops the batch within a band of rows, leaving no\n"
+    "part of a file (exit status 130 or 143); the exit status is 1 when any\n"
+    "picture failed.\n";
+
 // The colour questions and the artwork, shared by render and thumbs.
 constexpr const char *kEffectEntries =
     "  --assets DIR      take the artwork from DIR/pic instead of the program's own;\n"
@@ -28,10 +60,10 @@ std::vector<CommandHelp> MakeCommandHelps() {
       std::string(
           "Renders effect N (1 to 10) of CATEGORY on the picture IN at full size and\n"
           "writes OUT, as JPEG, BMP, PNG, WebP or TIFF by its extension. CATEGORY is a\n"
-          "name or an id from 'quorvane-fx list'. With --out, renders every IN into DIR\n"
-          "under its own file name (a HEIC or AVIF photo as NAME.jpg), several at once;\n"
-          "a picture that fails is reported and the others go on (the exit status is\n"
-          "then 1).\n"
+          "name or an id from 'quorvane-fx list'. With --out, renders every IN (a\n"
+          "picture or a folder of them) into DIR under its own file name (a HEIC or AVIF\n"
+          "photo as NAME.jpg), two at once; a picture that fails is reported and the\n"
+          "others go on (the exit status is then 1).\n"
           "\n"
           "options:\n"
           "  --out DIR         render every IN into the folder DIR, made when missing\n"
@@ -43,7 +75,8 @@ std::vector<CommandHelp> MakeCommandHelps() {
           "                    per byte, with the mask's value m, (picture x (25500 - S m)\n"
           "                    + effect x S m + 12750) / 25500, the same bytes as the\n"
           "                    preview's mask\n") +
-      kEffectEntries + kStripEntry + "\n" + kColourAnswers;
+      kWriteEntries + kBatchEntries + kEffectEntries + kStripEntry + "\n" + kColourAnswers + "\n" +
+      kBatchRules;
   const std::string thumbs =
       std::string(
           "Squeezes IN to 105 x 105 pixels and writes the ten thumbnails of CATEGORY as\n"
@@ -84,7 +117,7 @@ std::vector<CommandHelp> MakeCommandHelps() {
           "\n"
           "options:\n"
           "  --out DIR         put the look on every IN and write them into DIR\n") +
-      kEffectEntries + kStripEntry;
+      kWriteEntries + kBatchEntries + kEffectEntries + kStripEntry + "\n" + kBatchRules;
   const std::string look =
       "make writes the steps as a look file, named NAME or else after OUT; show prints\n"
       "the steps of a look file, or of the look a picture saved by the editor\n"

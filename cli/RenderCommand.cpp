@@ -1,20 +1,18 @@
 // render, thumbs and list: the effects of the editor, without the editor.
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <atomic>
 #include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
-#include <map>
-#include <mutex>
 #include <new>
 #include <optional>
 #include <string>
 
+#include "batch/BatchPlan.h"
+#include "batch/BatchRun.h"
+#include "cli/BatchLine.h"
 #include "cli/Commands.h"
 #include "cli/Help.h"
 #include "cli/PictureFiles.h"
@@ -22,6 +20,7 @@
 #include "gfx/Bands.h"
 #include "gfx/ColorText.h"
 #include "gfx/Error.h"
+#include "gfx/Text.h"
 #include "kernels/AssetStore.h"
 #include "kernels/Categories.h"
 #include "kernels/KernelEnv.h"
@@ -31,7 +30,6 @@
 #include "kernels/Recipes.h"
 #include "kernels/ScriptedColorPrompt.h"
 #include "kernels/Step.h"
-#include "kernels/StreamedRender.h"
 #include "kernels/StrengthMix.h"
 
 namespace qv::cli {
@@ -48,8 +46,31 @@ struct Options {
   std::string maskFile;          // render: --mask
   std::shared_ptr<const PackedMask> mask;
   bool strip = false;
+  int quality = 0, longEdge = 0;
+  BatchLine batch;         // the folder, name, format, policy and manifest with --out
+  bool batchOnly = false;  // an option that only a batch takes was given
   Args positional;
 };
+
+// A whole number from low to high for option, or nullopt after saying so.
+std::optional<int> ParseNumber(const std::string &option, const std::string &text, int low,
+                               int high) {
+  int value = 0;
+  const char *end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (text.empty() || stop != end || error != std::errc() || value < low || value > high) {
+    std::fprintf(stderr, "quorvane-fx: %s must be a whole number from %d to %d, not '%s'\n",
+                 option.c_str(), low, high, text.c_str());
+    return std::nullopt;
+  }
+  return value;
+}
+
+// What --format takes: the extension of a format that can be written.
+bool WritableFormat(const std::string &format) {
+  const PictureCodec *codec = FindCodec(FormatFromExtension("x." + format));
+  return !format.empty() && codec && codec->Encode;
+}
 
 std::optional<TColor> ParseHexColor(const std::string &text) {
   return ParseColorText(!text.empty() && text[0] == '#' ? text.substr(1) : text);
@@ -106,6 +127,54 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
       const auto strength = ParseStrength(args[++i]);
       if (!strength) return std::nullopt;
       options.strength = *strength;
+    } else if (arg == "--quality" && hasValue && !allowBmp) {
+      const auto quality = ParseNumber(arg, args[++i], 1, 100);
+      if (!quality) return std::nullopt;
+      options.quality = *quality;
+    } else if (arg == "--long-edge" && hasValue && !allowBmp) {
+      const auto side = ParseNumber(arg, args[++i], 1, 65535);
+      if (!side) return std::nullopt;
+      options.longEdge = *side;
+    } else if (arg == "--recursive" && !allowBmp) {
+      options.batch.Recursive = options.batchOnly = true;
+    } else if (arg == "--skip-existing" && !allowBmp) {
+      options.batch.Output.Existing = ExistingPolicy::Skip;
+      options.batchOnly = true;
+    } else if (arg == "--existing" && hasValue && !allowBmp) {
+      const std::string policy = args[++i];
+      if (policy == "replace")
+        options.batch.Output.Existing = ExistingPolicy::Replace;
+      else if (policy == "skip")
+        options.batch.Output.Existing = ExistingPolicy::Skip;
+      else if (policy == "number")
+        options.batch.Output.Existing = ExistingPolicy::AddNumber;
+      else {
+        std::fprintf(stderr, "quorvane-fx: --existing takes replace, skip or number, not '%s'\n",
+                     policy.c_str());
+        return std::nullopt;
+      }
+      options.batchOnly = true;
+    } else if (arg == "--name" && hasValue && !allowBmp) {
+      options.batch.Output.NamePattern = args[++i];
+      const std::string problem = CheckNamePattern(args[i]);
+      if (!problem.empty()) {
+        std::fprintf(stderr, "quorvane-fx: --name '%s': %s\n", args[i].c_str(), problem.c_str());
+        return std::nullopt;
+      }
+      options.batchOnly = true;
+    } else if (arg == "--format" && hasValue && !allowBmp) {
+      std::string format = LowerAscii(args[++i]);
+      if (!format.empty() && format[0] == '.') format.erase(0, 1);
+      if (!WritableFormat(format)) {
+        std::fprintf(stderr, "quorvane-fx: --format takes jpg, png, webp, tif or bmp, not '%s'\n",
+                     args[i].c_str());
+        return std::nullopt;
+      }
+      options.batch.Output.Format = format;
+      options.batchOnly = true;
+    } else if (arg == "--manifest" && hasValue && !allowBmp) {
+      options.batch.Manifest = args[++i];
+      options.batchOnly = true;
     } else if (arg.size() > 1 && arg[0] == '-') {
       std::fprintf(stderr, "quorvane-fx: unknown or incomplete option '%s'\n", arg.c_str());
       return std::nullopt;
@@ -165,19 +234,6 @@ std::optional<int> NumberArg(const std::string &text) {
   return std::nullopt;
 }
 
-// The message of the exception being handled, for a per-file report.
-std::string CurrentErrorText() {
-  try {
-    throw;
-  } catch (const std::bad_alloc &) {
-    return "out of memory";
-  } catch (const std::exception &e) {
-    return e.what();
-  } catch (...) {
-    return "unknown failure";
-  }
-}
-
 }  // namespace
 
 std::shared_ptr<const PackedMask> ReadMask(const std::string &path) {
@@ -209,92 +265,32 @@ Step RenderStep(int categoryId, int n, const Options &options) {
   return step;
 }
 
-// The steps from file to file: one effect at full strength is streamed band
-// by band where the recipe and the files allow it, everything else goes
-// through the whole picture, step after step. Each file gets colour answers
-// of its own: a step's recorded ones, or for a step that asks when applied
-// the options' answers, in order.
-void RenderFile(const std::vector<Step> &steps, const std::string &in, const std::string &out,
-                const Options &options) {
-  const FileContents input = ReadFileContents(in);
-  const WriteOptions writing{.StripMetadata = options.strip};
-  const Step &first = steps.front();
-  if (steps.size() == 1 && !first.IsLook() && !first.AsksWhenApplied() &&
-      first.Strength == kFullStrength && !first.Mask.Any()) {
-    ScriptedColorPrompt answers(first.Colors);
-    KernelEnv env = EnvFor(options);
-    env.Prompt = first.PickedColors ? &answers : nullptr;
-    auto warn = [&in](const std::vector<std::string> &warnings) { WarnAbout(in, warnings); };
-    if (RenderStreamed(first.Category, first.Number, input, out, env, writing, warn)) return;
-  }
-  DecodedPicture picture = DecodeInput(input, in);
-  if (options.mask) CheckMaskFits(*options.mask, options.maskFile, picture.Pixels, in);
-  ScriptedColorPrompt asked = options.prompt;
-  KernelEnv env = EnvFor(options);
-  env.Prompt = options.prompted ? &asked : nullptr;
-  PictureRef made = Share(std::move(picture.Pixels));
-  for (const Step &step : steps) made = ApplyStep(step, made, env);
-  WritePictureFile(out, *made, picture.Meta, writing);
+// How every picture of the command line is made and written.
+PictureRecipe RecipeFor(std::vector<Step> steps, const Options &options) {
+  PictureRecipe recipe;
+  recipe.Steps = std::move(steps);
+  recipe.Answered = options.prompted;
+  recipe.Answers = options.prompt.Answers();
+  recipe.AppDir = EnvFor(options).AppDir;
+  recipe.Writing = {.StripMetadata = options.strip, .Quality = options.quality};
+  recipe.LongEdge = options.longEdge;
+  if (options.mask)
+    recipe.CheckPicture = [mask = options.mask, file = options.maskFile](const Bitmap &picture,
+                                                                         const std::string &input) {
+      CheckMaskFits(*mask, file, picture, input);
+    };
+  return recipe;
 }
 
-// Renders every input into folder, one picture per core at a time (a single
-// picture keeps both cores for its own passes). Each picture gets its own
-// copy of the colour answers, so every one is rendered alike. Failures are
-// reported per file as they happen; the others go on.
-int RenderBatch(const std::vector<Step> &steps, const Args &inputs, const Options &options) {
-  const std::filesystem::path folder(options.out);
-  std::error_code made;
-  std::filesystem::create_directories(folder, made);
-  if (made) {
-    std::fprintf(stderr, "quorvane-fx: cannot make the folder %s: %s\n", options.out.c_str(),
-                 made.message().c_str());
-    return 1;
-  }
-  // Two inputs of one name would overwrite each other's result.
-  std::map<std::string, std::size_t> firstWith;
-  std::vector<std::string> outputs(inputs.size()), clash(inputs.size());
-  for (std::size_t i = 0; i < inputs.size(); ++i) {
-    std::filesystem::path file = std::filesystem::path(inputs[i]).filename();
-    // A photo of a format that is only read (HEIC, AVIF) comes back as JPEG.
-    const PictureCodec *codec = FindCodec(FormatFromExtension(file.string()));
-    if (codec && !codec->Encode) file.replace_extension(".jpg");
-    const std::string name = file.string();
-    outputs[i] = (folder / name).string();
-    const auto [first, added] = firstWith.emplace(name, i);
-    if (!added)
-      clash[i] = "its result " + outputs[i] + " is already " + inputs[first->second] + "'s";
-  }
-
-  const bool terminal = ::isatty(STDERR_FILENO) != 0;
-  const int total = int(inputs.size());
-  std::atomic<int> done = 0, failed = 0;
-  std::mutex report;
-  // One picture per band: the kernels' own passes stay on the band's core.
-  ForEachBand(total, 1, total > 1, [&](int i, int) {
-    std::string error = clash[std::size_t(i)];
-    if (error.empty()) {
-      try {
-        RenderFile(steps, inputs[std::size_t(i)], outputs[std::size_t(i)], options);
-      } catch (...) {
-        error = CurrentErrorText();
-      }
-    }
-    const int finished = ++done;
-    if (!error.empty()) ++failed;
-    {
-      const std::lock_guard<std::mutex> lock(report);
-      if (terminal) std::fputs("\r\033[K", stderr);
-      if (!error.empty())
-        std::fprintf(stderr, "quorvane-fx: %s: %s\n", inputs[std::size_t(i)].c_str(),
-                     error.c_str());
-      if (terminal) std::fprintf(stderr, "rendered %d of %d", finished, total);
-      std::fflush(stderr);
-    }
-  });
-  if (terminal) std::fputs("\n", stderr);
-  if (failed > 0)
-    std::fprintf(stderr, "quorvane-fx: %d of %d pictures failed\n", failed.load(), total);
-  return failed > 0 ? 1 : 0;
+// The single form or the batch, once the steps are known.
+int RenderSteps(std::vector<Step> steps, const Args &files, Options &options) {
+  const PictureRecipe recipe = RecipeFor(std::move(steps), options);
+  if (options.out.empty()) return RenderOneLine(recipe, files[0], files[1]);
+  options.batch.Output.Folder = options.out;
+  options.batch.Output.Quality = options.quality;
+  options.batch.Output.LongEdge = options.longEdge;
+  options.batch.Output.StripMetadata = options.strip;
+  return RunBatchLine(recipe, files, options.batch);
 }
 
 }  // namespace
@@ -304,16 +300,14 @@ int RenderCommand(const Args &args) {
   if (!options) return 2;
   const Args &p = options->positional;
   const bool batch = !options->out.empty();
-  if (batch ? p.size() < 3 : p.size() != 4) return UsageError("render");
+  if (batch ? p.size() < 3 : p.size() != 4 || options->batchOnly) return UsageError("render");
   const Category *category = CategoryArg(p[0]);
   const auto n = NumberArg(p[1]);
   if (!category || !n) return 2;
   if (!options->maskFile.empty()) options->mask = ReadMask(options->maskFile);
-  const std::vector<Step> steps{RenderStep(category->Id, *n, *options)};
-  if (batch) return RenderBatch(steps, Args(p.begin() + 2, p.end()), *options);
-
-  RenderFile(steps, p[2], p[3], *options);
-  return 0;
+  options->batch.Look = std::string(category->Name) + "-" + std::to_string(*n);
+  return RenderSteps({RenderStep(category->Id, *n, *options)}, Args(p.begin() + 2, p.end()),
+                     *options);
 }
 
 int ApplyCommand(const Args &args) {
@@ -321,7 +315,7 @@ int ApplyCommand(const Args &args) {
   if (!options) return 2;
   const Args &p = options->positional;
   const bool batch = !options->out.empty();
-  if (batch ? p.size() < 2 : p.size() != 3) return UsageError("apply");
+  if (batch ? p.size() < 2 : p.size() != 3 || options->batchOnly) return UsageError("apply");
   if (options->strength != kFullStrength) {
     std::fprintf(stderr,
                  "quorvane-fx: a look's steps carry their own strengths; "
@@ -335,9 +329,8 @@ int ApplyCommand(const Args &args) {
     std::fprintf(stderr, "quorvane-fx: %s\n", e.what());
     return 2;
   }
-  if (batch) return RenderBatch(look.Steps, Args(p.begin() + 1, p.end()), *options);
-  RenderFile(look.Steps, p[1], p[2], *options);
-  return 0;
+  options->batch.Look = look.Name;
+  return RenderSteps(look.Steps, Args(p.begin() + 1, p.end()), *options);
 }
 
 int ThumbsCommand(const Args &args) {

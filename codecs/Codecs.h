@@ -154,6 +154,8 @@ Bitmap ReadPicture(const std::string &path);
 struct WriteOptions {
   bool StripMetadata = false;
   bool ReplaceReadOnly = false;
+  // JPEG and WebP: 1 to 100; 0 is the formats' own 90. The others ignore it.
+  int Quality = 0;
 };
 // The file's bytes for a picture written to name, by its extension: the
 // metadata made to fit the picture (MetadataForOutput) unless stripped.

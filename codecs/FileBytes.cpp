@@ -158,6 +158,13 @@ void FileWriter::Open() {
     if (::realpath(path.c_str(), resolved)) target_ = resolved;
     mode_ = int(existing.st_mode & 07777);
   }
+  // A folder that no one may write to is left alone, also by root, whom
+  // the system would let through.
+  const std::size_t slash = target_.rfind('/');
+  const std::string folder = slash == std::string::npos ? "." : target_.substr(0, slash + 1);
+  struct stat place;
+  if (::stat(folder.c_str(), &place) == 0 && S_ISDIR(place.st_mode) && (place.st_mode & 0222) == 0)
+    CannotOpen(path, EACCES);
   int openError = 0;
   for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
     temporary_ = TemporaryBeside(target_);

@@ -128,7 +128,7 @@ void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metad
                       const WriteOptions &options) {
   const PictureFormat format = FormatFromExtension(path);
   const PictureCodec *codec = FindCodec(format);
-  if (!codec || !codec->EncodeTo) {
+  if (!codec || !codec->Encode) {
     const Bytes data = EncodePicture(path, bitmap, meta, options.StripMetadata);
     return WriteFileBytes(path, data, options.ReplaceReadOnly);
   }
@@ -138,6 +138,13 @@ void WritePictureFile(const std::string &path, const Bitmap &bitmap, const Metad
 void WritePictureFile(const std::string &path, PictureFormat format, const Bitmap &bitmap,
                       const Metadata &meta, const WriteOptions &options) {
   const PictureCodec *codec = FindCodec(format);
+  const int quality = options.Quality;
+  if (quality && format == PictureFormat::Webp) {
+    ClearUpperVectorState();
+    const Bytes data =
+        EncodeWebp(bitmap, quality, Written(format, bitmap, meta, options.StripMetadata));
+    return WriteFileBytes(path, data, options.ReplaceReadOnly);
+  }
   if (!codec || !codec->EncodeTo) {
     const Bytes data = EncodePicture(format, bitmap, meta, options.StripMetadata);
     return WriteFileBytes(path, data, options.ReplaceReadOnly);
@@ -146,7 +153,10 @@ void WritePictureFile(const std::string &path, PictureFormat format, const Bitma
   const Metadata written = Written(format, bitmap, meta, options.StripMetadata);
   FileWriter file(path, options.ReplaceReadOnly);
   ClearUpperVectorState();
-  codec->EncodeTo(bitmap, written, file);
+  if (quality && format == PictureFormat::Jpeg)
+    EncodeJpeg(bitmap, quality, written, file);
+  else
+    codec->EncodeTo(bitmap, written, file);
   file.Commit();
 }
 

@@ -117,7 +117,7 @@ bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
     const Metadata written = options.StripMetadata || reader.Meta().Empty()
                                  ? Metadata()
                                  : MetadataForOutput(reader.Meta(), width, height);
-    writer.emplace(width, height, kQuality, written, file);
+    writer.emplace(width, height, options.Quality ? options.Quality : kQuality, written, file);
   };
   auto encode = [&](int band) {
     if (inOrder || renderedAhead[std::size_t(band % slots)] != band) render(band);

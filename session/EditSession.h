@@ -152,6 +152,11 @@ class EditSession : public QObject {
   // Whether the preview shown can be applied (one rendered from the
   // working picture at full size).
   bool CanApply() const { return shown_.has_value() && shown_->Applicable; }
+  // The step the preview shows, at its render's own strength and without a
+  // mask, while it can be applied (a batch takes it at the preview's slider).
+  std::optional<Step> PreviewStep() const {
+    return CanApply() ? std::optional<Step>(shown_->Made) : std::nullopt;
+  }
   // Apply: the preview's render, at `strength` and through `mask` (none:
   // everywhere), becomes the working picture and a new step of the
   // history. A painted mask of another size than the picture is thrown and

@@ -30,6 +30,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<SaveChoice> SaveChangesAnswers;
   std::deque<bool> RestoreAnswers;
   std::deque<std::optional<QString>> TextAnswers, FileAnswers;
+  std::deque<QStringList> FileListAnswers;
   std::deque<bool> ConfirmAnswers;
   // What the user leaves in the Preferences window; none: Cancel.
   std::deque<std::optional<Preferences>> PreferencesAnswers;
@@ -116,6 +117,15 @@ class ScriptedDialogs : public Dialogs {
     const std::optional<Preferences> answer = Take(PreferencesAnswers, std::nullopt);
     if (answer) preferences = *answer;
     return answer.has_value();
+  }
+  QStringList OpenFiles(QWidget *, const QString &title, const QString &,
+                        const QString &) override {
+    FileDialogs << title;
+    return Take(FileListAnswers, QStringList());
+  }
+  std::optional<QString> ChooseFolder(QWidget *, const QString &title, const QString &) override {
+    FileDialogs << title;
+    return Take(FileAnswers, std::nullopt);
   }
   void OpenDocument(const QString &path, std::function<void()> noViewer) override {
     OpenedDocuments << path;
