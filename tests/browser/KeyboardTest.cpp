@@ -115,8 +115,8 @@ class KeyboardTest : public QObject {
     });
     QStringList expected{"ImgView2"};
     for (const Category *c : column) expected << c->ButtonName;
-    expected += QStringList{"BtnOpen",   "BtnSave",        "BtnHelp", "BtnLooks",
-                            "ImgEffect", "BtnPreferences", "ImgView2"};
+    expected += QStringList{"BtnOpen",  "BtnSave",   "BtnHelp",        "BtnLooks",
+                            "BtnBatch", "ImgEffect", "BtnPreferences", "ImgView2"};
     QStringList forward{FocusedName()}, backward{FocusedName()};
     for (int i = 1; i < expected.size(); ++i) {
       QTest::keyClick(Focused(), Qt::Key_Tab);
