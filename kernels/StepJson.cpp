@@ -113,8 +113,10 @@ json StepToJson(const Step &step) {
     for (const auto &answer : step.Colors)
       colors.push_back(answer ? json(ColorText(*answer)) : json(nullptr));
     value["colors"] = std::move(colors);
-    if (step.Brush != clWhite) value["brush"] = ColorText(step.Brush);
   }
+  // Written whenever a reader would take it, so that a step reads back as
+  // it was written.
+  if (step.Brush != clWhite) value["brush"] = ColorText(step.Brush);
   if (!step.Mask.Shape.Empty()) value["mask"] = ShapeToJson(step.Mask.Shape);
   return value;
 }
