@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>Wie das Original</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapelverarbeitung</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>Bilder hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ordner hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>Unterordner einbeziehen</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>Den Effekt in der Vorschau</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>Die auf dieses Foto angewendeten Schritte</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>Einen gespeicherten Look:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>Unterordner beibehalten</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name}: der Name des Bildes, {look}: der des Looks, {n}: seine Nummer im Stapel, {n:3}: die Nummer mit drei Ziffern</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>Qualität </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Höchstens</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> Pixel an der längsten Seite</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>Metadaten behalten (Kamera, Datum, Ort, Farbprofil)</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>ersetzen</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>überspringen</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>Nummer anhängen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Ordner:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Namen:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>Vorhandene Dateien:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Starten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v von %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>Fehlgeschlagene Bilder</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>Ein Ordner: seine Bilder</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>Ein Bild</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>Speichern in</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>Eine gleichnamige Datei im Zielordner wird ersetzt.</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>Ein Bild, dessen Datei schon im Zielordner liegt, wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>Liegt eine gleichnamige Datei im Zielordner, erhält die neue eine Nummer: NAME (2).</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>Ihre Originale werden nie überschrieben.</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>Wählen Sie, was angewendet werden soll: den Effekt der Vorschau, die Schritte dieses Fotos oder einen gespeicherten Look.</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>Aus „%1“ lassen sich keine Namen bilden: %2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>In den gewählten Dateien und Ordnern sind keine Bilder.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>%1 von %2 fertig, jetzt %3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>noch etwa %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>gespeichert, aber beschädigt gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>Nach %1 abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Fertig in %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>%1 von %2 Bildern gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 übersprungen</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>davon %1 beschädigt gelesen</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>(unten aufgeführt)</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>In dieser Arbeitsumgebung gibt es kein Programm, das den Ordner %1 anzeigen kann.</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,10 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>Ein Look aus %n Schritt:</numerusform><numerusform>Ein Look aus %n Schritten:</numerusform></translation>
+        <translation>
+            <numerusform>Ein Look aus %n Schritt:</numerusform>
+            <numerusform>Ein Look aus %n Schritten:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +793,11 @@
         <translation>Einstellungen</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>&amp;An die Leiste angepasst, im Format des Fotos</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>Die Miniaturen wachsen mit der Leiste und behalten das Format des Fotos</translation>
     </message>
     <message>
@@ -559,7 +813,7 @@
         <translation>Miniaturen:</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Sprache der Arbeitsumgebung</translation>
     </message>
     <message>
@@ -579,7 +833,7 @@
         <translation>&amp;Sprache:</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>Metadaten des Fotos in gespeicherten Bildern &amp;behalten</translation>
     </message>
     <message>
@@ -829,6 +1083,18 @@ Möchten Sie die Datei ersetzen?</translation>
     <message>
         <source>Opening %1...</source>
         <translation>%1 wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>S&amp;tapelverarbeitung...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>Stapel: einen Effekt oder Look auf viele Fotos auf einmal anwenden (%1)</translation>
     </message>
 </context>
 <context>

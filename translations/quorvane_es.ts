@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>Como el original</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Procesamiento por lotes</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imágenes</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>Añadir imágenes...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Añadir carpeta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>Incluir subcarpetas</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>El efecto de la vista previa</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>Los pasos aplicados a esta foto</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>Un estilo guardado:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>Conservar las subcarpetas</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name}: el nombre de la imagen, {look}: el del estilo, {n}: su número en el lote, {n:3}: el número con tres cifras</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>calidad </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Como máximo</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> píxeles en el lado más largo</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>Conservar los metadatos (cámara, fecha, lugar, perfil de color)</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>reemplazar</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>omitir</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>añadir un número</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nombres:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamaño:</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>Archivos existentes:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>&amp;Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v de %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>Imágenes que fallaron</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Añadir imágenes</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>Una carpeta: sus imágenes</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>Una imagen</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>Guardar en</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>Se reemplaza un archivo con el mismo nombre en la carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>Se omite una imagen cuyo archivo ya está en la carpeta de destino.</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>Si hay un archivo con el mismo nombre en la carpeta de destino, el nuevo recibe un número: NOMBRE (2).</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>Sus originales nunca se sobrescriben.</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>Elija qué aplicar: el efecto de la vista previa, los pasos de esta foto o un estilo guardado.</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>No se pueden formar los nombres a partir de «%1»: %2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>No hay imágenes en los archivos y carpetas elegidos.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>%1 de %2 hechas, ahora %3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>quedan unos %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>guardada, pero leída con daños: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>Cancelado tras %1.</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Terminado en %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>%1 de %2 imágenes guardadas</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 omitidas</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>%1 de ellas leídas con daños</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 fallidas</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>(en la lista de abajo)</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>No hay nada en este escritorio para mostrar la carpeta %1.</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,10 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>Un estilo de %n paso:</numerusform><numerusform>Un estilo de %n pasos:</numerusform></translation>
+        <translation>
+            <numerusform>Un estilo de %n paso:</numerusform>
+            <numerusform>Un estilo de %n pasos:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +793,11 @@
         <translation>Preferencias</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>&amp;Ajustadas a la tira, con la forma de la foto</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>Las miniaturas crecen con la tira y conservan la forma de la foto</translation>
     </message>
     <message>
@@ -559,7 +813,7 @@
         <translation>Miniaturas:</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Idioma del escritorio</translation>
     </message>
     <message>
@@ -579,7 +833,7 @@
         <translation>&amp;Idioma:</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>&amp;Conservar los metadatos de la foto en las imágenes guardadas</translation>
     </message>
     <message>
@@ -829,6 +1083,18 @@ Do you want to replace it?</source>
     <message>
         <source>Opening %1...</source>
         <translation>Abriendo %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>Procesamiento por &amp;lotes...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lotes</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>Lotes: aplicar un efecto o un estilo a muchas fotos a la vez (%1)</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>Comme l’original</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Traitement par lots</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Images</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>Ajouter des images...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Ajouter un dossier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>Inclure les sous-dossiers</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>L’effet de l’aperçu</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>Les étapes appliquées à cette photo</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>Un look enregistré :</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>Conserver les sous-dossiers</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name} : le nom de l’image, {look} : celui du look, {n} : son numéro dans le lot, {n:3} : le numéro sur trois chiffres</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>qualité </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Au plus</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> pixels sur le côté le plus long</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>Conserver les métadonnées (appareil, date, lieu, profil de couleur)</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>remplacer</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>ignorer</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>ajouter un numéro</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Noms :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>Fichiers existants :</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Démarrer</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>Afficher dans le &amp;dossier</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v sur %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>Images en échec</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Ajouter des images</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>Un dossier : ses images</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>Une image</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>Enregistrer dans</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>Un fichier du même nom dans le dossier d’enregistrement est remplacé.</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>Une image dont le fichier est déjà dans le dossier d’enregistrement est ignorée.</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>Si un fichier du même nom se trouve dans le dossier d’enregistrement, le nouveau reçoit un numéro : NOM (2).</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>Vos originaux ne sont jamais écrasés.</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>Choisissez ce qu’il faut appliquer : l’effet de l’aperçu, les étapes de cette photo ou un look enregistré.</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>Impossible de former les noms à partir de « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>Les fichiers et dossiers choisis ne contiennent aucune image.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>%1 sur %2 terminées, en cours : %3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>il reste environ %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>enregistrée, mais lue endommagée : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>Annulé après %1.</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Terminé en %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>%1 images sur %2 enregistrées</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 ignorées</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>dont %1 lues endommagées</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 en échec</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>(listées ci-dessous)</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>Rien sur ce bureau ne permet d’afficher le dossier %1.</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,10 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>Un look de %n étape :</numerusform><numerusform>Un look de %n étapes :</numerusform></translation>
+        <translation>
+            <numerusform>Un look de %n étape :</numerusform>
+            <numerusform>Un look de %n étapes :</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +793,11 @@
         <translation>Préférences</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>&amp;Ajustées au bandeau, aux proportions de la photo</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>Les vignettes grandissent avec le bandeau et gardent les proportions de la photo</translation>
     </message>
     <message>
@@ -559,7 +813,7 @@
         <translation>Vignettes :</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Langue du bureau</translation>
     </message>
     <message>
@@ -579,7 +833,7 @@
         <translation>&amp;Langue :</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>&amp;Conserver les métadonnées de la photo dans les images enregistrées</translation>
     </message>
     <message>
@@ -829,6 +1083,18 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>Opening %1...</source>
         <translation>Ouverture de %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>&amp;Traitement par lots...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lots</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>Lots : appliquer un effet ou un look à de nombreuses photos à la fois (%1)</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>Come l’originale</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Elaborazione in batch</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Immagini</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>Aggiungi immagini...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Aggiungi cartella...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>Includi sottocartelle</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>L’effetto nell’anteprima</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>I passaggi applicati a questa foto</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>Un look salvato:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>Mantieni le sottocartelle</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name}: il nome dell’immagine, {look}: quello del look, {n}: il suo numero nel batch, {n:3}: il numero a tre cifre</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>qualità </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>Al massimo</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> pixel sul lato più lungo</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>Mantieni i metadati (fotocamera, data, luogo, profilo colore)</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>sostituisci</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>salta</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>aggiungi un numero</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nomi:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Dimensione:</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>File esistenti:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>A&amp;vvia</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>Mostra nella &amp;cartella</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v di %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>Immagini non riuscite</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Aggiungi immagini</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Aggiungi cartella</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>Una cartella: le sue immagini</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>Un’immagine</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>Salva in</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>Un file con lo stesso nome nella cartella di salvataggio viene sostituito.</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>Un’immagine il cui file è già nella cartella di salvataggio viene saltata.</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>Se nella cartella di salvataggio c’è un file con lo stesso nome, quello nuovo riceve un numero: NOME (2).</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>I tuoi originali non vengono mai sovrascritti.</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>Scegli cosa applicare: l’effetto dell’anteprima, i passaggi di questa foto o un look salvato.</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>Impossibile formare i nomi da «%1»: %2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>Nei file e nelle cartelle scelti non ci sono immagini.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Avvio...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>%1 di %2 completate, ora %3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>mancano circa %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>salvata, ma letta con danni: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>Annullato dopo %1.</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Completato in %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>%1 di %2 immagini salvate</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 saltate</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>di cui %1 lette con danni</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 non riuscite</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>(elencate sotto)</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>Su questo desktop non c’è nulla per mostrare la cartella %1.</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,10 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>Un look di %n passaggio:</numerusform><numerusform>Un look di %n passaggi:</numerusform></translation>
+        <translation>
+            <numerusform>Un look di %n passaggio:</numerusform>
+            <numerusform>Un look di %n passaggi:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +793,11 @@
         <translation>Preferenze</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>&amp;Adattate alla striscia, con la forma della foto</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>Le miniature crescono con la striscia e mantengono la forma della foto</translation>
     </message>
     <message>
@@ -559,7 +813,7 @@
         <translation>Miniature:</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Lingua del desktop</translation>
     </message>
     <message>
@@ -579,7 +833,7 @@
         <translation>&amp;Lingua:</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>&amp;Mantieni i metadati della foto nelle immagini salvate</translation>
     </message>
     <message>
@@ -829,6 +1083,18 @@ Vuoi sostituirlo?</translation>
     <message>
         <source>Opening %1...</source>
         <translation>Apertura di %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>Elaborazione in &amp;batch...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Batch</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>Batch: applica un effetto o un look a molte foto insieme (%1)</translation>
     </message>
 </context>
 <context>

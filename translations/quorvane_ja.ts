@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>元画像と同じ</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>一括処理</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>画像を追加...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>フォルダーを追加...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>サブフォルダーを含める</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>プレビュー中のエフェクト</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>この写真に適用したステップ</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>保存したルック:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>選択...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>サブフォルダーを保つ</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name}: 画像の名前、{look}: ルックの名前、{n}: 一括処理での番号、{n:3}: 3 桁の番号</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>画質 </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>長辺を</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> ピクセル以内に</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>メタデータを残す（カメラ、日付、場所、カラープロファイル）</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>置き換える</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>スキップ</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>番号を付ける</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>フォルダー:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>名前:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>形式:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>サイズ:</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>既存のファイル:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>キャンセル(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>フォルダーで表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>失敗した画像</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>画像を追加</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>フォルダーを追加</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>フォルダー: その中の画像</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>保存先</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>保存先フォルダーにある同じ名前のファイルは置き換えられます。</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>保存先フォルダーに既にファイルがある画像はスキップされます。</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>保存先フォルダーに同じ名前のファイルがある場合は、新しいファイルに番号が付きます: 名前 (2)。</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>元の画像が上書きされることはありません。</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>適用するものを選んでください: プレビューのエフェクト、この写真のステップ、または保存したルック。</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>「%1」から名前を作れません: %2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>選んだファイルとフォルダーに画像がありません。</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>開始しています...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセルしています...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>%1 / %2 完了、処理中: %3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>残り約 %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>保存しましたが、読み込み時に破損がありました: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>%1 後にキャンセルしました。</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>%1 で完了しました。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>%2 枚中 %1 枚の画像を保存</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 枚をスキップ</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>うち %1 枚は読み込み時に破損あり</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 枚が失敗</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>（下に一覧表示）</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>このデスクトップには、フォルダー %1 を表示できるものがありません。</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,9 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>%n ステップのルック:</numerusform></translation>
+        <translation>
+            <numerusform>%n ステップのルック:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +792,11 @@
         <translation>環境設定</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>サムネイル欄に合わせ、写真の縦横比を保つ(&amp;F)</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>サムネイルはサムネイル欄とともに大きくなり、写真の縦横比を保ちます</translation>
     </message>
     <message>
@@ -559,7 +812,7 @@
         <translation>サムネイル:</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>デスクトップの言語</translation>
     </message>
     <message>
@@ -579,7 +832,7 @@
         <translation>言語(&amp;L):</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>保存する画像に写真のメタデータを残す(&amp;K)</translation>
     </message>
     <message>
@@ -829,6 +1082,18 @@ Do you want to replace it?</source>
     <message>
         <source>Opening %1...</source>
         <translation>%1 を開いています...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>一括処理(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>一括処理</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>一括処理: エフェクトやルックを多くの写真にまとめて適用（%1）</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>Como o original</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Processamento em lote</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Imagens</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>Adicionar imagens...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>Adicionar pasta...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Remover</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>Incluir subpastas</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>O efeito na pré-visualização</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>As etapas aplicadas a esta foto</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>Um look salvo:</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Escolher...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>Manter as subpastas</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name}: o nome da imagem, {look}: o do look, {n}: seu número no lote, {n:3}: o número com três dígitos</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>qualidade </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>No máximo</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> pixels no lado maior</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>Manter os metadados (câmera, data, local, perfil de cor)</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>substituir</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>pular</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>adicionar um número</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>Pasta:</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>Nomes:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Formato:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Tamanho:</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>Arquivos existentes:</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Iniciar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>Mostrar na &amp;pasta</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v de %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>Imagens que falharam</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>Adicionar imagens</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>Adicionar pasta</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>Uma pasta: suas imagens</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>Uma imagem</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>Salvar em</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>Um arquivo com o mesmo nome na pasta de destino é substituído.</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>Uma imagem cujo arquivo já está na pasta de destino é pulada.</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>Se houver um arquivo com o mesmo nome na pasta de destino, o novo recebe um número: NOME (2).</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>Seus originais nunca são sobrescritos.</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>Escolha o que aplicar: o efeito da pré-visualização, as etapas desta foto ou um look salvo.</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>Não é possível formar os nomes a partir de “%1”: %2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>Não há imagens nos arquivos e pastas escolhidos.</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>%1 de %2 concluídas, agora %3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>faltam cerca de %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>salva, mas lida com danos: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>Cancelado após %1.</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>Concluído em %1.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>%1 de %2 imagens salvas</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>%1 puladas</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>%1 delas lidas com danos</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 com falha</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>(listadas abaixo)</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>Não há nada nesta área de trabalho para mostrar a pasta %1.</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,10 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>Um look de %n etapa:</numerusform><numerusform>Um look de %n etapas:</numerusform></translation>
+        <translation>
+            <numerusform>Um look de %n etapa:</numerusform>
+            <numerusform>Um look de %n etapas:</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +793,11 @@
         <translation>Preferências</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>&amp;Ajustadas à faixa, no formato da foto</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>As miniaturas crescem com a faixa e mantêm o formato da foto</translation>
     </message>
     <message>
@@ -559,7 +813,7 @@
         <translation>Miniaturas:</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>Idioma da área de trabalho</translation>
     </message>
     <message>
@@ -579,7 +833,7 @@
         <translation>&amp;Idioma:</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>&amp;Manter os metadados da foto nas imagens salvas</translation>
     </message>
     <message>
@@ -829,6 +1083,18 @@ Deseja substituí-lo?</translation>
     <message>
         <source>Opening %1...</source>
         <translation>Abrindo %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>Processamento em lo&amp;te...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>Lote</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>Lote: aplicar um efeito ou um look a muitas fotos de uma vez (%1)</translation>
     </message>
 </context>
 <context>

@@ -309,6 +309,257 @@
     </message>
 </context>
 <context>
+    <name>qv::BatchWindow</name>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>WebP</source>
+        <translation>WebP</translation>
+    </message>
+    <message>
+        <source>TIFF</source>
+        <translation>TIFF</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>As the original</source>
+        <translation>与原图相同</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Add Pictures...</source>
+        <translation>添加图片...</translation>
+    </message>
+    <message>
+        <source>Add Folder...</source>
+        <translation>添加文件夹...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>Include sub-folders</source>
+        <translation>包括子文件夹</translation>
+    </message>
+    <message>
+        <source>The effect in the preview</source>
+        <translation>预览中的效果</translation>
+    </message>
+    <message>
+        <source>The steps applied to this photo</source>
+        <translation>已应用于此照片的步骤</translation>
+    </message>
+    <message>
+        <source>A saved look:</source>
+        <translation>已保存的风格：</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>Keep the sub-folders</source>
+        <translation>保留子文件夹</translation>
+    </message>
+    <message>
+        <source>{name}: the picture&apos;s name, {look}: the look&apos;s, {n}: its number in the batch, {n:3}: the number with three digits</source>
+        <translation>{name}：图片的名称，{look}：风格的名称，{n}：它在批处理中的编号，{n:3}：三位数的编号</translation>
+    </message>
+    <message>
+        <source>quality </source>
+        <translation>质量 </translation>
+    </message>
+    <message>
+        <source>At most</source>
+        <translation>最长边不超过</translation>
+    </message>
+    <message>
+        <source> pixels on the longest side</source>
+        <translation> 像素</translation>
+    </message>
+    <message>
+        <source>Keep the metadata (camera, date, place, colour profile)</source>
+        <translation>保留元数据（相机、日期、地点、色彩配置文件）</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>替换</translation>
+    </message>
+    <message>
+        <source>skip</source>
+        <translation>跳过</translation>
+    </message>
+    <message>
+        <source>add a number</source>
+        <translation>添加编号</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Folder:</source>
+        <translation>文件夹：</translation>
+    </message>
+    <message>
+        <source>Names:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>Files that exist:</source>
+        <translation>已存在的文件：</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>在文件夹中显示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>%v of %m</source>
+        <translation>%v / %m</translation>
+    </message>
+    <message>
+        <source>Pictures that failed</source>
+        <translation>失败的图片</translation>
+    </message>
+    <message>
+        <source>Add Pictures</source>
+        <translation>添加图片</translation>
+    </message>
+    <message>
+        <source>Add Folder</source>
+        <translation>添加文件夹</translation>
+    </message>
+    <message>
+        <source>A folder: its pictures</source>
+        <translation>文件夹：其中的图片</translation>
+    </message>
+    <message>
+        <source>A picture</source>
+        <translation>一张图片</translation>
+    </message>
+    <message>
+        <source>Save Into</source>
+        <translation>保存到</translation>
+    </message>
+    <message>
+        <source>A file of the same name in the save folder is replaced.</source>
+        <translation>保存文件夹中的同名文件将被替换。</translation>
+    </message>
+    <message>
+        <source>A picture whose file is already in the save folder is skipped.</source>
+        <translation>文件已在保存文件夹中的图片将被跳过。</translation>
+    </message>
+    <message>
+        <source>Where a file of the same name is in the save folder, the new one gets a number: NAME (2).</source>
+        <translation>如果保存文件夹中已有同名文件，新文件会加上编号：名称 (2)。</translation>
+    </message>
+    <message>
+        <source>Your originals are never written over.</source>
+        <translation>您的原图永远不会被覆盖。</translation>
+    </message>
+    <message>
+        <source>Choose what to apply: the preview&apos;s effect, this photo&apos;s steps or a saved look.</source>
+        <translation>请选择要应用的内容：预览中的效果、此照片的步骤或已保存的风格。</translation>
+    </message>
+    <message>
+        <source>The names cannot be made from &quot;%1&quot;: %2</source>
+        <translation>无法根据“%1”生成名称：%2</translation>
+    </message>
+    <message>
+        <source>There are no pictures in the files and folders chosen.</source>
+        <translation>所选的文件和文件夹中没有图片。</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>正在启动...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消...</translation>
+    </message>
+    <message>
+        <source>%1 of %2 done, now %3</source>
+        <translation>已完成 %1 / %2，当前：%3</translation>
+    </message>
+    <message>
+        <source>about %1 left</source>
+        <translation>剩余约 %1</translation>
+    </message>
+    <message>
+        <source>written, but read with damage: %1</source>
+        <translation>已保存，但读取时有损坏：%1</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1.</source>
+        <translation>已在 %1 后取消。</translation>
+    </message>
+    <message>
+        <source>Done in %1.</source>
+        <translation>已完成，用时 %1。</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pictures written</source>
+        <translation>已保存 %2 张图片中的 %1 张</translation>
+    </message>
+    <message>
+        <source>%1 skipped</source>
+        <translation>跳过 %1 张</translation>
+    </message>
+    <message>
+        <source>%1 of them read with damage</source>
+        <translation>其中 %1 张读取时有损坏</translation>
+    </message>
+    <message>
+        <source>%1 failed</source>
+        <translation>%1 张失败</translation>
+    </message>
+    <message>
+        <source>(listed below)</source>
+        <translation>（见下方列表）</translation>
+    </message>
+    <message>
+        <source>There is nothing on this desktop to show the folder %1.</source>
+        <translation>此桌面上没有可以显示文件夹 %1 的程序。</translation>
+    </message>
+</context>
+<context>
     <name>qv::EditSession</name>
     <message>
         <source>Out of memory</source>
@@ -363,7 +614,9 @@
     </message>
     <message numerus="yes">
         <source>A look of %n step(s):</source>
-        <translation><numerusform>包含 %n 个步骤的风格：</numerusform></translation>
+        <translation>
+            <numerusform>包含 %n 个步骤的风格：</numerusform>
+        </translation>
     </message>
     <message>
         <source>Name of the look:</source>
@@ -539,11 +792,11 @@
         <translation>首选项</translation>
     </message>
     <message>
-        <source>&amp;Fitted to the strip, at the photo's shape</source>
+        <source>&amp;Fitted to the strip, at the photo&apos;s shape</source>
         <translation>适应缩略图栏，保持照片比例(&amp;F)</translation>
     </message>
     <message>
-        <source>The thumbnails grow with the strip and keep the photo's shape</source>
+        <source>The thumbnails grow with the strip and keep the photo&apos;s shape</source>
         <translation>缩略图随缩略图栏变大，并保持照片的比例</translation>
     </message>
     <message>
@@ -559,7 +812,7 @@
         <translation>缩略图：</translation>
     </message>
     <message>
-        <source>The desktop's language</source>
+        <source>The desktop&apos;s language</source>
         <translation>桌面的语言</translation>
     </message>
     <message>
@@ -579,7 +832,7 @@
         <translation>语言(&amp;L)：</translation>
     </message>
     <message>
-        <source>&amp;Keep the photo's metadata in saved pictures</source>
+        <source>&amp;Keep the photo&apos;s metadata in saved pictures</source>
         <translation>在保存的图片中保留照片的元数据(&amp;K)</translation>
     </message>
     <message>
@@ -829,6 +1082,18 @@ Do you want to replace it?</source>
     <message>
         <source>Opening %1...</source>
         <translation>正在打开 %1...</translation>
+    </message>
+    <message>
+        <source>&amp;Batch...</source>
+        <translation>批处理(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批处理</translation>
+    </message>
+    <message>
+        <source>Batch: put an effect or a look on many photos at once (%1)</source>
+        <translation>批处理：一次将效果或风格应用到多张照片（%1）</translation>
     </message>
 </context>
 <context>
