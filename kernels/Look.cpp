@@ -66,7 +66,8 @@ Look ParseLook(std::string_view text) {
   } catch (const json::exception &e) {
     NotALook(std::string("it is no JSON (") + e.what() + ")");
   }
-  if (!value.is_object() || value.value("format", std::string()) != kFormat)
+  const auto format = value.is_object() ? value.find("format") : value.end();
+  if (format == value.end() || !format->is_string() || format->get<std::string>() != kFormat)
     NotALook("it does not say \"format\": \"quorvane-look\"");
   const auto version = value.find("version");
   if (version == value.end()) NotALook("it has no \"version\"");

@@ -111,6 +111,8 @@ TEST(Look, FaultyLooksAreRefusedWhole) {
       {"", "is not a look: it is no JSON"},
       {"\xff\xfe{}", "is not a look: it is no JSON"},
       {R"({"steps":[]})", "is not a look: it does not say \"format\": \"quorvane-look\""},
+      {R"({"format":["quorvane-look"]})",
+       "is not a look: it does not say \"format\": \"quorvane-look\""},
       {R"({"format":"quorvane-look","name":"n","steps":[]})",
        "is not a look: it has no \"version\""},
       {R"({"format":"quorvane-look","version":"one","name":"n","steps":[]})",
