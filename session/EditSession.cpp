@@ -375,8 +375,15 @@ void EditSession::RenderStrip(const Category &category, bool chosen) {
             emit ThumbnailReady(n, picture, paintNow);
           });
         };
+        // All in one delivery: a paint between two of them would show some.
         auto handHeld = [&] {
-          for (std::size_t i = 0; i < held.size(); ++i) hand(int(i) + 1, held[i], false);
+          worker.Deliver([this, request, held, chosen] {
+            if (request != request_) return;
+            for (std::size_t i = 0; i < held.size(); ++i) {
+              if (chosen) result_ = held[i];
+              emit ThumbnailReady(int(i) + 1, held[i], false);
+            }
+          });
         };
         for (int n = 1; n <= kThumbnailCount; ++n) {
           const ProgressSpan part(n - 1, kThumbnailCount);
