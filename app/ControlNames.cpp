@@ -30,7 +30,7 @@ void NameMainControls(TFormMain &f) {
   Name(f.FlatPanel4, QT_TRANSLATE_NOOP("MainWindow", "Categories"),
        QT_TRANSLATE_NOOP("MainWindow", "The effect categories"));
   Name(f.FlatPanel1, QT_TRANSLATE_NOOP("MainWindow", "Tools"),
-       QT_TRANSLATE_NOOP("MainWindow", "Undo, Redo, Open, Save and Help"));
+       QT_TRANSLATE_NOOP("MainWindow", "Undo, Redo, Open, Save, Help, Looks and Batch"));
   Name(f.FlatPanel3, QT_TRANSLATE_NOOP("MainWindow", "Display"),
        QT_TRANSLATE_NOOP("MainWindow", "The picture being edited"));
   Name(f.FlatPanel2, QT_TRANSLATE_NOOP("MainWindow", "Effects"),

@@ -87,8 +87,8 @@
         <translation>Werkzeuge</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>Rückgängig, Wiederholen, Öffnen, Speichern und Hilfe</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>Rückgängig, Wiederholen, Öffnen, Speichern, Hilfe, Looks und Stapelverarbeitung</translation>
     </message>
     <message>
         <source>Display</source>

@@ -87,8 +87,8 @@
         <translation>Herramientas</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>Deshacer, Rehacer, Abrir, Guardar y Ayuda</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>Deshacer, Rehacer, Abrir, Guardar, Ayuda, Estilos y Procesamiento por lotes</translation>
     </message>
     <message>
         <source>Display</source>

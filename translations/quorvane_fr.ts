@@ -87,8 +87,8 @@
         <translation>Outils</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>Annuler, Rétablir, Ouvrir, Enregistrer et Aide</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>Annuler, Rétablir, Ouvrir, Enregistrer, Aide, Looks et Traitement par lots</translation>
     </message>
     <message>
         <source>Display</source>

@@ -87,8 +87,8 @@
         <translation>Strumenti</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>Annulla, Ripeti, Apri, Salva e Guida</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>Annulla, Ripeti, Apri, Salva, Guida, Look ed Elaborazione in batch</translation>
     </message>
     <message>
         <source>Display</source>

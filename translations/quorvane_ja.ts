@@ -87,8 +87,8 @@
         <translation>ツール</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>元に戻す、やり直し、開く、保存、ヘルプ</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>元に戻す、やり直し、開く、保存、ヘルプ、ルック、一括処理</translation>
     </message>
     <message>
         <source>Display</source>

@@ -87,8 +87,8 @@
         <translation>Ferramentas</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>Desfazer, Refazer, Abrir, Salvar e Ajuda</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>Desfazer, Refazer, Abrir, Salvar, Ajuda, Looks e Processamento em lote</translation>
     </message>
     <message>
         <source>Display</source>

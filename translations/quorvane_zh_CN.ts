@@ -87,8 +87,8 @@
         <translation>工具</translation>
     </message>
     <message>
-        <source>Undo, Redo, Open, Save and Help</source>
-        <translation>撤销、重做、打开、保存和帮助</translation>
+        <source>Undo, Redo, Open, Save, Help, Looks and Batch</source>
+        <translation>撤销、重做、打开、保存、帮助、风格和批处理</translation>
     </message>
     <message>
         <source>Display</source>
