@@ -28,6 +28,7 @@
 #include "app/ToolWindow.h"
 #include "batch/BatchPlan.h"
 #include "session/EditSession.h"
+#include "session/EngineText.h"
 #include "widgets/EditorSettings.h"
 
 namespace qv {
@@ -359,9 +360,9 @@ void BatchWindow::StartBatch() {
     return;
   }
   const std::string pattern = EditPattern->text().toStdString();
-  if (const std::string problem = CheckNamePattern(pattern); !problem.empty()) {
+  if (const Text problem = CheckNamePattern(pattern); !problem.Empty()) {
     dialogs_.ShowMessage(this, tr("The names cannot be made from \"%1\": %2")
-                                   .arg(EditPattern->text(), QString::fromStdString(problem)));
+                                   .arg(EditPattern->text(), Translated(problem)));
     return;
   }
   BatchOutput output;
@@ -380,7 +381,7 @@ void BatchWindow::StartBatch() {
   std::vector<std::string> given;
   for (int i = 0; i < ListInputs->count(); ++i)
     given.push_back(QFile::encodeName(ListInputs->item(i)->text()).toStdString());
-  std::vector<std::string> problems;
+  std::vector<Text> problems;
   std::vector<BatchInput> inputs =
       CollectInputs(given, CheckSubfolders->isChecked(), output.Folder, problems);
   if (!CheckSubfolders->isChecked() || !CheckKeepFolders->isChecked())
@@ -401,8 +402,7 @@ void BatchWindow::StartBatch() {
   Remember();
   ListFailures->clear();
   ListFailures->hide();
-  for (const std::string &problem : problems)
-    AddFailure(QString(), QString::fromStdString(problem));
+  for (const Text &problem : problems) AddFailure(QString(), Translated(problem));
   LabelSummary->clear();
   total_ = int(plan.size());
   finished_ = 0;
@@ -437,10 +437,10 @@ void BatchWindow::Started(int, const QString &input) {
 void BatchWindow::Finished(int, const BatchResult &result) {
   Progress->setValue(++finished_);
   if (result.Status == BatchStatus::Failed)
-    AddFailure(QString::fromStdString(result.Input), QString::fromStdString(result.Message));
-  else if (result.Status == BatchStatus::Written && !result.Message.empty())
+    AddFailure(QString::fromStdString(result.Input), Translated(result.Message));
+  else if (result.Status == BatchStatus::Written && !result.Message.Empty())
     AddFailure(QString::fromStdString(result.Input),
-               tr("written, but read with damage: %1").arg(QString::fromStdString(result.Message)));
+               tr("written, but read with damage: %1").arg(Translated(result.Message)));
 }
 
 void BatchWindow::AddFailure(const QString &input, const QString &reason) {
@@ -454,7 +454,7 @@ void BatchWindow::Ended() {
   int written = 0, skipped = 0, failed = 0, damaged = 0;
   for (const BatchResult &result : job_.Results()) {
     written += result.Status == BatchStatus::Written;
-    damaged += result.Status == BatchStatus::Written && !result.Message.empty();
+    damaged += result.Status == BatchStatus::Written && !result.Message.Empty();
     skipped += result.Status == BatchStatus::Skipped;
     failed += result.Status == BatchStatus::Failed;
   }

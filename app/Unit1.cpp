@@ -38,6 +38,7 @@
 #include "preview/PreviewNames.h"
 #include "preview/PreviewView.h"
 #include "preview/UnitPreview.h"
+#include "session/EngineText.h"
 #include "widgets/ColorMap.h"
 #include "widgets/DesignFont.h"
 #include "widgets/DisplayColor.h"
@@ -200,7 +201,8 @@ void TFormMain::CreateActions() {
       make(QT_TR_NOOP("&Looks..."), {QKeySequence(Qt::CTRL | Qt::Key_L)}, &TFormMain::ShowLooks);
   ActSaveLook = make(QT_TR_NOOP("Save &Look..."), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L)},
                      &TFormMain::SaveLook);
-  ActBatch = make(QT_TR_NOOP("&Batch..."), {QKeySequence(Qt::CTRL | Qt::Key_B)}, &TFormMain::ShowBatch);
+  ActBatch =
+      make(QT_TR_NOOP("&Batch..."), {QKeySequence(Qt::CTRL | Qt::Key_B)}, &TFormMain::ShowBatch);
   ActRepeat = make(QT_TR_NOOP("Apply the Last Effect &Again"), {QKeySequence(Qt::CTRL | Qt::Key_F)},
                    &TFormMain::RepeatLastStep);
   // Qt names no quit key on every desktop; Ctrl+Q is the one people know.
@@ -566,7 +568,7 @@ void TFormMain::LoadFile(const QString &path) {
     return;
   }
   opening_ = &screenCopy;
-  std::vector<std::string> warnings;
+  std::vector<Text> warnings;
   try {
     warnings = session_->Open(std::move(*read));
   } catch (...) {
@@ -577,9 +579,12 @@ void TFormMain::LoadFile(const QString &path) {
   recent_.Add(path);
   UpdateActions();
   // Told once the picture is there to be looked at.
-  if (!warnings.empty())
-    dialogs_.ShowWarning(this, QString::fromStdString(WarningLine(
-                                   QFileInfo(path).fileName().toStdString(), warnings)));
+  if (!warnings.empty()) {
+    QStringList said;
+    for (const Text &warning : warnings) said << Translated(warning);
+    dialogs_.ShowWarning(
+        this, QFileInfo(path).fileName() + QStringLiteral(": ") + said.join(QStringLiteral("; ")));
+  }
 }
 
 void TFormMain::OpenPending() {
@@ -729,7 +734,7 @@ void TFormMain::ShowSavedSign(const QString &path) {
 void TFormMain::BtnHelpClick() {
   const QString page = HelpPage(QLocale(), AppDir);
   if (!QFileInfo::exists(page))
-    throw Error("Cannot open file " + QFile::encodeName(page).toStdString());
+    throw Error(Say(QV_TEXT("Cannot open file %1"), QFile::encodeName(page).toStdString()));
   // The window may be gone by the time the desktop reports that it has no
   // browser.
   QPointer<TFormMain> self(this);

@@ -43,7 +43,8 @@ std::vector<ArtworkJob> ArtworkJobs() {
   std::vector<ArtworkJob> jobs{{"pic/sample.jpg", DrawSample, 0}};
   for (const AssetFolder &f : AssetFolders()) {
     Canvas (*draw)(int) = DrawingOf(f.Name);
-    if (!draw) throw MakeError("No drawing for the asset folder %s", f.Name);
+    if (!draw)
+      throw Error(Text::Verbatim(std::string("No drawing for the asset folder ") + f.Name));
     for (int n = 1; n <= f.Files; ++n)
       jobs.push_back({std::string("pic/") + f.Name + "/" + std::to_string(n) + ".ssl", draw, n});
   }

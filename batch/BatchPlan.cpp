@@ -43,7 +43,7 @@ std::string Canonical(const std::string &path) {
 }
 
 void CollectFolder(const fs::path &root, bool recursive, const std::string &outputFolder,
-                   std::vector<BatchInput> &inputs, std::vector<std::string> &problems) {
+                   std::vector<BatchInput> &inputs, std::vector<Text> &problems) {
   // Sorted per folder, files before sub-folders, so that {n} and the order
   // of the results are the same on every machine.
   std::vector<fs::path> stack{root};
@@ -63,7 +63,7 @@ void CollectFolder(const fs::path &root, bool recursive, const std::string &outp
       }
     }
     if (error) {
-      problems.push_back(folder.string() + ": " + error.message());
+      problems.push_back(Say(QV_TEXT("%1: %2"), folder.string(), error.message()));
       continue;
     }
     std::sort(files.begin(), files.end());
@@ -79,7 +79,7 @@ void CollectFolder(const fs::path &root, bool recursive, const std::string &outp
 
 std::vector<BatchInput> CollectInputs(const std::vector<std::string> &given, bool recursive,
                                       const std::string &outputFolder,
-                                      std::vector<std::string> &problems) {
+                                      std::vector<Text> &problems) {
   const std::string output = outputFolder.empty() ? std::string() : Canonical(outputFolder);
   std::vector<BatchInput> inputs;
   for (const std::string &path : given) {
@@ -93,9 +93,9 @@ std::vector<BatchInput> CollectInputs(const std::vector<std::string> &given, boo
 }
 
 std::string ExpandNamePattern(const std::string &pattern, const std::string &inputName,
-                              const std::string &look, int n, std::string &error) {
+                              const std::string &look, int n, Text &error) {
   std::string name;
-  error.clear();
+  error = Text();
   for (std::size_t i = 0; i < pattern.size(); ++i) {
     if (pattern[i] != '{') {
       name += pattern[i];
@@ -103,7 +103,7 @@ std::string ExpandNamePattern(const std::string &pattern, const std::string &inp
     }
     const std::size_t close = pattern.find('}', i);
     if (close == std::string::npos) {
-      error = "the pattern has a '{' without its '}'";
+      error = QV_TEXT("the pattern has a '{' without its '}'");
       return {};
     }
     const std::string field = pattern.substr(i + 1, close - i - 1);
@@ -120,8 +120,9 @@ std::string ExpandNamePattern(const std::string &pattern, const std::string &inp
       if (digits.size() < width) digits.insert(0, width - digits.size(), '0');
       name += digits;
     } else {
-      error = "the pattern has an unknown field {" + field +
-              "} (it takes {name}, {look}, {n} and {n:W})";
+      error = Say(QV_TEXT("the pattern has an unknown field {%1} (it takes {name}, {look}, {n} and "
+                          "{n:W})"),
+                  field);
       return {};
     }
     i = close;
@@ -129,16 +130,17 @@ std::string ExpandNamePattern(const std::string &pattern, const std::string &inp
   // A look's name may hold a slash; a result is one file all the same.
   std::replace(name.begin(), name.end(), '/', '-');
   if (name.empty() || name == "." || name == "..") {
-    error = "the pattern gives no file name";
+    error = QV_TEXT("the pattern gives no file name");
     return {};
   }
   return name;
 }
 
-std::string CheckNamePattern(const std::string &pattern) {
+Text CheckNamePattern(const std::string &pattern) {
   if (pattern.find('/') != std::string::npos)
-    return "the pattern is a file name, without '/' (sub-folders come from the inputs' own)";
-  std::string error;
+    return QV_TEXT(
+        "the pattern is a file name, without '/' (sub-folders come from the inputs' own)");
+  Text error;
   ExpandNamePattern(pattern, "photo", "look", 1, error);
   return error;
 }
@@ -169,11 +171,11 @@ std::vector<BatchItem> PlanBatch(const std::vector<BatchInput> &inputs, const st
   for (std::size_t i = 0; i < inputs.size(); ++i) {
     BatchItem &item = items[i];
     item.Input = inputs[i].Path;
-    std::string error;
+    Text error;
     const fs::path file(item.Input);
     const std::string base =
         ExpandNamePattern(output.NamePattern, file.stem().string(), look, int(i) + 1, error);
-    if (!error.empty()) {
+    if (!error.Empty()) {
       item.Failure = error;
       continue;
     }
@@ -190,9 +192,10 @@ std::vector<BatchItem> PlanBatch(const std::vector<BatchInput> &inputs, const st
     }
     const std::string canonical = Canonical(path);
     if (isInput(path)) {
-      item.Failure = "its result " + path + " would replace an input";
+      item.Failure = Say(QV_TEXT("its result %1 would replace an input"), path);
     } else if (const auto first = taken.find(canonical); first != taken.end()) {
-      item.Failure = "its result " + path + " is already " + items[first->second].Input + "'s";
+      item.Failure =
+          Say(QV_TEXT("its result %1 is already %2's"), path, items[first->second].Input);
     } else {
       item.Output = path;
       std::error_code ignored;

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "gfx/Error.h"
+
 namespace qv {
 
 // What happens where a result's file already exists.
@@ -34,8 +36,7 @@ struct BatchInput {
 // the results) when recursive. Hidden files and folders, and the output
 // folder itself, are left out. What cannot be listed is added to problems.
 std::vector<BatchInput> CollectInputs(const std::vector<std::string> &given, bool recursive,
-                                      const std::string &outputFolder,
-                                      std::vector<std::string> &problems);
+                                      const std::string &outputFolder, std::vector<Text> &problems);
 
 // The name a pattern gives the n-th input (from 1) of `total`: {name} is the
 // input's file name without its extension, {look} the look's, {n} the
@@ -43,9 +44,9 @@ std::vector<BatchInput> CollectInputs(const std::vector<std::string> &given, boo
 // `error` for a pattern that is no file name ("/" or nothing in it, an
 // unknown or unclosed field).
 std::string ExpandNamePattern(const std::string &pattern, const std::string &inputName,
-                              const std::string &look, int n, std::string &error);
+                              const std::string &look, int n, Text &error);
 // Whether a pattern can give names: empty, or what is wrong with it.
-std::string CheckNamePattern(const std::string &pattern);
+Text CheckNamePattern(const std::string &pattern);
 
 // The extension (without the dot) a result of input gets: the output's
 // format, else the input's own extension as written, a format that is only
@@ -55,7 +56,7 @@ std::string ResultExtension(const std::string &input, const std::string &format)
 struct BatchItem {
   std::string Input;
   std::string Output;  // empty when Failure says why there is none
-  std::string Failure;
+  Text Failure;
   bool Skip = false;  // the result exists and the policy keeps it
 };
 

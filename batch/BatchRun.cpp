@@ -18,20 +18,20 @@
 
 namespace qv {
 
-std::vector<std::string> RenderPicture(const PictureRecipe &recipe, const std::string &input,
-                                       const std::string &output, const CancelToken *cancel) {
+std::vector<Text> RenderPicture(const PictureRecipe &recipe, const std::string &input,
+                                const std::string &output, const CancelToken *cancel) {
   const RunScope run({.Cancel = cancel});
   KernelEnv env(recipe.AppDir);
   env.Control.Cancel = cancel;
   const FileContents bytes = ReadFileContents(input);
   const Step &first = recipe.Steps.front();
-  std::vector<std::string> warnings;
+  std::vector<Text> warnings;
   // One effect at full size and strength streams from JPEG to JPEG.
   if (recipe.Steps.size() == 1 && recipe.LongEdge == 0 && !first.IsLook() &&
       !first.AsksWhenApplied() && first.Strength == kFullStrength && !first.Mask.Any()) {
     ScriptedColorPrompt answers(first.Colors);
     env.Prompt = first.PickedColors ? &answers : nullptr;
-    const auto warn = [&](const std::vector<std::string> &found) { warnings = found; };
+    const auto warn = [&](const std::vector<Text> &found) { warnings = found; };
     if (RenderStreamed(first.Category, first.Number, bytes, output, env, recipe.Writing, warn))
       return warnings;
   }
@@ -67,15 +67,17 @@ const char *StatusWord(BatchStatus status) {
 namespace {
 
 // The message of the exception being handled.
-std::string CurrentErrorText() {
+Text CurrentErrorText() {
   try {
     throw;
   } catch (const std::bad_alloc &) {
-    return "out of memory";
+    return QV_TEXT("out of memory");
+  } catch (const Error &e) {
+    return e.Message();
   } catch (const std::exception &e) {
-    return e.what();
+    return Text::Verbatim(e.what());
   } catch (...) {
-    return "unknown failure";
+    return QV_TEXT("unknown failure");
   }
 }
 
@@ -98,9 +100,10 @@ std::string Sha256OfFile(const std::string &path) {
   }
 }
 
-std::string JoinWarnings(const std::vector<std::string> &warnings) {
-  std::string text;
-  for (const std::string &warning : warnings) text += (text.empty() ? "" : "; ") + warning;
+Text JoinWarnings(const std::vector<Text> &warnings) {
+  Text text;
+  for (const Text &warning : warnings)
+    text = text.Empty() ? warning : Say(QV_TEXT("%1; %2"), text, warning);
   return text;
 }
 
@@ -111,17 +114,18 @@ BatchResult RunItem(const BatchItem &item, const PictureRecipe &recipe, const Ca
   const auto start = std::chrono::steady_clock::now();
   if (cancel && cancel->IsCancelled()) {
     result.Status = BatchStatus::Cancelled;
-  } else if (!item.Failure.empty()) {
+  } else if (!item.Failure.Empty()) {
     result.Message = item.Failure;
   } else if (item.Skip) {
     result.Status = BatchStatus::Skipped;
-    result.Message = "the result exists";
+    result.Message = QV_TEXT("the result exists");
   } else {
     try {
       const std::filesystem::path folder = std::filesystem::path(item.Output).parent_path();
       std::error_code made;
       if (!folder.empty()) std::filesystem::create_directories(folder, made);
-      if (made) throw Error("Cannot make the folder " + folder.string() + ": " + made.message());
+      if (made)
+        throw Error(Say(QV_TEXT("Cannot make the folder %1: %2"), folder.string(), made.message()));
       result.Message = JoinWarnings(RenderPicture(recipe, item.Input, item.Output, cancel));
       result.Status = BatchStatus::Written;
     } catch (const Cancelled &) {
@@ -130,7 +134,7 @@ BatchResult RunItem(const BatchItem &item, const PictureRecipe &recipe, const Ca
       result.Message = CurrentErrorText();
     }
   }
-  if (result.Status == BatchStatus::Cancelled) result.Message = "cancelled";
+  if (result.Status == BatchStatus::Cancelled) result.Message = QV_TEXT("cancelled");
   if (result.Status == BatchStatus::Written || result.Status == BatchStatus::Skipped)
     result.Sha256 = Sha256OfFile(item.Output);
   result.Milliseconds = std::chrono::duration_cast<std::chrono::milliseconds>(

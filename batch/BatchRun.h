@@ -41,9 +41,8 @@ struct PictureRecipe {
 // damage worked around in reading it (as DecodedPicture::Warnings). A JPEG
 // at full size and full strength streams band by band. Errors are thrown;
 // Cancelled once `cancel` is set, at the next band of rows.
-std::vector<std::string> RenderPicture(const PictureRecipe &recipe, const std::string &input,
-                                       const std::string &output,
-                                       const CancelToken *cancel = nullptr);
+std::vector<Text> RenderPicture(const PictureRecipe &recipe, const std::string &input,
+                                const std::string &output, const CancelToken *cancel = nullptr);
 
 enum class BatchStatus { Written, Skipped, Failed, Cancelled };
 // "ok", "skipped", "failed", "cancelled".
@@ -52,7 +51,7 @@ const char *StatusWord(BatchStatus status);
 struct BatchResult {
   std::string Input, Output;
   BatchStatus Status = BatchStatus::Failed;
-  std::string Message;  // the failure, or the damage worked around
+  Text Message;  // the failure, or the damage worked around
   long long Milliseconds = 0;
   std::string Sha256;  // of the file at Output, in hex, when there is one
 };

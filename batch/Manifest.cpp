@@ -16,7 +16,7 @@ std::string ManifestLine(const BatchResult &result) {
       {"input", result.Input},
       {"output", result.Output},
       {"status", StatusWord(result.Status)},
-      {"message", result.Message},
+      {"message", result.Message.English()},
       {"ms", result.Milliseconds},
       {"sha256", result.Sha256},
   };
@@ -26,7 +26,7 @@ std::string ManifestLine(const BatchResult &result) {
 
 ManifestFile::ManifestFile(const std::string &path) {
   fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-  if (fd_ < 0) throw MakeError("Cannot open file %s: %s", path.c_str(), std::strerror(errno));
+  if (fd_ < 0) throw Error(Say(QV_TEXT("Cannot open file %1: %2"), path, std::strerror(errno)));
 }
 
 ManifestFile::~ManifestFile() {

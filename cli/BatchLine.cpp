@@ -65,10 +65,11 @@ class LineReport : public BatchObserver {
     if (terminal_) std::fputs("\r\033[K", stderr);
     if (result.Status == BatchStatus::Failed) {
       ++failed_;
-      std::fprintf(stderr, "quorvane-fx: %s: %s\n", result.Input.c_str(), result.Message.c_str());
-    } else if (result.Status == BatchStatus::Written && !result.Message.empty()) {
+      std::fprintf(stderr, "quorvane-fx: %s: %s\n", result.Input.c_str(),
+                   result.Message.English().c_str());
+    } else if (result.Status == BatchStatus::Written && !result.Message.Empty()) {
       std::fprintf(stderr, "quorvane-fx: warning: %s: %s\n", result.Input.c_str(),
-                   result.Message.c_str());
+                   result.Message.English().c_str());
     }
     if (manifest_ && !manifest_->Add(result) && !manifestFailed_) {
       manifestFailed_ = true;
@@ -108,11 +109,11 @@ class LineReport : public BatchObserver {
 }  // namespace
 
 int RunBatchLine(const PictureRecipe &recipe, const Args &inputs, const BatchLine &line) {
-  std::vector<std::string> problems;
+  std::vector<Text> problems;
   const std::vector<BatchInput> found =
       CollectInputs(inputs, line.Recursive, line.Output.Folder, problems);
-  for (const std::string &problem : problems)
-    std::fprintf(stderr, "quorvane-fx: %s\n", problem.c_str());
+  for (const Text &problem : problems)
+    std::fprintf(stderr, "quorvane-fx: %s\n", problem.English().c_str());
   if (found.empty() && problems.empty()) {
     std::fprintf(stderr, "quorvane-fx: there are no pictures in the files and folders given\n");
     return 1;

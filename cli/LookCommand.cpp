@@ -36,7 +36,8 @@ int Make(const Args &args) {
   look.Name = named ? name : std::filesystem::path(out).stem().string();
   try {
     if (steps.size() > kMaxLookSteps)
-      throw MakeError("a look may have at most %zu steps, not %zu", kMaxLookSteps, steps.size());
+      throw Error(Text::Verbatim("a look may have at most " + std::to_string(kMaxLookSteps) +
+                                 " steps, not " + std::to_string(steps.size())));
     for (std::size_t i = 0; i < steps.size(); ++i)
       look.Steps.push_back(ParseStepText(steps[i], int(i + 1)));
   } catch (const Error &e) {
@@ -52,7 +53,7 @@ int Show(const std::string &path) {
   Look look;
   if (SniffFormat(bytes) != PictureFormat::Unknown) {
     const auto made = MadeWithOf(DecodeInput(bytes, path).Meta);
-    if (!made) throw Error(path + ": the picture says nothing of how it was made");
+    if (!made) throw Error(Text::Verbatim(path + ": the picture says nothing of how it was made"));
     look = made->Steps;
   } else {
     look = ReadLookFile(path);

@@ -12,7 +12,7 @@ bool TakeStripOption(Args &args) {
   return found;
 }
 
-void WarnAbout(const std::string &path, const std::vector<std::string> &warnings) {
+void WarnAbout(const std::string &path, const std::vector<Text> &warnings) {
   if (warnings.empty()) return;
   // One write, so that lines of pictures read at once do not mix.
   const std::string line = "quorvane-fx: warning: " + WarningLine(path, warnings) + "\n";

@@ -24,6 +24,6 @@ bool TakeStripOption(Args &args);
 DecodedPicture ReadInput(const std::string &path);
 // The same for the bytes of path, already read.
 DecodedPicture DecodeInput(std::span<const std::uint8_t> data, const std::string &path);
-void WarnAbout(const std::string &path, const std::vector<std::string> &warnings);
+void WarnAbout(const std::string &path, const std::vector<Text> &warnings);
 
 }  // namespace qv::cli

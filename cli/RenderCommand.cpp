@@ -156,7 +156,7 @@ std::optional<Options> ParseOptions(const Args &args, bool allowBmp) {
       options.batchOnly = true;
     } else if (arg == "--name" && hasValue && !allowBmp) {
       options.batch.Output.NamePattern = args[++i];
-      const std::string problem = CheckNamePattern(args[i]);
+      const std::string problem = CheckNamePattern(args[i]).English();
       if (!problem.empty()) {
         std::fprintf(stderr, "quorvane-fx: --name '%s': %s\n", args[i].c_str(), problem.c_str());
         return std::nullopt;
@@ -243,11 +243,13 @@ std::shared_ptr<const PackedMask> ReadMask(const std::string &path) {
 void CheckMaskFits(const PackedMask &mask, const std::string &maskPath, const Bitmap &picture,
                    const std::string &picturePath) {
   if (mask.Width() == picture.Width() && mask.Height() == picture.Height()) return;
-  throw MakeError(
-      "The mask %s is %d x %d pixels and the picture %s %d x %d; they must be the "
-      "same size",
-      maskPath.c_str(), mask.Width(), mask.Height(), picturePath.c_str(), picture.Width(),
-      picture.Height());
+  auto sides = [](int width, int height) {
+    return std::to_string(width) + " x " + std::to_string(height);
+  };
+  throw Error(Text::Verbatim("The mask " + maskPath + " is " + sides(mask.Width(), mask.Height()) +
+                             " pixels and the picture " + picturePath + " " +
+                             sides(picture.Width(), picture.Height()) +
+                             "; they must be the same size"));
 }
 
 namespace {

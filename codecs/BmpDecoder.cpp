@@ -24,11 +24,11 @@ constexpr std::int64_t kInfoHeaderBytes = 40;
 // out read as zero.
 constexpr std::int64_t kOs2MinHeaderBytes = 16, kOs2HeaderBytes = 64;
 
-[[noreturn]] void Invalid(const char *reason) {
-  throw MakeError("Bitmap image is not valid: %s", reason);
+[[noreturn]] void Invalid(const Text &reason) {
+  throw Error(Say(QV_TEXT("Bitmap image is not valid: %1"), reason));
 }
 
-constexpr const char *kTruncated = "the file ends before its pixels do";
+constexpr MarkedText kTruncated = QV_TEXT("the file ends before its pixels do");
 
 class FileView {
  public:
@@ -111,8 +111,8 @@ void ReadMasks(const FileView &file, Layout &layout) {
   const std::uint32_t r = layout.masks[0], g = layout.masks[1], b = layout.masks[2];
   const std::uint64_t limit = layout.bits == 16 ? 0xFFFF : 0xFFFFFFFF;
   for (std::uint32_t m : layout.masks)
-    if (m == 0 || m > limit || !Contiguous(m)) Invalid("its colour masks are not valid");
-  if ((r & g) | (r & b) | (g & b)) Invalid("its colour masks overlap");
+    if (m == 0 || m > limit || !Contiguous(m)) Invalid(QV_TEXT("its colour masks are not valid"));
+  if ((r & g) | (r & b) | (g & b)) Invalid(QV_TEXT("its colour masks overlap"));
 }
 
 // The alpha mask that follows the colour masks in the V3 to V5 headers and
@@ -135,7 +135,7 @@ std::uint32_t Os2Field(const FileView &file, std::int64_t headerBytes, std::int6
 
 Layout ReadLayout(const FileView &file) {
   const std::uint8_t *magic = file.At(0, 2);
-  if (magic[0] != 'B' || magic[1] != 'M') Invalid("it does not start with \"BM\"");
+  if (magic[0] != 'B' || magic[1] != 'M') Invalid(QV_TEXT("it does not start with \"BM\""));
   Layout layout;
   const std::int64_t offBits = file.U32(10);
   const std::int64_t headerBytes = file.U32(14);
@@ -148,7 +148,7 @@ Layout ReadLayout(const FileView &file) {
     layout.bits = int(file.U16(24));
     entryBytes = 3;
     if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24)
-      Invalid("its bits per pixel are not 1, 4, 8 or 24");
+      Invalid(QV_TEXT("its bits per pixel are not 1, 4, 8 or 24"));
   } else if (headerBytes >= kOs2MinHeaderBytes && headerBytes <= kOs2HeaderBytes &&
              headerBytes != kInfoHeaderBytes && headerBytes != 52 && headerBytes != 56) {
     // OS/2 2.x: the Windows layout for the fields both have; its
@@ -161,10 +161,11 @@ Layout ReadLayout(const FileView &file) {
     layout.compression = Os2Field(file, headerBytes, 30);
     clrUsed = Os2Field(file, headerBytes, 46);
     if (layout.compression == 3 || layout.compression == 4)
-      RefuseKind("Bitmap", layout.compression == 3 ? "OS/2 Huffman coding" : "OS/2 RLE24 coding");
-    if (layout.compression > kRle4) Invalid("its OS/2 compression is not supported");
+      RefuseKind("Bitmap", layout.compression == 3 ? QV_TEXT("OS/2 Huffman coding")
+                                                   : QV_TEXT("OS/2 RLE24 coding"));
+    if (layout.compression > kRle4) Invalid(QV_TEXT("its OS/2 compression is not supported"));
     if (layout.bits != 1 && layout.bits != 4 && layout.bits != 8 && layout.bits != 24)
-      Invalid("its bits per pixel are not 1, 4, 8 or 24");
+      Invalid(QV_TEXT("its bits per pixel are not 1, 4, 8 or 24"));
   } else if (headerBytes == 40 || headerBytes == 52 || headerBytes == 56 || headerBytes == 108 ||
              headerBytes == 124) {
     file.At(kFileHeaderBytes, headerBytes);
@@ -175,10 +176,10 @@ Layout ReadLayout(const FileView &file) {
     layout.compression = file.U32(30);
     clrUsed = file.U32(46);
   } else {
-    Invalid("its header size is unknown");
+    Invalid(QV_TEXT("its header size is unknown"));
   }
-  if (planes != 1) Invalid("its number of planes is not 1");
-  if (layout.width <= 0 || layout.height == 0) Invalid("it has no pixels");
+  if (planes != 1) Invalid(QV_TEXT("its number of planes is not 1"));
+  if (layout.width <= 0 || layout.height == 0) Invalid(QV_TEXT("it has no pixels"));
   layout.topDown = layout.height < 0;
   if (layout.topDown) layout.height = -layout.height;
 
@@ -186,29 +187,29 @@ Layout ReadLayout(const FileView &file) {
     case kRgb: {
       const int b = layout.bits;
       if (b != 1 && b != 4 && b != 8 && b != 16 && b != 24 && b != 32)
-        Invalid("its bits per pixel are not 1, 4, 8, 16, 24 or 32");
+        Invalid(QV_TEXT("its bits per pixel are not 1, 4, 8, 16, 24 or 32"));
       break;
     }
     case kRle8:
     case kRle4:
       if (layout.bits != (layout.compression == kRle8 ? 8 : 4))
-        Invalid("its run-length coding does not match its bits per pixel");
+        Invalid(QV_TEXT("its run-length coding does not match its bits per pixel"));
       // Compressed rows always run bottom-up.
-      if (layout.topDown) Invalid("its run-length coded rows run top-down");
+      if (layout.topDown) Invalid(QV_TEXT("its run-length coded rows run top-down"));
       break;
     case kBitFields:
     case kAlphaBitFields:
       if (layout.bits != 16 && layout.bits != 32)
-        Invalid("its colour masks need 16 or 32 bits per pixel");
+        Invalid(QV_TEXT("its colour masks need 16 or 32 bits per pixel"));
       if (headerBytes == kInfoHeaderBytes) extraBytes = layout.compression == kBitFields ? 12 : 16;
       break;
     case kJpeg:
     case kPng:
       // Printers' formats: a JPEG or PNG stream inside a bitmap header.
-      RefuseKind("Bitmap",
-                 layout.compression == kJpeg ? "JPEG inside a bitmap" : "PNG inside a bitmap");
+      RefuseKind("Bitmap", layout.compression == kJpeg ? QV_TEXT("JPEG inside a bitmap")
+                                                       : QV_TEXT("PNG inside a bitmap"));
     default:
-      Invalid("its compression is not supported");
+      Invalid(QV_TEXT("its compression is not supported"));
   }
   if (layout.bits >= 16 && layout.bits != 24) ReadMasks(file, layout);
   if (headerBytes != kCoreHeaderBytes && layout.compression != kRgb)
@@ -223,7 +224,7 @@ Layout ReadLayout(const FileView &file) {
   layout.pixelOffset =
       offBits ? offBits : paletteStart + (layout.bits <= 8 ? colors : clrUsed) * entryBytes;
   if (layout.pixelOffset < paletteStart || layout.pixelOffset > file.Size())
-    Invalid("its pixel data lies outside the file");
+    Invalid(QV_TEXT("its pixel data lies outside the file"));
   const std::int64_t present = std::min(colors, (layout.pixelOffset - paletteStart) / entryBytes);
   layout.paletteEntries = int(present);
   const std::uint8_t *entries = file.At(paletteStart, present * entryBytes);
@@ -385,10 +386,10 @@ DecodedPicture DecodeBmpPicture(std::span<const std::uint8_t> data) {
                        : DecodeUncompressed(file, layout, damage);
   if (layout.bits <= 8 && damage.highestIndex >= layout.paletteEntries)
     decoded.Warnings.push_back(
-        "part of the picture is missing or damaged (colour indices past the end of its palette)");
+        DamageWarning(QV_TEXT("colour indices past the end of its palette")));
   if (damage.clipped)
     decoded.Warnings.push_back(
-        "part of the picture is missing or damaged (run-length codes reach outside the picture)");
+        DamageWarning(QV_TEXT("run-length codes reach outside the picture")));
   return decoded;
 }
 

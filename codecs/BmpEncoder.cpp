@@ -29,11 +29,11 @@ void Put32(std::uint8_t *at, std::uint32_t v) {
 
 void EncodeBmp(const Bitmap &bitmap, ByteSink &sink) {
   // A file without pixels would be one that no reader accepts.
-  if (bitmap.Empty()) throw Error("Bitmap image is not valid");
+  if (bitmap.Empty()) throw Error(QV_TEXT("Bitmap image is not valid"));
   const std::size_t stride = (bitmap.RowBytes() + 3) & ~std::size_t(3);
   const std::size_t imageBytes = stride * std::size_t(bitmap.Height());
   const std::size_t fileBytes = kHeadersBytes + imageBytes;
-  if (fileBytes > 0xFFFFFFFFu) throw Error("Picture is too large for a BMP file");
+  if (fileBytes > 0xFFFFFFFFu) throw Error(QV_TEXT("Picture is too large for a BMP file"));
 
   // The headers and then the rows, bottom row first, a buffer at a time;
   // zeros fill the row padding.

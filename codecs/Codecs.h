@@ -176,6 +176,6 @@ void WritePicture(const std::string &path, const Bitmap &bitmap);
 
 // One line for the user about a picture that was read with damage:
 // "<name>: <warning>; <warning>".
-std::string WarningLine(const std::string &name, const std::vector<std::string> &warnings);
+std::string WarningLine(const std::string &name, const std::vector<Text> &warnings);
 
 }  // namespace qv

@@ -43,15 +43,15 @@ class FileDescriptor {
 
 // With the system's reason ("No such file or directory").
 [[noreturn]] void CannotOpen(const std::string &path, int error) {
-  throw MakeError("Cannot open file %s: %s", path.c_str(), std::strerror(error));
+  throw Error(Say(QV_TEXT("Cannot open file %1: %2"), path, std::strerror(error)));
 }
 
 [[noreturn]] void ReadOnly(const std::string &path) {
-  throw MakeError("Cannot open file %s: the file is read-only", path.c_str());
+  throw Error(Say(QV_TEXT("Cannot open file %1: the file is read-only"), path));
 }
 
 [[noreturn]] void CannotWrite(const std::string &path, int error) {
-  throw MakeError("Cannot write file %s (%s)", path.c_str(), std::strerror(error));
+  throw Error(Say(QV_TEXT("Cannot write file %1 (%2)"), path, std::strerror(error)));
 }
 
 // Opening without blocking keeps a FIFO without a peer from hanging us;
@@ -92,7 +92,7 @@ FileContents ReadFileContents(const std::string &path) {
   if (S_ISDIR(info.st_mode)) CannotOpen(path, EISDIR);
   const bool regular = S_ISREG(info.st_mode);
   if (regular && std::size_t(info.st_size) > kMaxFileBytes)
-    throw MakeError("File %s is too large to be a picture", path.c_str());
+    throw Error(Say(QV_TEXT("File %1 is too large to be a picture"), path));
 
   // A regular file is read in one go into memory of its size; the one byte
   // more only finds the end (or that the file has grown meanwhile). Other
@@ -102,7 +102,7 @@ FileContents ReadFileContents(const std::string &path) {
   for (;;) {
     if (contents.size() == contents.capacity()) {
       if (contents.size() >= kMaxFileBytes)
-        throw MakeError("File %s is too large to be a picture", path.c_str());
+        throw Error(Say(QV_TEXT("File %1 is too large to be a picture"), path));
       contents.Reserve(std::min(kMaxFileBytes, contents.capacity() * 2));
     }
     const ssize_t n = ::read(file.Get(), contents.data() + contents.size(),

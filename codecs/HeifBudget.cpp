@@ -66,27 +66,28 @@ class Weigher {
 
   void Check() {
     const HeifItem *primary = l_.Find(l_.Primary);
-    if (!primary || primary->Type == 0) Refuse("its primary picture is missing");
+    if (!primary || primary->Type == 0) Refuse(QV_TEXT("its primary picture is missing"));
     if (!IsPicture(primary->Type))
-      RefuseKind(format_, "its picture is of the item type '" + FourCcText(primary->Type) + "'");
+      RefuseKind(format_,
+                 Say(QV_TEXT("its picture is of the item type '%1'"), FourCcText(primary->Type)));
     const Size declared = Declared(*primary);
     CheckPictureSize(declared.Width, declared.Height);
     const Weighed primaryCost = Weigh(l_.Primary, 0);
     const Pixels &cost = primaryCost.Cost;
     const Size picture = declared.Known() ? declared : primaryCost.Made;
     const std::uint64_t pixels = picture.Pixels();
-    const std::string of = " for its " + std::to_string(picture.Width) + " x " +
-                           std::to_string(picture.Height) + " picture";
     if (cost.Coded > kCodedPictures * pixels + kSpareMegapixels)
-      Refuse("its coded pictures (tiles, alpha, depth and thumbnails) are too large" + of + " (" +
-             Megapixels(cost.Coded) + " megapixels in all)");
+      Refuse(Say(QV_TEXT("its coded pictures (tiles, alpha, depth and thumbnails) are too large "
+                         "for its %1 picture (%2 megapixels in all)"),
+                 Sides(picture), Megapixels(cost.Coded)));
     if (cost.Canvas > kCanvases * pixels + kSpareMegapixels)
-      Refuse("its grids, overlays and turned copies are too large" + of + " (" +
-             Megapixels(cost.Canvas) + " megapixels in all)");
+      Refuse(Say(QV_TEXT("its grids, overlays and turned copies are too large for its %1 picture "
+                         "(%2 megapixels in all)"),
+                 Sides(picture), Megapixels(cost.Canvas)));
   }
 
  private:
-  [[noreturn]] void Refuse(const std::string &why) const { RefuseImage(format_, why); }
+  [[noreturn]] void Refuse(const Text &why) const { RefuseImage(format_, why); }
 
   // The item types libheif 1.15 decodes.
   static bool IsPicture(std::uint32_t type) {
@@ -95,20 +96,20 @@ class Weigher {
     return false;
   }
 
-  static const char *Kind(std::uint32_t type) {
+  static MarkedText Kind(std::uint32_t type) {
     switch (type) {
       case FourCc("grid"):
-        return "grid";
+        return QV_TEXT("grid");
       case FourCc("iovl"):
-        return "overlay";
+        return QV_TEXT("overlay");
       case FourCc("iden"):
-        return "derived picture";
+        return QV_TEXT("derived picture");
       default:
-        return "coded picture";
+        return QV_TEXT("coded picture");
     }
   }
-  static std::string Name(const HeifItem &item) {
-    return std::string(Kind(item.Type)) + " (item " + std::to_string(item.Id) + ")";
+  static Text Name(const HeifItem &item) {
+    return Say(QV_TEXT("%1 (item %2)"), Kind(item.Type), item.Id);
   }
   static std::string Sides(Size s) {
     return std::to_string(s.Width) + " x " + std::to_string(s.Height);
@@ -121,7 +122,7 @@ class Weigher {
       ByteReader r(ispe->Body);
       r.U32();
       const std::int64_t width = r.U32(), height = r.U32();
-      if (r.Short()) Refuse("its " + Name(item) + " has a damaged size");
+      if (r.Short()) Refuse(Say(QV_TEXT("its %1 has a damaged size"), Name(item)));
       size.Width = std::max(size.Width, width);
       size.Height = std::max(size.Height, height);
     }
@@ -134,20 +135,20 @@ class Weigher {
   // turned, so the sides may be either way round.
   void CheckMade(const HeifItem &item, Size made, Size declared, std::int64_t block) const {
     if (made.Width > kMaxSide || made.Height > kMaxSide || std::int64_t(made.Pixels()) > kMaxPixels)
-      Refuse("its " + Name(item) + " is too large (" + Sides(made) + " pixels)");
+      Refuse(Say(QV_TEXT("its %1 is too large (%2 pixels)"), Name(item), Sides(made)));
     auto whole = [block](std::int64_t side) { return (side + block - 1) / block * block; };
     const std::int64_t w = whole(declared.Width), h = whole(declared.Height);
     const bool fits =
         (made.Width <= w && made.Height <= h) || (made.Width <= h && made.Height <= w);
     if (declared.Known() && !fits)
-      Refuse("its " + Name(item) + " is too large: it makes " + Sides(made) +
-             " pixels but declares " + Sides(declared));
+      Refuse(Say(QV_TEXT("its %1 is too large: it makes %2 pixels but declares %3"), Name(item),
+                 Sides(made), Sides(declared)));
   }
 
   DataPieces Data(const HeifItem &item) const {
     bool ok = false;
     DataPieces pieces = l_.DataOf(item, ok);
-    if (!ok) Refuse("the data of its " + Name(item) + " lies outside the file");
+    if (!ok) Refuse(Say(QV_TEXT("the data of its %1 lies outside the file"), Name(item)));
     return pieces;
   }
 
@@ -174,7 +175,7 @@ class Weigher {
     Size canvas;
     canvas.Width = std::int64_t(r.Unsigned(wide ? 4 : 2));
     canvas.Height = std::int64_t(r.Unsigned(wide ? 4 : 2));
-    if (r.Short()) Refuse("its " + Name(item) + " is damaged");
+    if (r.Short()) Refuse(Say(QV_TEXT("its %1 is damaged"), Name(item)));
     return canvas;
   }
 
@@ -186,7 +187,7 @@ class Weigher {
     // state libheif gives it for one.
     std::size_t bytes = 0;
     for (const auto &piece : data) bytes += piece.size();
-    if (bytes == 0) Refuse("its " + Name(item) + " has no coded data");
+    if (bytes == 0) Refuse(Say(QV_TEXT("its %1 has no coded data"), Name(item)));
     const std::span<const std::uint8_t> body =
         config.empty() ? std::span<const std::uint8_t>() : config.front()->Body;
     const CodedPictures coded = hevc ? HevcPictures(body, data) : Av1Pictures(body, data);
@@ -198,8 +199,8 @@ class Weigher {
   // kept for it, counted once per use; each item is weighed once.
   Weighed Weigh(std::uint32_t id, int depth) {
     const HeifItem *item = l_.Find(id);
-    if (!item) Refuse("it refers to an item it does not have (item " + std::to_string(id) + ")");
-    if (onPath_.count(id)) Refuse("its " + Name(*item) + " is built from itself");
+    if (!item) Refuse(Say(QV_TEXT("it refers to an item it does not have (item %1)"), id));
+    if (onPath_.count(id)) Refuse(Say(QV_TEXT("its %1 is built from itself"), Name(*item)));
     if (const auto known = weighed_.find(id); known != weighed_.end()) {
       if (depth + known->second.Height > kMaxDepth) TooDeep();
       return known->second;
@@ -232,8 +233,8 @@ class Weigher {
         // holds no picture for.
         const HeifItem *from = l_.Find(input);
         if (from && !IsPicture(from->Type))
-          Refuse("its " + Name(*item) + " is built from item " + std::to_string(input) +
-                 ", which is not a picture");
+          Refuse(Say(QV_TEXT("its %1 is built from item %2, which is not a picture"), Name(*item),
+                     input));
         add(input);
       }
     // Each rotation, mirroring and crop makes a new copy of the picture.
@@ -249,7 +250,7 @@ class Weigher {
   }
 
   [[noreturn]] void TooDeep() const {
-    Refuse("its pictures are built from each other too many steps deep");
+    Refuse(QV_TEXT("its pictures are built from each other too many steps deep"));
   }
 
   using Links = std::map<std::uint32_t, std::vector<std::uint32_t>>;

@@ -49,8 +49,8 @@ bool HasBrand(std::span<const std::uint8_t> d, std::initializer_list<const char 
 // does not decode is no damaged file.
 [[noreturn]] void Refuse(const char *format, const heif_error &error) {
   if (error.code == heif_error_Unsupported_feature || error.code == heif_error_Unsupported_filetype)
-    RefuseKind(format, error.message);
-  RefuseImage(format, error.message);
+    RefuseKind(format, Text::Verbatim(error.message));
+  RefuseImage(format, Text::Verbatim(error.message));
 }
 
 // libheif may tell the tiles of a grid as it decodes them, from the
@@ -106,7 +106,7 @@ DecodedPicture Decode(std::span<const std::uint8_t> data, const char *format) {
   CheckHeifBudget(data, format);
   const HeifLibrary &heif = Heif();
   const std::unique_ptr<heif_context, ContextFree> context(heif.heif_context_alloc());
-  if (!context) throw Error("Out of memory");
+  if (!context) throw Error(QV_TEXT("Out of memory"));
   heif.heif_context_set_maximum_image_size_limit(context.get(), kMaxSide);
   heif_error error = heif.heif_context_read_from_memory_without_copy(context.get(), data.data(),
                                                                      data.size(), nullptr);
@@ -147,7 +147,7 @@ DecodedPicture Decode(std::span<const std::uint8_t> data, const char *format) {
   const std::uint8_t *plane =
       heif.heif_image_get_plane_readonly(decodedImage, heif_channel_interleaved, &stride);
   if (!plane || width <= 0 || height <= 0 || bits < 8 || bits > 16)
-    RefuseImage(format, "its picture could not be decoded");
+    RefuseImage(format, QV_TEXT("its picture could not be decoded"));
   CheckPictureSize(width, height);
 
   DecodedPicture decoded;

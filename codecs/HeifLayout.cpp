@@ -64,15 +64,15 @@ class LayoutReader {
     const std::vector<Box> top = Boxes(layout_.File);
     for (const Box &box : top)
       if (box.Type == FourCc("meta") && !meta) meta = &box;
-    if (!meta) Refuse("it has no meta box");
-    if (meta->Cut) Refuse("its meta box is cut short");
+    if (!meta) Refuse(QV_TEXT("it has no meta box"));
+    if (meta->Cut) Refuse(QV_TEXT("its meta box is cut short"));
     ByteReader full(meta->Body);
     full.U32();  // version and flags
     const std::vector<Box> children = Boxes(full.Rest());
     for (const Box &box : children)
       if (box.Type == FourCc("idat")) layout_.Idat = box.Body;
     for (const Box &box : children) {
-      if (box.Cut) Refuse("its " + FourCcText(box.Type) + " box is cut short");
+      if (box.Cut) Refuse(Say(QV_TEXT("its %1 box is cut short"), FourCcText(box.Type)));
       switch (box.Type) {
         case FourCc("pitm"):
           ReadPrimary(box.Body);
@@ -97,21 +97,21 @@ class LayoutReader {
   }
 
  private:
-  [[noreturn]] void Refuse(const std::string &why) const { RefuseImage(format_, why); }
+  [[noreturn]] void Refuse(const Text &why) const { RefuseImage(format_, why); }
 
   void Check(const ByteReader &r, const char *box) const {
-    if (r.Short()) Refuse(std::string("its ") + box + " box is cut short");
+    if (r.Short()) Refuse(Say(QV_TEXT("its %1 box is cut short"), box));
   }
 
   void Link(std::size_t count) {
     links_ += count;
-    if (links_ > kMaxLinks) Refuse("its items hold too many references and properties");
+    if (links_ > kMaxLinks) Refuse(QV_TEXT("its items hold too many references and properties"));
   }
 
   HeifItem &ItemFor(std::uint32_t id) {
     HeifItem &item = layout_.Items[id];
     item.Id = id;
-    if (layout_.Items.size() > kMaxItems) Refuse("it has too many items");
+    if (layout_.Items.size() > kMaxItems) Refuse(QV_TEXT("it has too many items"));
     return item;
   }
 
@@ -131,7 +131,7 @@ class LayoutReader {
     Check(r, "iinf");
     for (const Box &box : Boxes(r.Rest())) {
       if (box.Type != FourCc("infe")) continue;
-      if (box.Cut) Refuse("its infe box is cut short");
+      if (box.Cut) Refuse(QV_TEXT("its infe box is cut short"));
       ByteReader e(box.Body);
       const int entryVersion = e.U8();
       const std::uint32_t flags = std::uint32_t(e.Unsigned(3));
@@ -141,7 +141,7 @@ class LayoutReader {
       const std::uint32_t type = e.U32();
       Check(e, "infe");
       HeifItem &item = ItemFor(id);
-      if (item.Type != 0) Refuse("its item " + std::to_string(id) + " is declared twice");
+      if (item.Type != 0) Refuse(Say(QV_TEXT("its item %1 is declared twice"), id));
       item.Type = type;
       item.Hidden = flags & 1;
     }
@@ -155,13 +155,13 @@ class LayoutReader {
     const int offsetSize = sizes >> 4, lengthSize = sizes & 15, baseSize = more >> 4;
     const int indexSize = version == 1 || version == 2 ? more & 15 : 0;
     for (const int size : {offsetSize, lengthSize, baseSize, indexSize})
-      if (size != 0 && size != 4 && size != 8) Refuse("its iloc box is not valid");
-    if (version > 2) Refuse("its iloc box is not valid");
+      if (size != 0 && size != 4 && size != 8) Refuse(QV_TEXT("its iloc box is not valid"));
+    if (version > 2) Refuse(QV_TEXT("its iloc box is not valid"));
     const std::uint64_t count = r.Unsigned(version < 2 ? 2 : 4);
     for (std::uint64_t i = 0; i < count && !r.Short(); ++i) {
       const std::uint32_t id = std::uint32_t(r.Unsigned(version < 2 ? 2 : 4));
       HeifItem &item = ItemFor(id);
-      if (item.Located) Refuse("its item " + std::to_string(id) + " is located twice");
+      if (item.Located) Refuse(Say(QV_TEXT("its item %1 is located twice"), id));
       item.Located = true;
       if (version == 1 || version == 2) item.Construction = r.U16() & 15;
       r.U16();  // data reference
@@ -185,7 +185,7 @@ class LayoutReader {
     r.Skip(3);
     const int idBytes = version == 0 ? 2 : 4;
     for (const Box &box : Boxes(r.Rest())) {
-      if (box.Cut) Refuse("its iref box is cut short");
+      if (box.Cut) Refuse(QV_TEXT("its iref box is cut short"));
       ByteReader ref(box.Body);
       HeifReference reference;
       reference.Type = box.Type;
@@ -201,12 +201,13 @@ class LayoutReader {
 
   void ReadProperties(std::span<const std::uint8_t> body) {
     for (const Box &box : Boxes(body)) {
-      if (box.Cut) Refuse("its iprp box is cut short");
+      if (box.Cut) Refuse(QV_TEXT("its iprp box is cut short"));
       if (box.Type == FourCc("ipco")) {
         for (const Box &property : Boxes(box.Body)) {
-          if (property.Cut) Refuse("its ipco box is cut short");
+          if (property.Cut) Refuse(QV_TEXT("its ipco box is cut short"));
           layout_.Properties.push_back({property.Type, property.Body});
-          if (layout_.Properties.size() > kMaxProperties) Refuse("it has too many properties");
+          if (layout_.Properties.size() > kMaxProperties)
+            Refuse(QV_TEXT("it has too many properties"));
         }
       } else if (box.Type == FourCc("ipma")) {
         ReadAssociations(box.Body);

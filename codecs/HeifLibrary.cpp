@@ -42,8 +42,8 @@ Loaded Load() {
 const HeifLibrary &Heif() {
   static const Loaded loaded = Load();
   if (!loaded.Failure.empty())
-    throw MakeError("HEIF and AVIF pictures need libheif, which cannot be loaded (%s)",
-                    loaded.Failure.c_str());
+    throw Error(Say(QV_TEXT("HEIF and AVIF pictures need libheif, which cannot be loaded (%1)"),
+                    loaded.Failure));
   return loaded.Functions;
 }
 

@@ -58,7 +58,7 @@ void ChargeScan(j_common_ptr common) {
   for (int i = 0; i < cinfo->comps_in_scan; ++i)
     budget->blocksLeft -= BlocksOf(*cinfo->cur_comp_info[i]);
   if (cinfo->input_scan_number > kMaxScans || budget->blocksLeft < 0)
-    AbortJpeg(common, "JPEG picture has too many scans");
+    AbortJpeg(common, QV_TEXT("JPEG picture has too many scans"));
 }
 
 long CoefficientBytes(const jpeg_decompress_struct &cinfo) {
@@ -190,9 +190,10 @@ void JpegReader::Finish() {
   RunJpeg(s.errors, [&] { jpeg_finish_decompress(&s.cinfo); });
 }
 
-std::vector<std::string> JpegReader::Warnings() const {
-  std::vector<std::string> warnings;
-  if (state_->errors.warnings > 0) warnings.push_back(DamageWarning(state_->errors.firstWarning));
+std::vector<Text> JpegReader::Warnings() const {
+  std::vector<Text> warnings;
+  if (state_->errors.warnings > 0)
+    warnings.push_back(DamageWarning(Text::Verbatim(state_->errors.firstWarning)));
   warnings.insert(warnings.end(), metaWarnings_.begin(), metaWarnings_.end());
   return warnings;
 }

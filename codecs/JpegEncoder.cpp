@@ -51,7 +51,8 @@ struct JpegWriter::State {
   // libjpeg calls this only when the whole buffer is full.
   static boolean Empty(j_compress_ptr cinfo) {
     State &s = Of(cinfo);
-    if (!s.sink->Put(s.buffer)) AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), "Cannot write");
+    if (!s.sink->Put(s.buffer))
+      AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), QV_TEXT("Cannot write"));
     Start(cinfo);
     return TRUE;
   }
@@ -59,7 +60,7 @@ struct JpegWriter::State {
     State &s = Of(cinfo);
     const std::size_t used = s.buffer.size() - s.dest.free_in_buffer;
     if (!s.sink->Put({s.buffer.data(), used}))
-      AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), "Cannot write");
+      AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), QV_TEXT("Cannot write"));
   }
 
   // A library error, or the sink's own failure when that stopped it.
@@ -78,10 +79,9 @@ void CheckJpegSize(int width, int height) {
   // libjpeg's own limit is 65500 (JPEG_MAX_DIMENSION); say so before any
   // byte is written, rather than with its bare error number.
   if (width > kMaxJpegSide || height > kMaxJpegSide)
-    throw MakeError(
-        "Picture is too large for a JPEG file (%d x %d pixels): JPEG holds at most 65,500 pixels "
-        "a side; save it as BMP, which can hold it",
-        width, height);
+    throw Error(Say(QV_TEXT("Picture is too large for a JPEG file (%1 x %2 pixels): JPEG holds at "
+                            "most 65,500 pixels a side; save it as BMP, which can hold it"),
+                    width, height));
 }
 
 JpegWriter::JpegWriter(int width, int height, int quality, const Metadata &meta, ByteSink &sink)

@@ -40,24 +40,25 @@ jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &manager) {
 }
 
 void ThrowJpegError(const JpegErrorManager &manager) {
-  if (manager.refusal) throw Error(manager.refusal);
+  if (manager.refusal) throw Error(MarkedText{manager.refusal});
   const int code = manager.pub.msg_code;
   const char *text = manager.errorText;
   switch (code) {
     case JERR_BAD_PRECISION:
-      throw MakeError("JPEG error #%d: %s (only 8-bit JPEG pictures can be opened)", code, text);
+      throw Error(
+          Say(QV_TEXT("JPEG error #%1: %2 (only 8-bit JPEG pictures can be opened)"), code, text));
     case JERR_SOF_UNSUPPORTED:
-      throw MakeError(
-          "JPEG error #%d: %s (lossless and hierarchical JPEG pictures cannot be opened)", code,
-          text);
+      throw Error(Say(
+          QV_TEXT("JPEG error #%1: %2 (lossless and hierarchical JPEG pictures cannot be opened)"),
+          code, text));
     default:
-      throw MakeError("JPEG error #%d: %s", code, text);
+      throw Error(Say(QV_TEXT("JPEG error #%1: %2"), code, text));
   }
 }
 
-void AbortJpeg(j_common_ptr cinfo, const char *message) {
+void AbortJpeg(j_common_ptr cinfo, MarkedText message) {
   JpegErrorManager &manager = ManagerOf(cinfo);
-  manager.refusal = message;
+  manager.refusal = message.English;
   std::longjmp(manager.jump, 1);
 }
 

@@ -13,13 +13,15 @@
 
 #include <jerror.h>
 
+#include "gfx/Error.h"
+
 namespace qv {
 
 struct JpegErrorManager {
   jpeg_error_mgr pub;
   std::jmp_buf jump;
   // Set when decoding is stopped by one of our own limits rather than by a
-  // library error; it is then the whole message.
+  // library error; it is then the whole message (a marked text).
   const char *refusal = nullptr;
   char errorText[JMSG_LENGTH_MAX] = {};
   int warnings = 0;
@@ -37,7 +39,7 @@ jpeg_error_mgr *InstallJpegErrorManager(JpegErrorManager &manager);
 
 // Stops the running library call with our own message; only for callbacks
 // invoked by libjpeg (progress monitor, source or destination managers).
-[[noreturn]] void AbortJpeg(j_common_ptr cinfo, const char *message);
+[[noreturn]] void AbortJpeg(j_common_ptr cinfo, MarkedText message);
 
 // Runs body, which may only call libjpeg and touch plain data (the jump back
 // skips its frame, so it must own nothing with a destructor), and turns a

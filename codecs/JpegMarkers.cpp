@@ -44,7 +44,7 @@ int NextByte(j_decompress_ptr cinfo) {
   jpeg_source_mgr *src = cinfo->src;
   // The memory source never suspends: at the end it supplies an end marker.
   if (src->bytes_in_buffer == 0 && !(*src->fill_input_buffer)(cinfo))
-    AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), "JPEG stream ended inside a segment");
+    AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), QV_TEXT("JPEG stream ended inside a segment"));
   --src->bytes_in_buffer;
   return *src->next_input_byte++;
 }
@@ -68,7 +68,7 @@ boolean KeepSegment(j_decompress_ptr cinfo) {
   } catch (const std::bad_alloc &) {
     outOfMemory = true;
   }
-  if (outOfMemory) AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), "Out of memory");
+  if (outOfMemory) AbortJpeg(reinterpret_cast<j_common_ptr>(cinfo), QV_TEXT("Out of memory"));
   segments.Bytes += std::size_t(length);
   std::uint8_t *to = segments.Kept.back().Data.data();
   jpeg_source_mgr *src = cinfo->src;
@@ -95,7 +95,7 @@ struct ExtendedChunk {
 // The extended XMP packet that the main packet names, put together from its
 // chunks; empty (and a warning) when chunks are missing or disagree.
 Bytes AssembleExtendedXmp(const std::map<std::string, std::vector<ExtendedChunk>> &byGuid,
-                          const Bytes &xmp, std::string &guid, std::vector<std::string> &warnings) {
+                          const Bytes &xmp, std::string &guid, std::vector<Text> &warnings) {
   const std::string_view packet(reinterpret_cast<const char *>(xmp.data()), xmp.size());
   for (const auto &[candidate, chunks] : byGuid) {
     // A packet the main one does not name is one no reader would use.
@@ -111,7 +111,7 @@ Bytes AssembleExtendedXmp(const std::map<std::string, std::vector<ExtendedChunk>
       end += c.Size;
     }
     if (!whole || end != total) {
-      warnings.push_back("its extended XMP block is incomplete and was left out");
+      warnings.push_back(QV_TEXT("its extended XMP block is incomplete and was left out"));
       return {};
     }
     Bytes joined;
@@ -124,7 +124,7 @@ Bytes AssembleExtendedXmp(const std::map<std::string, std::vector<ExtendedChunk>
 }
 
 // The profile from its numbered chunks (1 to count, each once).
-Bytes AssembleIcc(const std::vector<const Bytes *> &chunks, std::vector<std::string> &warnings) {
+Bytes AssembleIcc(const std::vector<const Bytes *> &chunks, std::vector<Text> &warnings) {
   if (chunks.empty()) return {};
   const int count = (*chunks[0])[kIccId.size() + 1];
   std::vector<const Bytes *> bySequence(std::size_t(count) + 1, nullptr);
@@ -142,7 +142,7 @@ Bytes AssembleIcc(const std::vector<const Bytes *> &chunks, std::vector<std::str
   }
   whole = whole && int(chunks.size()) == count && total <= kMaxMetadataBlockBytes;
   if (!whole) {
-    warnings.push_back("its colour profile is incomplete and was left out");
+    warnings.push_back(QV_TEXT("its colour profile is incomplete and was left out"));
     return {};
   }
   Bytes profile;
@@ -171,7 +171,7 @@ void CollectMetadataSegments(jpeg_decompress_struct &cinfo, JpegSegments &segmen
     jpeg_set_marker_processor(&cinfo, marker, KeepSegment);
 }
 
-Metadata AssembleMetadata(const JpegSegments &segments, std::vector<std::string> &warnings) {
+Metadata AssembleMetadata(const JpegSegments &segments, std::vector<Text> &warnings) {
   Metadata meta;
   std::map<std::string, std::vector<ExtendedChunk>> extended;
   std::vector<const Bytes *> icc;
@@ -201,7 +201,7 @@ Metadata AssembleMetadata(const JpegSegments &segments, std::vector<std::string>
   meta.ExtendedXmp = AssembleExtendedXmp(extended, meta.Xmp, meta.ExtendedXmpGuid, warnings);
   meta.Icc = AssembleIcc(icc, warnings);
   if (segments.OverBudget)
-    warnings.push_back("some of its metadata was too large and was left out");
+    warnings.push_back(QV_TEXT("some of its metadata was too large and was left out"));
   return meta;
 }
 

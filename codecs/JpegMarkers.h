@@ -31,7 +31,7 @@ void CollectMetadataSegments(jpeg_decompress_struct &cinfo, JpegSegments &segmen
 // The metadata blocks the segments hold; ICC and extended XMP chunks are put
 // back together. A block that cannot be (missing or inconsistent chunks) is
 // left out and named in warnings.
-Metadata AssembleMetadata(const JpegSegments &segments, std::vector<std::string> &warnings);
+Metadata AssembleMetadata(const JpegSegments &segments, std::vector<Text> &warnings);
 
 // meta as the segments that carry it, for jpeg_write_marker between
 // jpeg_start_compress and the first row. A block too large for the

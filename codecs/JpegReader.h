@@ -49,14 +49,14 @@ class JpegReader {
   Metadata &Meta() { return meta_; }
   // Damage worked around: libjpeg's first warning, then the metadata's.
   // Complete after Finish.
-  std::vector<std::string> Warnings() const;
+  std::vector<Text> Warnings() const;
 
  private:
   struct State;
   std::unique_ptr<State> state_;
   Metadata meta_;
   int orientation_ = 1;
-  std::vector<std::string> metaWarnings_;
+  std::vector<Text> metaWarnings_;
 };
 
 }  // namespace qv

@@ -23,10 +23,10 @@ void LockXmpToolkit(void *, bool lock) {
 }
 
 template <class Check>
-void Keep(Bytes &block, const char *name, Check check, std::vector<std::string> &warnings) {
+void Keep(Bytes &block, const char *name, Check check, std::vector<Text> &warnings) {
   if (block.empty() || check(block)) return;
   block.clear();
-  warnings.push_back(std::string("its ") + name + " block is damaged and was left out");
+  warnings.push_back(Say(QV_TEXT("its %1 block is damaged and was left out"), name));
 }
 
 }  // namespace
@@ -55,22 +55,23 @@ Exiv2Complaints::~Exiv2Complaints() {
   listening = outer_;
 }
 
-void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings) {
+void CheckMetadata(Metadata &meta, std::vector<Text> &warnings) {
   // Formats that hold each block in one piece (PNG, WebP, TIFF, HEIF) are
   // held to the same size as the blocks put together from JPEG segments.
   bool tooLarge = false;
   for (Bytes *block : {&meta.Exif, &meta.Xmp, &meta.ExtendedXmp, &meta.Photoshop, &meta.Icc})
     if (block->size() > kMaxMetadataBlockBytes) block->clear(), tooLarge = true;
-  if (tooLarge) warnings.push_back("some of its metadata was too large and was left out");
+  if (tooLarge) warnings.push_back(QV_TEXT("some of its metadata was too large and was left out"));
   switch (meta.Exif.empty() ? ExifVerdict::Sound : CheckExif(meta.Exif)) {
     case ExifVerdict::Sound:
       break;
     case ExifVerdict::Repaired:
-      warnings.push_back("its EXIF block is damaged; the tags that could be read were kept");
+      warnings.push_back(
+          QV_TEXT("its EXIF block is damaged; the tags that could be read were kept"));
       break;
     case ExifVerdict::Damaged:
       meta.Exif.clear();
-      warnings.push_back("its EXIF block is damaged and was left out");
+      warnings.push_back(QV_TEXT("its EXIF block is damaged and was left out"));
       break;
   }
   Keep(meta.Xmp, "XMP", CheckXmp, warnings);
@@ -85,7 +86,7 @@ void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings) {
       break;
     case IccVerdict::Damaged:
       meta.Icc.clear();
-      warnings.push_back("its colour profile is damaged and was left out");
+      warnings.push_back(QV_TEXT("its colour profile is damaged and was left out"));
       break;
   }
 }

@@ -22,7 +22,7 @@ inline constexpr std::size_t kMaxMetadataBlockBytes = std::size_t(16) << 20;
 // Drops the blocks of meta that their library cannot read, naming each in
 // warnings ("its EXIF block is damaged and was left out"), and colour
 // profiles that cannot describe RGB pixels.
-void CheckMetadata(Metadata &meta, std::vector<std::string> &warnings);
+void CheckMetadata(Metadata &meta, std::vector<Text> &warnings);
 
 // The EXIF orientation, 1 to 8; 1 when there is none or it is out of range.
 int ExifOrientation(const Bytes &exif);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gfx/Bitmap.h"
+#include "gfx/Error.h"
 
 namespace qv {
 
@@ -44,7 +45,7 @@ struct DecodedPicture {
   // Damage the decoder worked around, each a short phrase ("part of the
   // picture is missing or damaged (Premature end of JPEG file)"). The
   // picture is still usable; the user is told.
-  std::vector<std::string> Warnings;
+  std::vector<Text> Warnings;
 };
 
 // Told of a picture's rows while it is decoded, for work that can follow the

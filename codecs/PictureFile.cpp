@@ -25,25 +25,25 @@ std::string ExtensionOf(const std::string &path) {
 
 // "JPEG, BMP, ... or AVIF", or the extensions of the formats that can be
 // written (".jpg, .jpeg, ... or .tiff"), from the codec table.
-std::string Listed(bool extensions) {
+Text Listed(bool extensions) {
   std::vector<std::string> names;
   for (const PictureCodec &codec : PictureCodecs()) {
     if (!extensions) names.emplace_back(codec.Name);
     if (extensions && codec.Encode)
       for (const char *ext : codec.Extensions) names.push_back(std::string(".") + ext);
   }
-  std::string text;
-  for (std::size_t i = 0; i < names.size(); ++i)
-    text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  Text text = Text::Verbatim(names.empty() ? "" : names[0]);
+  for (std::size_t i = 1; i < names.size(); ++i)
+    text = Say(i + 1 == names.size() ? QV_TEXT("%1 or %2") : QV_TEXT("%1, %2"), text, names[i]);
   return text;
 }
 
-[[noreturn]] void UnknownExtension(const std::string &path, const std::string &reason) {
+[[noreturn]] void UnknownExtension(const std::string &path, const Text &reason) {
   const std::string ext = ExtensionOf(path);
   if (ext.empty())
-    throw MakeError("Unknown picture file extension: the file name has none, and %s",
-                    reason.c_str());
-  throw MakeError("Unknown picture file extension (.%s): %s", ext.c_str(), reason.c_str());
+    throw Error(
+        Say(QV_TEXT("Unknown picture file extension: the file name has none, and %1"), reason));
+  throw Error(Say(QV_TEXT("Unknown picture file extension (.%1): %2"), ext, reason));
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ DecodedPicture DecodePicture(std::span<const std::uint8_t> data, const std::stri
   // wrong with it ("Bitmap image is not valid: ...", "JPEG error #N: ...").
   if (format == PictureFormat::Unknown) format = FormatFromExtension(name);
   if (format == PictureFormat::Unknown)
-    UnknownExtension(name, "the file holds no " + Listed(false) + " picture");
+    UnknownExtension(name, Say(QV_TEXT("the file holds no %1 picture"), Listed(false)));
   DecodedPicture picture = follower && format == PictureFormat::Jpeg
                                ? DecodeJpegPicture(data, *follower)
                                : FindCodec(format)->Decode(data);
@@ -92,10 +92,10 @@ Bytes EncodePicture(const std::string &name, const Bitmap &bitmap, const Metadat
                     bool stripMetadata) {
   const PictureFormat format = FormatFromExtension(name);
   const PictureCodec *codec = FindCodec(format);
-  if (!codec) UnknownExtension(name, "pictures are saved as " + Listed(true));
+  if (!codec) UnknownExtension(name, Say(QV_TEXT("pictures are saved as %1"), Listed(true)));
   if (!codec->Encode)
-    throw MakeError("%s pictures can be opened but not saved: pictures are saved as %s",
-                    codec->Name, Listed(true).c_str());
+    throw Error(Say(QV_TEXT("%1 pictures can be opened but not saved: pictures are saved as %2"),
+                    codec->Name, Listed(true)));
   return EncodePicture(format, bitmap, meta, stripMetadata);
 }
 
@@ -103,7 +103,7 @@ namespace {
 
 const PictureCodec &EncoderOf(PictureFormat format) {
   const PictureCodec *codec = FindCodec(format);
-  if (!codec || !codec->Encode) throw Error("No encoder for this picture format");
+  if (!codec || !codec->Encode) throw Error(QV_TEXT("No encoder for this picture format"));
   return *codec;
 }
 
@@ -164,9 +164,9 @@ void WritePicture(const std::string &path, const Bitmap &bitmap) {
   WritePictureFile(path, bitmap, Metadata());
 }
 
-std::string WarningLine(const std::string &name, const std::vector<std::string> &warnings) {
+std::string WarningLine(const std::string &name, const std::vector<Text> &warnings) {
   std::string line = name + ": ";
-  for (std::size_t i = 0; i < warnings.size(); ++i) line += (i ? "; " : "") + warnings[i];
+  for (std::size_t i = 0; i < warnings.size(); ++i) line += (i ? "; " : "") + warnings[i].English();
   return line;
 }
 

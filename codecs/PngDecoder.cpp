@@ -39,11 +39,23 @@ struct PngReader {
   char error[200] = {};
   PngPieceReader *input = nullptr;
   int rowsRead = 0;
-  std::string badChecksum;           // libpng's first CRC warning of a critical chunk
-  std::vector<std::string> leftOut;  // ancillary chunks dropped for their CRC
+  std::string badChecksum;    // libpng's first CRC warning of a critical chunk
+  std::vector<Text> leftOut;  // ancillary chunks dropped for their CRC
 
   ~PngReader() { png_destroy_read_struct(&png, &info, nullptr); }
+
+  // libpng's words, or ours when the bytes ran out.
+  Text Reason() const {
+    static constexpr MarkedText kCutShort = QV_TEXT("the file is cut short");
+    if (std::strcmp(error, kCutShort.English) == 0) return kCutShort;
+    return Text::Verbatim(error);
+  }
 };
+
+Text BadChecksum(const std::string &libraryWords) {
+  return Say(QV_TEXT("its data does not match its checksums and may be damaged (%1)"),
+             libraryWords);
+}
 
 PngReader &ReaderOf(png_structp png) {
   return *static_cast<PngReader *>(png_get_error_ptr(png));
@@ -63,14 +75,15 @@ void Warn(png_structp png, png_const_charp message) {
     reader.badChecksum = text;
   if (text.find("CRC error") == std::string::npos || text.size() < 4) return;
   if (text[0] & 0x20)  // ancillary: dropped
-    reader.leftOut.push_back("its " + text.substr(0, 4) + " chunk is damaged and was left out");
+    reader.leftOut.push_back(
+        Say(QV_TEXT("its %1 chunk is damaged and was left out"), text.substr(0, 4)));
   else if (reader.badChecksum.empty())
     reader.badChecksum = text;
 }
 
 void ReadBytes(png_structp png, png_bytep out, std::size_t count) {
   PngReader &reader = *static_cast<PngReader *>(png_get_io_ptr(png));
-  if (!reader.input->Read(out, count)) png_error(png, "the file is cut short");
+  if (!reader.input->Read(out, count)) png_error(png, QV_TEXT("the file is cut short").English);
 }
 
 // Runs body, which may only call libpng and touch plain data; a libpng
@@ -122,7 +135,7 @@ DecodedPicture Decode(const PngChunkPlan &plan, bool ignoreChecksum, bool &badAd
   PngReader r;
   r.input = &input;
   r.png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &r, JumpBack, Warn);
-  if (!r.png || !(r.info = png_create_info_struct(r.png))) throw Error("Out of memory");
+  if (!r.png || !(r.info = png_create_info_struct(r.png))) throw Error(QV_TEXT("Out of memory"));
   png_uint_32 width = 0, height = 0;
   int depth = 0, colorType = 0, interlace = 0, passes = 1, channels = 0;
   const bool headerRead = RunPng(r, [&] {
@@ -139,13 +152,13 @@ DecodedPicture Decode(const PngChunkPlan &plan, bool ignoreChecksum, bool &badAd
     png_read_info(r.png, r.info);
     png_get_IHDR(r.png, r.info, &width, &height, &depth, &colorType, &interlace, nullptr, nullptr);
   });
-  if (!headerRead) RefuseImage("PNG", r.error);
+  if (!headerRead) RefuseImage("PNG", r.Reason());
   CheckPictureSize(width, height);
   const std::uint64_t rawBytes =
       std::uint64_t(height) *
       (1 + (std::uint64_t(width) * png_get_channels(r.png, r.info) * std::uint64_t(depth) + 7) / 8);
   if (plan.PictureBytes * kMaxInflation < rawBytes)
-    RefuseImage("PNG", "the file ends before its pixels do");
+    RefuseImage("PNG", QV_TEXT("the file ends before its pixels do"));
 
   const bool transformed = RunPng(r, [&] {
     png_set_expand(r.png);    // palette to colour, small grey to 8 bits, tRNS to alpha
@@ -160,7 +173,7 @@ DecodedPicture Decode(const PngChunkPlan &plan, bool ignoreChecksum, bool &badAd
     png_read_update_info(r.png, r.info);
     channels = png_get_channels(r.png, r.info);
   });
-  if (!transformed) RefuseImage("PNG", r.error);
+  if (!transformed) RefuseImage("PNG", r.Reason());
 
   DecodedPicture decoded;
   Bitmap &picture = decoded.Pixels;
@@ -191,21 +204,19 @@ DecodedPicture Decode(const PngChunkPlan &plan, bool ignoreChecksum, bool &badAd
   if (cancelled) throw Cancelled();
   badAdler = std::strstr(r.error, kBadAdler) != nullptr;
   if (!complete && badAdler && !ignoreChecksum) return {};
-  if (!complete && r.rowsRead == 0) RefuseImage("PNG", r.error);
+  if (!complete && r.rowsRead == 0) RefuseImage("PNG", r.Reason());
   if (passes > 1)
     for (png_uint_32 y = 0; y < height; ++y)
       ToBgrRow(&rows[rowBytes * y], layout, picture.ScanLine(int(y)), int(width));
   else if (!complete)
     FillMissingRows(picture.ScanLine(r.rowsRead), picture.RowBytes(), int(height) - r.rowsRead);
-  if (!complete) decoded.Warnings.push_back(DamageWarning(r.error));
+  if (!complete) decoded.Warnings.push_back(DamageWarning(r.Reason()));
   // Chunks after the picture data (EXIF and text may be there); a file that
   // ends without them is complete enough.
   else
     RunPng(r, [&] { png_read_end(r.png, r.info); });
 
-  if (!r.badChecksum.empty())
-    decoded.Warnings.push_back("its data does not match its checksums and may be damaged (" +
-                               r.badChecksum + ")");
+  if (!r.badChecksum.empty()) decoded.Warnings.push_back(BadChecksum(r.badChecksum));
   decoded.Warnings.insert(decoded.Warnings.end(), r.leftOut.begin(), r.leftOut.end());
   ReadMetadata(r, decoded.Meta);
   return decoded;
@@ -214,7 +225,7 @@ DecodedPicture Decode(const PngChunkPlan &plan, bool ignoreChecksum, bool &badAd
 }  // namespace
 
 DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
-  if (!LooksLikePng(data)) RefuseImage("PNG", "it does not start with the PNG signature");
+  if (!LooksLikePng(data)) RefuseImage("PNG", QV_TEXT("it does not start with the PNG signature"));
   const PngChunkPlan plan = PlanPngChunks(data);
   bool badAdler = false;
   DecodedPicture decoded = Decode(plan, false, badAdler);
@@ -222,13 +233,10 @@ DecodedPicture DecodePngPicture(std::span<const std::uint8_t> data) {
   // read again without comparing it, and said.
   if (badAdler) {
     decoded = Decode(plan, true, badAdler);
-    decoded.Warnings.insert(decoded.Warnings.begin(),
-                            std::string("its data does not match its checksums and may be "
-                                        "damaged (") +
-                                kBadAdler + ")");
+    decoded.Warnings.insert(decoded.Warnings.begin(), BadChecksum(kBadAdler));
   }
   if (plan.MetadataLeftOut)
-    decoded.Warnings.push_back("some of its metadata was too large and was left out");
+    decoded.Warnings.push_back(QV_TEXT("some of its metadata was too large and was left out"));
   CheckMetadata(decoded.Meta, decoded.Warnings);
   decoded.Orientation = ExifOrientation(decoded.Meta.Exif);
   return decoded;

@@ -41,7 +41,7 @@ void Flush(png_structp) {}
 
 // libpng measures an international text by its terminating zero, so the
 // text is a string that has one.
-png_text Text(const char *key, const std::string &text) {
+png_text TextChunk(const char *key, const std::string &text) {
   png_text t{};
   t.compression = PNG_ITXT_COMPRESSION_NONE;
   t.key = const_cast<png_charp>(key);
@@ -62,16 +62,16 @@ bool WritePng(PngWriter &writer, Body &&body) {
 }  // namespace
 
 Bytes EncodePng(const Bitmap &bitmap, const Metadata &meta) {
-  if (bitmap.Empty()) throw Error("PNG image is not valid: a picture without pixels");
+  if (bitmap.Empty()) throw Error(QV_TEXT("PNG image is not valid: a picture without pixels"));
   Bytes out;
   PngWriter w;
   w.out = &out;
   w.png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &w, JumpBack, Ignore);
-  if (!w.png || !(w.info = png_create_info_struct(w.png))) throw Error("Out of memory");
+  if (!w.png || !(w.info = png_create_info_struct(w.png))) throw Error(QV_TEXT("Out of memory"));
   std::vector<png_text> texts;
   const std::string xmp(meta.Xmp.begin(), meta.Xmp.end());
-  if (!xmp.empty()) texts.push_back(Text("XML:com.adobe.xmp", xmp));
-  for (const std::string &comment : meta.Comments) texts.push_back(Text("Comment", comment));
+  if (!xmp.empty()) texts.push_back(TextChunk("XML:com.adobe.xmp", xmp));
+  for (const std::string &comment : meta.Comments) texts.push_back(TextChunk("Comment", comment));
   if (!WritePng(w, [&] {
         png_set_write_fn(w.png, &w, Append, Flush);
         // A profile libpng finds fault with is left out rather than failing the save.
@@ -94,7 +94,7 @@ Bytes EncodePng(const Bitmap &bitmap, const Metadata &meta) {
         // time, after the picture data.
         png_write_end(w.png, nullptr);
       }))
-    throw MakeError("PNG error: %s", w.error);
+    throw Error(Say(QV_TEXT("PNG error: %1"), w.error));
   return out;
 }
 

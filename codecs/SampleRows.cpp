@@ -53,16 +53,17 @@ void FillMissingRows(std::uint8_t *firstRow, std::size_t rowBytes, int rows) {
   if (rows > 0) std::memset(firstRow, 128, rowBytes * std::size_t(rows));
 }
 
-std::string DamageWarning(const std::string &detail) {
-  return "part of the picture is missing or damaged (" + detail + ")";
+Text DamageWarning(const Text &detail) {
+  return Say(QV_TEXT("part of the picture is missing or damaged (%1)"), detail);
 }
 
 namespace {
 
 // Libraries' texts may run over several lines; the message is one.
-std::string OneLine(const std::string &reason) {
+Text OneLine(const Text &reason) {
+  if (!reason.IsVerbatim()) return reason;
   std::string line;
-  for (const char c : reason) {
+  for (const char c : reason.Template()) {
     const bool space = c == '\n' || c == '\r' || c == '\t' || c == ' ';
     if (!space)
       line += c;
@@ -70,18 +71,18 @@ std::string OneLine(const std::string &reason) {
       line += ' ';
   }
   while (!line.empty() && line.back() == ' ') line.pop_back();
-  return line;
+  return Text::Verbatim(line);
 }
 
 }  // namespace
 
-void RefuseImage(const char *format, const std::string &reason) {
-  throw MakeError("%s image is not valid: %s", format, OneLine(reason).c_str());
+void RefuseImage(const char *format, const Text &reason) {
+  throw Error(Say(QV_TEXT("%1 image is not valid: %2"), format, OneLine(reason)));
 }
 
-void RefuseKind(const char *format, const std::string &detail) {
-  throw MakeError("%s image is a kind of picture Quorvane does not open (%s)", format,
-                  OneLine(detail).c_str());
+void RefuseKind(const char *format, const Text &detail) {
+  throw Error(Say(QV_TEXT("%1 image is a kind of picture Quorvane does not open (%2)"), format,
+                  OneLine(detail)));
 }
 
 }  // namespace qv

@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <string>
 
+#include "gfx/Error.h"
+
 namespace qv {
 
 // A sample of 0 to max as 8 bits, rounded: (v * 255 + max / 2) / max
@@ -39,13 +41,13 @@ void FillMissingRows(std::uint8_t *firstRow, std::size_t rowBytes, int rows);
 
 // The warning for a picture that opened with damage, in one wording for
 // every format: "part of the picture is missing or damaged (detail)".
-std::string DamageWarning(const std::string &detail);
+Text DamageWarning(const Text &detail);
 
 // "<Format> image is not valid: <reason>", the refusal of every format that
 // has no message of its own ("Bitmap image is not valid: ...").
-[[noreturn]] void RefuseImage(const char *format, const std::string &reason);
+[[noreturn]] void RefuseImage(const char *format, const Text &reason);
 // "<Format> image is a kind of picture Quorvane does not open (<detail>)":
 // a valid file of a kind the program has no reader for.
-[[noreturn]] void RefuseKind(const char *format, const std::string &detail);
+[[noreturn]] void RefuseKind(const char *format, const Text &detail);
 
 }  // namespace qv

@@ -27,7 +27,7 @@ namespace {
 // CMYK picture at the pixel limit in one strip takes 960 MB.
 constexpr std::uint64_t kMaxStripBytes = std::uint64_t(1) << 30;
 
-[[noreturn]] void Refuse(const std::string &reason) {
+[[noreturn]] void Refuse(const Text &reason) {
   RefuseImage("TIFF", reason);
 }
 
@@ -111,9 +111,9 @@ Layout ReadLayout(TIFF *tif) {
   std::uint16_t inks = INKSET_CMYK;
   if (!TIFFGetField(tif, TIFFTAG_IMAGEWIDTH, &l.width) ||
       !TIFFGetField(tif, TIFFTAG_IMAGELENGTH, &l.height))
-    Refuse("it has no picture size");
+    Refuse(QV_TEXT("it has no picture size"));
   if (!TIFFGetField(tif, TIFFTAG_PHOTOMETRIC, &l.photometric))
-    Refuse("it does not say how its samples make colours");
+    Refuse(QV_TEXT("it does not say how its samples make colours"));
   TIFFGetFieldDefaulted(tif, TIFFTAG_BITSPERSAMPLE, &l.bits);
   TIFFGetFieldDefaulted(tif, TIFFTAG_SAMPLESPERPIXEL, &l.samples);
   TIFFGetFieldDefaulted(tif, TIFFTAG_PLANARCONFIG, &l.planar);
@@ -127,13 +127,11 @@ Layout ReadLayout(TIFF *tif) {
     char why[1024] = {};
     l.throughRgba = TIFFRGBAImageOK(tif, why);
     if (!l.throughRgba) {
-      const char *format = l.format == SAMPLEFORMAT_IEEEFP ? ", floating point"
-                           : l.format == SAMPLEFORMAT_INT  ? ", signed"
-                                                           : "";
-      char detail[160];
-      std::snprintf(detail, sizeof detail, "photometric %u, %u samples of %u bits%s",
-                    unsigned(l.photometric), unsigned(l.samples), unsigned(l.bits), format);
-      RefuseKind("TIFF", detail);
+      const Text format = l.format == SAMPLEFORMAT_IEEEFP ? QV_TEXT(", floating point")
+                          : l.format == SAMPLEFORMAT_INT  ? QV_TEXT(", signed")
+                                                          : Text::Verbatim("");
+      RefuseKind("TIFF", Say(QV_TEXT("photometric %1, %2 samples of %3 bits%4"), l.photometric,
+                             l.samples, l.bits, format));
     }
     return l;
   }
@@ -156,7 +154,8 @@ Layout ReadLayout(TIFF *tif) {
 
   if (l.photometric == PHOTOMETRIC_PALETTE) {
     std::uint16_t *red = nullptr, *green = nullptr, *blue = nullptr;
-    if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &red, &green, &blue)) Refuse("its palette is missing");
+    if (!TIFFGetField(tif, TIFFTAG_COLORMAP, &red, &green, &blue))
+      Refuse(QV_TEXT("its palette is missing"));
     const std::size_t entries = std::size_t(1) << l.bits;
     // Some writers store 8-bit entries; then none is above 255.
     const bool eightBit = std::all_of(red, red + entries, [](auto v) { return v < 256; }) &&
@@ -275,7 +274,7 @@ class PieceReader {
     planeCount_ = planes ? l_.samples : 1;
     const tmsize_t size = tiled ? TIFFTileSize(tif) : TIFFStripSize(tif);
     if (size <= 0 || std::uint64_t(size) > kMaxStripBytes)
-      Refuse("its strips or tiles are too large");
+      Refuse(QV_TEXT("its strips or tiles are too large"));
     bufferBytes_ = std::size_t(size);
     for (int p = 0; p < planeCount_; ++p)
       buffers_.push_back(std::make_unique_for_overwrite<std::uint8_t[]>(bufferBytes_));
@@ -331,7 +330,7 @@ void CheckDataPresent(TIFF *tif, const Layout &l, std::uint64_t fileSize) {
     if (offset < fileSize) present += std::min(count, fileSize - offset);
   }
   const std::uint64_t needed = (std::uint64_t(l.width) * l.samples * l.bits + 7) / 8 * l.height;
-  if (present * inflation < needed / 4) Refuse("the file ends before its pixels do");
+  if (present * inflation < needed / 4) Refuse(QV_TEXT("the file ends before its pixels do"));
 }
 
 void ReadMetadata(TIFF *tif, Metadata &meta) {
@@ -362,7 +361,7 @@ std::uint32_t ReadOwn(TIFF *tif, const Layout &l, const Grid &g, const TiffMemor
                       Bitmap &picture) {
   const bool tiled = TIFFIsTiled(tif);
   PieceReader reader(tif, l, tiled);
-  if (memory.FirstError.size()) Refuse(memory.FirstError);
+  if (memory.FirstError.size()) Refuse(Text::Verbatim(memory.FirstError));
   picture.Recreate(int(l.width), int(l.height));
   std::vector<std::uint32_t> samples(std::size_t(g.pieceWidth) * l.samples);
   const RunProgress progress;
@@ -398,7 +397,7 @@ std::uint32_t ReadOwn(TIFF *tif, const Layout &l, const Grid &g, const TiffMemor
 std::uint32_t ReadThroughRgba(TIFF *tif, const Layout &l, std::uint32_t band, Bitmap &picture) {
   char why[1024] = {};
   TIFFRGBAImage image;
-  if (!TIFFRGBAImageBegin(&image, tif, 1, why)) Refuse(why);
+  if (!TIFFRGBAImageBegin(&image, tif, 1, why)) Refuse(Text::Verbatim(why));
   struct End {
     TIFFRGBAImage *image;
     ~End() { TIFFRGBAImageEnd(image); }
@@ -448,7 +447,7 @@ DecodedPicture DecodeTiffPicture(std::span<const std::uint8_t> data) {
   TiffMemory memory;
   memory.Input = data;
   const std::unique_ptr<TIFF, TiffClose> tif(OpenTiff(memory, "r", kMaxStripBytes));
-  if (!tif) Refuse(memory.FirstError);
+  if (!tif) Refuse(Text::Verbatim(memory.FirstError));
   const Layout l = ReadLayout(tif.get());
   CheckDataPresent(tif.get(), l, data.size());
 
@@ -461,13 +460,13 @@ DecodedPicture DecodeTiffPicture(std::span<const std::uint8_t> data) {
     TIFFGetFieldDefaulted(tif.get(), TIFFTAG_ROWSPERSTRIP, &pieceHeight);
   }
   pieceHeight = std::min(pieceHeight, l.height);
-  if (pieceWidth == 0 || pieceHeight == 0) Refuse("its strips or tiles have no size");
+  if (pieceWidth == 0 || pieceHeight == 0) Refuse(QV_TEXT("its strips or tiles have no size"));
   const std::uint32_t across = (l.width + pieceWidth - 1) / pieceWidth;
   const std::uint32_t down = (l.height + pieceHeight - 1) / pieceHeight;
   // Tiles far larger than the picture would cost far more than it.
   if (std::uint64_t(across) * down * pieceWidth * pieceHeight >
       16 * std::uint64_t(l.width) * l.height + (std::uint64_t(1) << 24))
-    Refuse("its tiles are far larger than the picture");
+    Refuse(QV_TEXT("its tiles are far larger than the picture"));
   DecodedPicture decoded;
   const std::uint32_t pieces = across * down;
   const std::uint32_t damaged =
@@ -476,8 +475,9 @@ DecodedPicture DecodeTiffPicture(std::span<const std::uint8_t> data) {
           : ReadOwn(tif.get(), l, {pieceWidth, pieceHeight, across, down}, memory, decoded.Pixels);
   const std::uint32_t parts = l.throughRgba ? down : pieces;
   if (damaged == parts)
-    Refuse(memory.FirstError.empty() ? "its pixels cannot be read" : memory.FirstError);
-  if (damaged) decoded.Warnings.push_back(DamageWarning(memory.FirstError));
+    Refuse(memory.FirstError.empty() ? QV_TEXT("its pixels cannot be read")
+                                     : Text::Verbatim(memory.FirstError));
+  if (damaged) decoded.Warnings.push_back(DamageWarning(Text::Verbatim(memory.FirstError)));
 
   std::uint16_t orientation = ORIENTATION_TOPLEFT;
   TIFFGetFieldDefaulted(tif.get(), TIFFTAG_ORIENTATION, &orientation);

@@ -14,12 +14,12 @@
 namespace qv {
 
 Bytes EncodeTiff(const Bitmap &bitmap, const Metadata &meta) {
-  if (bitmap.Empty()) throw Error("TIFF image is not valid: a picture without pixels");
+  if (bitmap.Empty()) throw Error(QV_TEXT("TIFF image is not valid: a picture without pixels"));
   TiffMemory memory;
   memory.Writing = true;
   {
     const std::unique_ptr<TIFF, TiffClose> tif(OpenTiff(memory, "w", std::uint64_t(1) << 30));
-    if (!tif) throw MakeError("TIFF error: %s", memory.FirstError.c_str());
+    if (!tif) throw Error(Say(QV_TEXT("TIFF error: %1"), memory.FirstError));
     TIFF *t = tif.get();
     const std::uint32_t width = std::uint32_t(bitmap.Width());
     TIFFSetField(t, TIFFTAG_IMAGEWIDTH, width);
@@ -47,11 +47,11 @@ Bytes EncodeTiff(const Bitmap &bitmap, const Metadata &meta) {
       for (std::size_t x = 0; x < rgb.size(); x += 3)
         rgb[x] = bgr[x + 2], rgb[x + 1] = bgr[x + 1], rgb[x + 2] = bgr[x];
       if (TIFFWriteScanline(t, rgb.data(), std::uint32_t(y), 0) < 0)
-        throw MakeError("TIFF error: %s", memory.FirstError.c_str());
+        throw Error(Say(QV_TEXT("TIFF error: %1"), memory.FirstError));
     }
-    if (!TIFFWriteDirectory(t)) throw MakeError("TIFF error: %s", memory.FirstError.c_str());
+    if (!TIFFWriteDirectory(t)) throw Error(Say(QV_TEXT("TIFF error: %1"), memory.FirstError));
   }
-  if (!memory.FirstError.empty()) throw MakeError("TIFF error: %s", memory.FirstError.c_str());
+  if (!memory.FirstError.empty()) throw Error(Say(QV_TEXT("TIFF error: %1"), memory.FirstError));
   return meta.Exif.empty() ? std::move(memory.Output) : ExifIntoTiff(memory.Output, meta.Exif);
 }
 

@@ -21,17 +21,17 @@ namespace qv {
 
 namespace {
 
-const char *Reason(VP8StatusCode status) {
+MarkedText Reason(VP8StatusCode status) {
   switch (status) {
     case VP8_STATUS_OUT_OF_MEMORY:
-      return "out of memory";
+      return QV_TEXT("out of memory");
     case VP8_STATUS_UNSUPPORTED_FEATURE:
-      return "it uses a feature this reader does not know";
+      return QV_TEXT("it uses a feature this reader does not know");
     case VP8_STATUS_SUSPENDED:
     case VP8_STATUS_NOT_ENOUGH_DATA:
-      return "the file ends before its pixels do";
+      return QV_TEXT("the file ends before its pixels do");
     default:
-      return "its picture data is damaged";
+      return QV_TEXT("its picture data is damaged");
   }
 }
 
@@ -74,7 +74,7 @@ void FirstFrame(std::span<const std::uint8_t> data, Bitmap &picture) {
   std::uint8_t *canvas = nullptr;
   int timestamp = 0;
   if (!decoder || !WebPAnimDecoderGetNext(decoder.get(), &canvas, &timestamp))
-    RefuseImage("WebP", "its first frame cannot be decoded");
+    RefuseImage("WebP", QV_TEXT("its first frame cannot be decoded"));
   const SampleLayout layout{4, true, 255};
   const std::size_t stride = std::size_t(picture.Width()) * 4;
   for (int y = 0; y < picture.Height(); ++y)
@@ -95,7 +95,7 @@ void StillPicture(std::span<const std::uint8_t> data, bool alpha, DecodedPicture
   output.u.RGBA.stride = alpha ? width * 4 : width * 3;
   output.u.RGBA.size = alpha ? bgra.size() : picture.ByteCount();
   const std::unique_ptr<WebPIDecoder, IncrementalDelete> decoder(WebPINewDecoder(&output));
-  if (!decoder) throw Error("Out of memory");
+  if (!decoder) throw Error(QV_TEXT("Out of memory"));
   // The data goes in a step at a time, so that a decode can be cancelled
   // and tell how far it has come.
   constexpr std::size_t kStep = std::size_t(1) << 16;
@@ -136,17 +136,19 @@ bool LooksLikeWebp(std::span<const std::uint8_t> data) {
 }
 
 DecodedPicture DecodeWebpPicture(std::span<const std::uint8_t> data) {
-  if (!LooksLikeWebp(data)) RefuseImage("WebP", "it does not start with a WebP header");
+  if (!LooksLikeWebp(data)) RefuseImage("WebP", QV_TEXT("it does not start with a WebP header"));
   const WebPData whole{data.data(), data.size()};
   WebPDemuxState state = WEBP_DEMUX_PARSE_ERROR;
   const std::unique_ptr<WebPDemuxer, DemuxDelete> demux(WebPDemuxPartial(&whole, &state));
-  if (!demux || state == WEBP_DEMUX_PARSE_ERROR) RefuseImage("WebP", "its chunks are not valid");
+  if (!demux || state == WEBP_DEMUX_PARSE_ERROR)
+    RefuseImage("WebP", QV_TEXT("its chunks are not valid"));
   if (state == WEBP_DEMUX_PARSING_HEADER)
-    RefuseImage("WebP", "the file ends before its header does");
+    RefuseImage("WebP", QV_TEXT("the file ends before its header does"));
   const std::uint32_t flags = WebPDemuxGetI(demux.get(), WEBP_FF_FORMAT_FLAGS);
   const std::int64_t width = WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_WIDTH);
   const std::int64_t height = WebPDemuxGetI(demux.get(), WEBP_FF_CANVAS_HEIGHT);
-  if (width <= 0 || height <= 0) RefuseImage("WebP", "the file ends before its header does");
+  if (width <= 0 || height <= 0)
+    RefuseImage("WebP", QV_TEXT("the file ends before its header does"));
   CheckPictureSize(width, height);
 
   DecodedPicture decoded;
@@ -158,7 +160,7 @@ DecodedPicture DecodeWebpPicture(std::span<const std::uint8_t> data) {
     const VP8StatusCode status = WebPGetFeatures(data.data(), data.size(), &features);
     if (status != VP8_STATUS_OK) Refuse(status);
     if (features.width != width || features.height != height)
-      RefuseImage("WebP", "its picture and its canvas differ in size");
+      RefuseImage("WebP", QV_TEXT("its picture and its canvas differ in size"));
     StillPicture(data, features.has_alpha, decoded);
   }
   Metadata &meta = decoded.Meta;

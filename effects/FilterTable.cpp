@@ -194,14 +194,13 @@ std::vector<int> FilterInfo::Defaults() const {
   return values;
 }
 
-std::optional<std::string> FilterInfo::Refusal(std::span<const int> args) const {
+std::optional<Text> FilterInfo::Refusal(std::span<const int> args) const {
   if (args.size() != params.size())
-    return std::string(name) + " takes " + std::to_string(params.size()) + " values, not " +
-           std::to_string(args.size());
+    return Say(QV_TEXT("%1 takes %2 values, not %3"), name, params.size(), args.size());
   for (std::size_t i = 0; i < args.size(); ++i)
     if (!params[i].Accepts(args[i]))
-      return std::string(name) + ": " + params[i].name + " must be " + params[i].Range() +
-             ", not " + std::to_string(args[i]);
+      return Say(QV_TEXT("%1: %2 must be %3, not %4"), name, params[i].name, params[i].Range(),
+                 args[i]);
   return std::nullopt;
 }
 

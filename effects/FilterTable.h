@@ -20,6 +20,7 @@
 
 #include "effects/Random.h"
 #include "gfx/Bitmap.h"
+#include "gfx/Error.h"
 
 namespace qv {
 
@@ -54,7 +55,7 @@ struct FilterInfo {
   // Why these arguments are refused ("gaussian-blur: AMOUNT must be -1 to
   // 20, not 2000000000"), or nothing when each lies in its range and there
   // is one per parameter.
-  std::optional<std::string> Refusal(std::span<const int> args) const;
+  std::optional<Text> Refusal(std::span<const int> args) const;
   // Refusal as a qv::Error, else run.
   void Apply(Bitmap &picture, std::span<const int> args, RandomGenerator &random) const;
 };

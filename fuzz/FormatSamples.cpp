@@ -87,7 +87,7 @@ Bytes WritePng(const PngRecipe &r, const Bytes &rows) {
   for (std::size_t i = 0; i + 2 < r.Palette.size(); i += 3)
     palette.push_back({r.Palette[i], r.Palette[i + 1], r.Palette[i + 2]});
   if (!RunPng(o, [&] { WriteAll(o, r, rows, texts, palette); }))
-    throw Error(std::string("libpng could not write the sample: ") + o.error);
+    throw Error(Text::Verbatim(std::string("libpng could not write the sample: ") + o.error));
   return std::move(o.bytes);
 }
 
@@ -359,7 +359,7 @@ Bytes MakeTiff(const TiffRecipe &r) {
     TIFFWriteDirectory(t);
   }
   if (!memory.FirstError.empty())
-    throw Error("libtiff could not write the sample: " + memory.FirstError);
+    throw Error(Text::Verbatim("libtiff could not write the sample: " + memory.FirstError));
   return std::move(memory.Output);
 }
 

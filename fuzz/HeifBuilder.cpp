@@ -195,7 +195,7 @@ CodedTile CodedPictureOf(const Bytes &heif) {
       tile.Data.insert(tile.Data.end(), piece.begin(), piece.end());
     return tile;
   }
-  throw Error("the file holds no coded picture");
+  throw Error(Text::Verbatim("the file holds no coded picture"));
 }
 
 HeifBuild GridOf(const CodedTile &tile, int rows, int columns, std::uint32_t width,

@@ -14,11 +14,10 @@
 namespace qv {
 
 void CheckPictureSize(std::int64_t width, std::int64_t height) {
-  if (width < 0 || height < 0) throw Error("Bitmap image is not valid");
+  if (width < 0 || height < 0) throw Error(QV_TEXT("Bitmap image is not valid"));
   if (width > kMaxSide || height > kMaxSide || width * height > kMaxPixels)
-    throw MakeError("Picture is too large (%lld x %lld pixels); the limit is %lld megapixels",
-                    static_cast<long long>(width), static_cast<long long>(height),
-                    static_cast<long long>(kMaxPixels / 1'000'000));
+    throw Error(Say(QV_TEXT("Picture is too large (%1 x %2 pixels); the limit is %3 megapixels"),
+                    width, height, kMaxPixels / 1'000'000));
 }
 
 namespace {
@@ -208,7 +207,7 @@ void Bitmap::StretchDrawRows(const Rect &rect, const Bitmap &source, int first, 
 StretchMap::StretchMap(const Bitmap &source, int width, int height)
     : source_(&source), height_(height) {
   if (width < 0 || height < 0 || (source.Empty() && width > 0 && height > 0))
-    throw Error("Bitmap image is not valid");
+    throw Error(QV_TEXT("Bitmap image is not valid"));
   columnOffset_.resize(std::size_t(width));
   for (int x = 0; x < width; ++x) {
     columnOffset_[std::size_t(x)] = std::uint32_t(StretchSample(x, source.width_, width) * 3);

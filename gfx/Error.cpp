@@ -1,22 +1,23 @@
 #include "gfx/Error.h"
 
-#include <cstdarg>
-#include <cstdio>
-#include <vector>
-
 namespace qv {
 
-Error MakeError(const char *format, ...) {
-  va_list args;
-  va_start(args, format);
-  va_list copy;
-  va_copy(copy, args);
-  const int length = std::vsnprintf(nullptr, 0, format, copy);
-  va_end(copy);
-  std::vector<char> text(length > 0 ? static_cast<size_t>(length) + 1 : 1, '\0');
-  if (length > 0) std::vsnprintf(text.data(), text.size(), format, args);
-  va_end(args);
-  return Error(text.data());
+std::string Text::English() const {
+  if (verbatim_) return template_;
+  std::string english;
+  english.reserve(template_.size());
+  for (size_t i = 0; i < template_.size(); ++i) {
+    const char c = template_[i];
+    const char next = i + 1 < template_.size() ? template_[i + 1] : '\0';
+    const size_t index = size_t(next - '1');
+    if (c == '%' && next >= '1' && next <= '9' && index < arguments_.size()) {
+      english += arguments_[index].English();
+      ++i;
+    } else {
+      english += c;
+    }
+  }
+  return english;
 }
 
 }  // namespace qv

@@ -15,7 +15,7 @@ void RenderArtEffect(int effect, const Bitmap &source, Bitmap &dest, const Kerne
     case kPencilSketch:
       return PencilSketch(source, dest, env);
     default:
-      throw MakeError("There is no art effect %d", effect);
+      throw Error(Say(QV_TEXT("There is no art effect %1"), effect));
   }
 }
 

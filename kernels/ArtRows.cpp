@@ -192,7 +192,8 @@ bool Blurs(int effect) {
 
 ArtRows::ArtRows(int effect, int width, int height, const KernelEnv &env, const ArtThreads &threads)
     : effect_(effect), width_(width), height_(height), bytes_(std::size_t(width) * 3) {
-  if (effect < 1 || effect > kPencilSketch) throw MakeError("There is no art effect %d", effect);
+  if (effect < 1 || effect > kPencilSketch)
+    throw Error(Say(QV_TEXT("There is no art effect %1"), effect));
   // The blur's lower sample of row 0 is row 3.
   if (Blurs(effect) && height <= kDistance) throw Error(kScanLineOutOfRange);
 

@@ -110,7 +110,7 @@ void BlendRows(Bitmap &dest, const Bitmap &source, const Bitmap &mask,
   const int width = dest.Width();
   if (source.Width() < width || source.Height() < height || mask.Width() < width ||
       mask.Height() < height)
-    throw Error("Bitmap image is not valid");
+    throw Error(QV_TEXT("Bitmap image is not valid"));
   const std::size_t bytes = dest.RowBytes(), pixels = std::size_t(width);
   if (bytes == 0 || height == 0) return;
   ForEachBand(height, 16, WorthSharing(std::size_t(height) * bytes), [&](int first, int last) {

@@ -21,20 +21,20 @@ using nlohmann::json;
 constexpr const char *kFormat = "quorvane-look";
 constexpr int kMajor = 1, kMinor = 0;
 
-[[noreturn]] void NotALook(const std::string &why) {
-  throw Error("is not a look: " + why);
+[[noreturn]] void NotALook(const Text &why) {
+  throw Error(Say(QV_TEXT("is not a look: %1"), why));
 }
 
 // "1.0" as major and minor.
 std::pair<int, int> VersionOf(const json &value) {
-  if (!value.is_string()) NotALook("its \"version\" is not written as \"MAJOR.MINOR\"");
+  if (!value.is_string()) NotALook(QV_TEXT("its \"version\" is not written as \"MAJOR.MINOR\""));
   const std::string text = value.get<std::string>();
   int major = -1, minor = -1;
   const char *end = text.data() + text.size();
   const auto [dot, e1] = std::from_chars(text.data(), end, major);
   if (e1 != std::errc() || dot == end || *dot != '.' ||
       std::from_chars(dot + 1, end, minor).ptr != end || major < 0 || minor < 0)
-    NotALook("its version \"" + text + "\" is not written as \"MAJOR.MINOR\"");
+    NotALook(Say(QV_TEXT("its version \"%1\" is not written as \"MAJOR.MINOR\""), text));
   return {major, minor};
 }
 
@@ -59,32 +59,34 @@ std::string LookText(const Look &look, bool compact) {
 
 Look ParseLook(std::string_view text) {
   if (text.size() >= kMaxLookBytes)
-    NotALook("it has " + std::to_string(text.size()) + " bytes; a look may have less than 1 MB");
+    NotALook(Say(QV_TEXT("it has %1 bytes; a look may have less than 1 MB"), text.size()));
   json value;
   try {
     value = json::parse(text.begin(), text.end());
   } catch (const json::exception &e) {
-    NotALook(std::string("it is no JSON (") + e.what() + ")");
+    NotALook(Say(QV_TEXT("it is no JSON (%1)"), e.what()));
   }
   const auto format = value.is_object() ? value.find("format") : value.end();
   if (format == value.end() || !format->is_string() || format->get<std::string>() != kFormat)
-    NotALook("it does not say \"format\": \"quorvane-look\"");
+    NotALook(QV_TEXT("it does not say \"format\": \"quorvane-look\""));
   const auto version = value.find("version");
-  if (version == value.end()) NotALook("it has no \"version\"");
+  if (version == value.end()) NotALook(QV_TEXT("it has no \"version\""));
   const auto [major, minor] = VersionOf(*version);
   if (major > kMajor)
-    throw MakeError("is a look of version %d.%d, made by a newer Quorvane; this one reads %d.x",
-                    major, minor, kMajor);
-  if (major < kMajor) NotALook("its version " + std::to_string(major) + " never existed");
+    throw Error(
+        Say(QV_TEXT("is a look of version %1.%2, made by a newer Quorvane; this one reads %3.x"),
+            major, minor, kMajor));
+  if (major < kMajor) NotALook(Say(QV_TEXT("its version %1 never existed"), major));
   Look look;
   const auto name = value.find("name");
-  if (name == value.end() || !name->is_string()) NotALook("it has no \"name\"");
+  if (name == value.end() || !name->is_string()) NotALook(QV_TEXT("it has no \"name\""));
   look.Name = name->get<std::string>();
   const auto steps = value.find("steps");
-  if (steps == value.end() || !steps->is_array()) NotALook("it has no list of \"steps\"");
-  if (steps->empty()) NotALook("it has no steps");
+  if (steps == value.end() || !steps->is_array()) NotALook(QV_TEXT("it has no list of \"steps\""));
+  if (steps->empty()) NotALook(QV_TEXT("it has no steps"));
   if (steps->size() > kMaxLookSteps)
-    throw MakeError("has %zu steps; a look may have at most %zu", steps->size(), kMaxLookSteps);
+    throw Error(
+        Say(QV_TEXT("has %1 steps; a look may have at most %2"), steps->size(), kMaxLookSteps));
   int position = 0;
   for (const json &step : *steps) look.Steps.push_back(StepFromJson(step, ++position));
   look.Steps = Effects(look.Steps);
@@ -95,13 +97,15 @@ Look ReadLookFile(const std::string &path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
       std::size_t(info.st_size) >= kMaxLookBytes)
-    throw Error(path + ": is not a look: it has " + std::to_string(info.st_size) +
-                " bytes; a look may have less than 1 MB");
+    throw Error(
+        Say(QV_TEXT("%1: %2"), path,
+            Say(QV_TEXT("is not a look: %1"),
+                Say(QV_TEXT("it has %1 bytes; a look may have less than 1 MB"), info.st_size))));
   const Bytes bytes = ReadFileBytes(path);
   try {
     return ParseLook({reinterpret_cast<const char *>(bytes.data()), bytes.size()});
   } catch (const Error &e) {
-    throw Error(path + ": " + e.what());
+    throw Error(Say(QV_TEXT("%1: %2"), path, e.Message()));
   }
 }
 
@@ -132,36 +136,36 @@ std::string StepText(const Step &step) {
 }
 
 Step ParseStepText(std::string_view text, int position) {
-  auto refuse = [position, text](const std::string &problem) {
-    throw Error("step " + std::to_string(position) + " (" + std::string(text) + "): " + problem);
+  auto refuse = [position, text](const Text &problem) {
+    throw Error(Say(QV_TEXT("step %1 (%2): %3"), position, text, problem));
   };
   const std::size_t slash = text.find('/');
-  if (slash == std::string_view::npos) refuse("write it as CATEGORY/N[@STRENGTH][#RRGGBB...]");
+  if (slash == std::string_view::npos)
+    refuse(QV_TEXT("write it as CATEGORY/N[@STRENGTH][#RRGGBB...]"));
   const std::string name(text.substr(0, slash));
   const Category *category = FindCategory(name);
   if (!category || name.empty() || (name[0] >= '0' && name[0] <= '9'))
-    refuse("there is no effect \"" + name + "\" (see 'quorvane-fx list')");
+    refuse(Say(QV_TEXT("there is no effect \"%1\" (see 'quorvane-fx list')"), name));
   Step step;
   step.Category = category->Id;
   // The number and the strength: digits up to the next mark.
   std::size_t at = slash + 1;
-  auto digits = [&](const char *what) {
+  auto digits = [&](MarkedText what) {
     const std::size_t from = at;
     long long value = 0;
     while (at < text.size() && text[at] >= '0' && text[at] <= '9' && value < 1'000'000)
       value = value * 10 + (text[at++] - '0');
-    if (at == from) refuse(std::string("no ") + what + " where one belongs");
+    if (at == from) refuse(Say(QV_TEXT("no %1 where one belongs"), what));
     return int(value);
   };
-  step.Number = digits("effect number");
+  step.Number = digits(QV_TEXT("effect number"));
   if (step.Number < 1 || step.Number > kThumbnailCount)
-    refuse(std::string(category->Name) + " has no effect " + std::to_string(step.Number) +
-           " (it has 1 to 10)");
+    refuse(Say(QV_TEXT("%1 has no effect %2 (it has 1 to 10)"), category->Name, step.Number));
   if (at < text.size() && text[at] == '@') {
     ++at;
-    step.Strength = digits("strength");
+    step.Strength = digits(QV_TEXT("strength"));
     if (!StrengthInRange(step.Strength))
-      refuse("the strength " + std::to_string(step.Strength) + " is outside 0 to 100");
+      refuse(Say(QV_TEXT("the strength %1 is outside 0 to 100"), step.Strength));
   }
   bool asks = false;
   while (at < text.size()) {
@@ -177,11 +181,12 @@ Step ParseStepText(std::string_view text, int position) {
       if (mark == '#') step.Colors.push_back(*color);
       if (mark == '!') step.Brush = *color;
     } else {
-      refuse("\"" + std::string(1, mark) + value + "\" is no colour; write it as #RRGGBB");
+      refuse(Say(QV_TEXT("\"%1\" is no colour; write it as #RRGGBB"), mark + value));
     }
     step.PickedColors = true;
   }
-  if (asks && !step.Colors.empty()) refuse("#? leaves the colours open: give none beside it");
+  if (asks && !step.Colors.empty())
+    refuse(QV_TEXT("#? leaves the colours open: give none beside it"));
   return step;
 }
 

@@ -80,12 +80,12 @@ void PackedMask::Unpack(int first, int last, std::uint8_t *out) const {
     std::uint8_t *target = out + std::size_t(top - first) * rowBytes;
     if (bottom <= last) {
       if (!Inflate(chunks_[std::size_t(chunk)], target, size))
-        throw Error("The painted mask is damaged");
+        throw Error(QV_TEXT("The painted mask is damaged"));
     } else {
       // The band ends inside this chunk.
       std::vector<std::uint8_t> whole(size);
       if (!Inflate(chunks_[std::size_t(chunk)], whole.data(), size))
-        throw Error("The painted mask is damaged");
+        throw Error(QV_TEXT("The painted mask is damaged"));
       std::memcpy(target, whole.data(), std::size_t(last - top) * rowBytes);
     }
   }
@@ -118,9 +118,9 @@ std::vector<std::uint8_t> PackedMask::FileBytes() const {
 }
 
 PackedMask PackedMask::Parse(std::span<const std::uint8_t> bytes) {
-  const Error damaged("The painted mask is damaged");
+  const Error damaged(QV_TEXT("The painted mask is damaged"));
   if (bytes.size() < kMagicBytes + 12 || std::memcmp(bytes.data(), kMagic, kMagicBytes) != 0)
-    throw Error("The painted mask is not a mask file");
+    throw Error(QV_TEXT("The painted mask is not a mask file"));
   PackedMask mask;
   const std::uint32_t width = NumberAt(bytes, kMagicBytes),
                       height = NumberAt(bytes, kMagicBytes + 4);

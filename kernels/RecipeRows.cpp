@@ -86,7 +86,7 @@ std::unique_ptr<RowStep> Prepare(const RecipeStep &step, int width, int height,
     case StepKind::ArtEffect:
       break;
   }
-  throw Error("An art effect needs the whole picture");
+  throw Error(QV_TEXT("An art effect needs the whole picture"));
 }
 
 }  // namespace

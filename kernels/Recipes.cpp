@@ -57,7 +57,7 @@ void RenderRows(std::span<const RecipeStep> steps, const Bitmap &source, const B
   for (const RecipeStep &step : steps)
     if (step.Kind != StageResult && step.From == StepInput::Source &&
         (source.Width() != width || source.Height() != height))
-      throw Error("Bitmap image is not valid");
+      throw Error(QV_TEXT("Bitmap image is not valid"));
   RecipeRows rows(steps, width, height, env, size, result.BrushColor());
   // The steps prepared before a failure are still done.
   if (rows.Prepared() > 0) {
@@ -73,7 +73,7 @@ void RenderRows(std::span<const RecipeStep> steps, const Bitmap &source, const B
 const Recipe &RecipeFor(int categoryId, int n) {
   static const Table table = BuildTable();
   if (!FindCategory(categoryId) || n < 1 || n > kThumbnailCount)
-    throw MakeError("There is no effect %d in category %d", n, categoryId);
+    throw Error(Say(QV_TEXT("There is no effect %1 in category %2"), n, categoryId));
   return table[categoryId - 1][n - 1];
 }
 

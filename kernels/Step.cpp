@@ -22,15 +22,15 @@ MaskRowsFn MaskRowsFor(const StepMask &mask, int width, int height) {
   if (!mask.Painted) return ShapeRows(mask.Shape, width, height);
   const PackedMask &painted = *mask.Painted;
   if (painted.Width() != width || painted.Height() != height)
-    throw MakeError(
-        "The mask is %d x %d pixels and the picture %d x %d; they must be the same size",
-        painted.Width(), painted.Height(), width, height);
+    throw Error(Say(
+        QV_TEXT("The mask is %1 x %2 pixels and the picture %3 x %4; they must be the same size"),
+        painted.Width(), painted.Height(), width, height));
   return painted.Rows();
 }
 
 PictureRef ApplyStep(const Step &step, const PictureRef &picture, const KernelEnv &env) {
   if (!StrengthInRange(step.Strength))
-    throw MakeError("The strength %d is outside 0 to 100", step.Strength);
+    throw Error(Say(QV_TEXT("The strength %1 is outside 0 to 100"), step.Strength));
   if (step.IsLook()) {
     PictureRef made = picture;
     for (const Step &inner : step.LookSteps) made = ApplyStep(inner, made, env);

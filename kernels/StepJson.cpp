@@ -11,26 +11,25 @@ namespace {
 
 using nlohmann::json;
 
-[[noreturn]] void Refuse(int position, const std::string &problem) {
-  throw Error("step " + std::to_string(position) + ": " + problem);
+[[noreturn]] void Refuse(int position, const Text &problem) {
+  throw Error(Say(QV_TEXT("step %1: %2"), position, problem));
 }
 
 // An integer member, or `otherwise` when the key is absent.
 int IntegerOf(const json &object, const char *key, int otherwise, int position) {
   const auto it = object.find(key);
   if (it == object.end()) return otherwise;
-  if (!it->is_number_integer())
-    Refuse(position, std::string("\"") + key + "\" is not a whole number");
+  if (!it->is_number_integer()) Refuse(position, Say(QV_TEXT("\"%1\" is not a whole number"), key));
   const long long value = it->get<long long>();
   // Anything beyond an int is out of every range the callers check.
   return value > 1'000'000 ? 1'000'000 : value < -1'000'000 ? -1'000'000 : int(value);
 }
 
 TColor ColorOf(const json &value, int position) {
-  if (!value.is_string()) Refuse(position, "a colour is not written as RRGGBB");
+  if (!value.is_string()) Refuse(position, QV_TEXT("a colour is not written as RRGGBB"));
   const std::string text = value.get<std::string>();
   const auto color = ParseColorText(text);
-  if (!color) Refuse(position, "the colour \"" + text + "\" is not RRGGBB");
+  if (!color) Refuse(position, Say(QV_TEXT("the colour \"%1\" is not RRGGBB"), text));
   return *color;
 }
 
@@ -39,10 +38,10 @@ json Relative(std::int32_t millionths) {
   return json(double(millionths) / kMaskUnit);
 }
 
-std::int32_t MillionthsOf(const json &value, double low, double high, const char *what,
+std::int32_t MillionthsOf(const json &value, double low, double high, MarkedText what,
                           int position) {
   if (!value.is_number() || !(value.get<double>() >= low && value.get<double>() <= high))
-    Refuse(position, std::string("the mask's ") + what);
+    Refuse(position, Say(QV_TEXT("the mask's %1"), what));
   return std::int32_t(std::llround(value.get<double>() * kMaskUnit));
 }
 
@@ -58,37 +57,42 @@ json ShapeToJson(const MaskShape &shape) {
 }
 
 MaskShape ShapeFromJson(const json &value, int position) {
-  if (!value.is_object()) Refuse(position, "\"mask\" is not an object");
+  if (!value.is_object()) Refuse(position, QV_TEXT("\"mask\" is not an object"));
   MaskShape shape;
   const auto linear = value.find("linear"), radial = value.find("radial");
   if (linear != value.end() && radial != value.end())
-    Refuse(position, "the mask is both linear and radial");
+    Refuse(position, QV_TEXT("the mask is both linear and radial"));
   const auto points = linear != value.end() ? linear : radial;
   if (points != value.end()) {
     shape.Kind = linear != value.end() ? MaskShape::Form::Linear : MaskShape::Form::Radial;
     const char *name = linear != value.end() ? "linear" : "radial";
     if (!points->is_array() || points->size() != 4)
-      Refuse(position, std::string("the mask's \"") + name + "\" is not four numbers");
+      Refuse(position, Say(QV_TEXT("the mask's \"%1\" is not four numbers"), name));
     const double lowest = double(kMaskLowest) / kMaskUnit,
                  highest = double(kMaskHighest) / kMaskUnit;
-    shape.X0 = MillionthsOf((*points)[0], lowest, highest, "points must be -1 to 2", position);
-    shape.Y0 = MillionthsOf((*points)[1], lowest, highest, "points must be -1 to 2", position);
+    shape.X0 =
+        MillionthsOf((*points)[0], lowest, highest, QV_TEXT("points must be -1 to 2"), position);
+    shape.Y0 =
+        MillionthsOf((*points)[1], lowest, highest, QV_TEXT("points must be -1 to 2"), position);
     if (shape.Kind == MaskShape::Form::Linear) {
-      shape.X1 = MillionthsOf((*points)[2], lowest, highest, "points must be -1 to 2", position);
-      shape.Y1 = MillionthsOf((*points)[3], lowest, highest, "points must be -1 to 2", position);
+      shape.X1 =
+          MillionthsOf((*points)[2], lowest, highest, QV_TEXT("points must be -1 to 2"), position);
+      shape.Y1 =
+          MillionthsOf((*points)[3], lowest, highest, QV_TEXT("points must be -1 to 2"), position);
       if (shape.X0 == shape.X1 && shape.Y0 == shape.Y1)
-        Refuse(position, "the mask's two points are the same");
+        Refuse(position, QV_TEXT("the mask's two points are the same"));
     } else {
-      shape.X1 = MillionthsOf((*points)[2], 1e-6, highest, "radii must be above 0 and at most 2",
-                              position);
-      shape.Y1 = MillionthsOf((*points)[3], 1e-6, highest, "radii must be above 0 and at most 2",
-                              position);
+      shape.X1 = MillionthsOf((*points)[2], 1e-6, highest,
+                              QV_TEXT("radii must be above 0 and at most 2"), position);
+      shape.Y1 = MillionthsOf((*points)[3], 1e-6, highest,
+                              QV_TEXT("radii must be above 0 and at most 2"), position);
       if (const auto feather = value.find("feather"); feather != value.end())
-        shape.Feather = MillionthsOf(*feather, 0, 1, "feather must be 0 to 1", position);
+        shape.Feather = MillionthsOf(*feather, 0, 1, QV_TEXT("feather must be 0 to 1"), position);
     }
   }
   if (const auto invert = value.find("invert"); invert != value.end()) {
-    if (!invert->is_boolean()) Refuse(position, "the mask's \"invert\" is not true or false");
+    if (!invert->is_boolean())
+      Refuse(position, QV_TEXT("the mask's \"invert\" is not true or false"));
     shape.Invert = invert->get<bool>();
   }
   return shape;
@@ -122,41 +126,41 @@ json StepToJson(const Step &step) {
 }
 
 Step StepFromJson(const json &value, int position) {
-  if (!value.is_object()) Refuse(position, "is not an object");
+  if (!value.is_object()) Refuse(position, QV_TEXT("is not an object"));
   if (const auto look = value.find("look"); look != value.end()) {
     const auto steps = value.find("steps");
     if (!look->is_string() || steps == value.end() || !steps->is_array() || steps->empty())
-      Refuse(position, "is a look without its steps");
+      Refuse(position, QV_TEXT("is a look without its steps"));
     Step step;
     step.Look = look->get<std::string>();
     for (const json &inner : *steps) {
       Step effect = StepFromJson(inner, position);
-      if (effect.IsLook()) Refuse(position, "a look within a look is not allowed");
+      if (effect.IsLook()) Refuse(position, QV_TEXT("a look within a look is not allowed"));
       step.LookSteps.push_back(std::move(effect));
     }
     step.Strength = IntegerOf(value, "strength", kFullStrength, position);
     if (!StrengthInRange(step.Strength))
-      Refuse(position, "the strength " + std::to_string(step.Strength) + " is outside 0 to 100");
+      Refuse(position, Say(QV_TEXT("the strength %1 is outside 0 to 100"), step.Strength));
     return step;
   }
   const auto effect = value.find("effect");
-  if (effect == value.end() || !effect->is_string()) Refuse(position, "names no effect");
+  if (effect == value.end() || !effect->is_string()) Refuse(position, QV_TEXT("names no effect"));
   const std::string name = effect->get<std::string>();
   const Category *category = FindCategory(name);
   // A category is named, never numbered, in a file meant to last.
   if (!category || name.empty() || (name[0] >= '0' && name[0] <= '9'))
-    Refuse(position, "there is no effect \"" + name + "\"");
+    Refuse(position, Say(QV_TEXT("there is no effect \"%1\""), name));
   Step step;
   step.Category = category->Id;
   step.Number = IntegerOf(value, "number", 0, position);
   if (step.Number < 1 || step.Number > kThumbnailCount)
-    Refuse(position, std::string(category->Name) + " has no effect " + std::to_string(step.Number) +
-                         " (it has 1 to 10)");
+    Refuse(position,
+           Say(QV_TEXT("%1 has no effect %2 (it has 1 to 10)"), category->Name, step.Number));
   step.Strength = IntegerOf(value, "strength", kFullStrength, position);
   if (!StrengthInRange(step.Strength))
-    Refuse(position, "the strength " + std::to_string(step.Strength) + " is outside 0 to 100");
+    Refuse(position, Say(QV_TEXT("the strength %1 is outside 0 to 100"), step.Strength));
   if (const auto colors = value.find("colors"); colors != value.end()) {
-    if (!colors->is_array()) Refuse(position, "\"colors\" is not a list");
+    if (!colors->is_array()) Refuse(position, QV_TEXT("\"colors\" is not a list"));
     step.PickedColors = true;
     for (const json &answer : *colors)
       step.Colors.push_back(answer.is_null() ? std::nullopt

@@ -37,7 +37,7 @@ constexpr int kBehindToHelp = 2;
 bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
                     const std::string &outputPath, const KernelEnv &env,
                     const WriteOptions &options,
-                    const std::function<void(const std::vector<std::string> &)> &warn) {
+                    const std::function<void(const std::vector<Text> &)> &warn) {
   const Recipe &recipe = RecipeFor(categoryId, n);
   if (!RendersInBands(recipe) || SniffFormat(input) != PictureFormat::Jpeg ||
       FormatFromExtension(outputPath) != PictureFormat::Jpeg)

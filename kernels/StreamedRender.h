@@ -30,6 +30,6 @@ namespace qv {
 bool RenderStreamed(int categoryId, int n, std::span<const std::uint8_t> input,
                     const std::string &outputPath, const KernelEnv &env,
                     const WriteOptions &options,
-                    const std::function<void(const std::vector<std::string> &)> &warn);
+                    const std::function<void(const std::vector<Text> &)> &warn);
 
 }  // namespace qv

@@ -34,9 +34,10 @@ void StrengthMixRow(std::uint8_t *out, const std::uint8_t *picture, const std::u
 
 void StrengthMix(const Bitmap &picture, const Bitmap &effect, Bitmap &out, int strength) {
   if (!StrengthInRange(strength))
-    throw MakeError("The strength must be %d to %d, not %d", kMinStrength, kFullStrength, strength);
+    throw Error(Say(QV_TEXT("The strength must be %1 to %2, not %3"), kMinStrength, kFullStrength,
+                    strength));
   if (picture.Width() != effect.Width() || picture.Height() != effect.Height())
-    throw Error("The effect and the picture differ in size");
+    throw Error(QV_TEXT("The effect and the picture differ in size"));
   if (&out != &picture && &out != &effect) out.Recreate(picture.Width(), picture.Height());
   const int height = picture.Height();
   const std::size_t bytes = picture.RowBytes();

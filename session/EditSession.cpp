@@ -22,6 +22,7 @@
 #include "kernels/Recipes.h"
 #include "kernels/StrengthMix.h"
 #include "kernels/ThumbnailPicture.h"
+#include "session/EngineText.h"
 #include "session/StepNames.h"
 #include "session/WhitenIfUniform.h"
 #include "worker/RenderWorker.h"
@@ -65,6 +66,8 @@ QString FailureText(std::exception_ptr error) {
     std::rethrow_exception(error);
   } catch (const std::bad_alloc &) {
     return QCoreApplication::translate("qv::EditSession", "Out of memory");
+  } catch (const Error &e) {
+    return Translated(e.Message());
   } catch (const std::exception &e) {
     return QString::fromLocal8Bit(e.what());
   } catch (...) {
@@ -199,7 +202,7 @@ void EditSession::StartWithSample() {
   try {
     FileContents bytes = ReadFileContents(sample);
     DecodedPicture picture = DecodePicture(bytes, sample);
-    if (picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
+    if (picture.Pixels.Empty()) throw Error(QV_TEXT("Bitmap image is not valid: it has no pixels"));
     // Only pictures the user opens are looked at for being of one colour.
     const PictureRef opened = Share(std::move(picture.Pixels));
     Begin({}, sample, true, bytes, opened, std::move(picture.Meta), opened);
@@ -214,7 +217,7 @@ void EditSession::StartWithSample() {
   }
 }
 
-std::vector<std::string> EditSession::Open(const QString &path, DecodeFollower *follower) {
+std::vector<Text> EditSession::Open(const QString &path, DecodeFollower *follower) {
   return Open(Read(path, follower));
 }
 
@@ -223,12 +226,13 @@ EditSession::ReadFile EditSession::Read(const QString &path, DecodeFollower *fol
   ReadFile read{path, ReadFileContents(file), {}};
   read.Picture = DecodePicture(read.Bytes, file, follower);
   // The display is sized by dividing by the height.
-  if (read.Picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
+  if (read.Picture.Pixels.Empty())
+    throw Error(QV_TEXT("Bitmap image is not valid: it has no pixels"));
   return read;
 }
 
-std::vector<std::string> EditSession::Open(ReadFile file) {
-  std::vector<std::string> warnings = std::move(file.Picture.Warnings);
+std::vector<Text> EditSession::Open(ReadFile file) {
+  std::vector<Text> warnings = std::move(file.Picture.Warnings);
   const QString absolute = QFileInfo(file.Path).absoluteFilePath();
   Begin(absolute, Local(absolute), false, file.Bytes, Share(std::move(file.Picture.Pixels)),
         std::move(file.Picture.Meta));
@@ -792,20 +796,16 @@ void EditSession::Restore(const RecoveryRecord &record) {
   try {
     bytes = ReadFileContents(record.Source);
   } catch (const Error &) {
-    throw Error(QStringLiteral("The unsaved changes to %1 cannot be restored: the picture "
-                               "they were made on (%2) cannot be read any more")
-                    .arg(shown, QFile::decodeName(record.Source.c_str()))
-                    .toLocal8Bit()
-                    .toStdString());
+    throw Error(Say(QV_TEXT("The unsaved changes to %1 cannot be restored: the picture they were "
+                            "made on (%2) cannot be read any more"),
+                    Local(shown), record.Source));
   }
   if (bytes.size() != record.SourceSize || ContentHash(bytes) != record.SourceHash)
-    throw Error(QStringLiteral("The unsaved changes to %1 cannot be restored: the picture "
-                               "they were made on (%2) has changed since")
-                    .arg(shown, QFile::decodeName(record.Source.c_str()))
-                    .toLocal8Bit()
-                    .toStdString());
+    throw Error(Say(QV_TEXT("The unsaved changes to %1 cannot be restored: the picture they were "
+                            "made on (%2) has changed since"),
+                    Local(shown), record.Source));
   DecodedPicture picture = DecodePicture(bytes, record.Source);
-  if (picture.Pixels.Empty()) throw Error("Bitmap image is not valid: it has no pixels");
+  if (picture.Pixels.Empty()) throw Error(QV_TEXT("Bitmap image is not valid: it has no pixels"));
 
   // Everything is replayed before anything changes, so a step that fails
   // (an asset gone) leaves the session as it was.

@@ -112,7 +112,7 @@ class EditSession : public QObject {
   // history; nothing changes unless the file reads completely (the error is
   // thrown). A follower is told of the rows as they are decoded. Returns
   // what the decoder worked around, for the user to be told.
-  std::vector<std::string> Open(const QString &path, DecodeFollower *follower = nullptr);
+  std::vector<Text> Open(const QString &path, DecodeFollower *follower = nullptr);
   // A file read for Open, apart from the session, so that it may be read on
   // another thread (under a cancel token and a progress sink installed
   // there) while the session keeps the picture it has.
@@ -123,7 +123,7 @@ class EditSession : public QObject {
   };
   static ReadFile Read(const QString &path, DecodeFollower *follower = nullptr);
   // Makes a file read by Read the working picture, as Open does.
-  std::vector<std::string> Open(ReadFile file);
+  std::vector<Text> Open(ReadFile file);
 
   // --- The strip and the preview.
   // How the strip's thumbnails are made: the classic 105 x 105 squares, or

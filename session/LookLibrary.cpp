@@ -1,5 +1,7 @@
 #include "session/LookLibrary.h"
 
+#include "session/EngineText.h"
+
 #include <algorithm>
 
 #include <QDir>
@@ -45,7 +47,7 @@ std::vector<LookLibrary::Entry> LookLibrary::Looks() {
     try {
       looks.push_back({file.absoluteFilePath(), ReadLookFile(Local(file.absoluteFilePath()))});
     } catch (const Error &e) {
-      problems_ << QString::fromLocal8Bit(e.what());
+      problems_ << Translated(e.Message());
     }
   }
   std::sort(looks.begin(), looks.end(), [](const Entry &a, const Entry &b) {
@@ -64,7 +66,8 @@ QString LookLibrary::FreeName(const QString &name) const {
 }
 
 QString LookLibrary::Add(const Look &look) {
-  if (!QDir().mkpath(folder_)) throw Error("Cannot make the folder " + Local(folder_));
+  if (!QDir().mkpath(folder_))
+    throw Error(Say(QV_TEXT("Cannot make the folder %1"), Local(folder_)));
   const QString path = FreeName(QString::fromStdString(look.Name));
   WriteLookFile(Local(path), look);
   return path;
@@ -80,7 +83,7 @@ QString LookLibrary::Rename(const QString &path, const QString &name) {
 
 void LookLibrary::Remove(const QString &path) {
   if (QFileInfo::exists(path) && !QFile::remove(path))
-    throw Error("Cannot remove the look " + Local(path));
+    throw Error(Say(QV_TEXT("Cannot remove the look %1"), Local(path)));
 }
 
 QString LookLibrary::Import(const QString &path) {

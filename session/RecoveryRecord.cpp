@@ -54,7 +54,8 @@ std::uint64_t HashOf(const std::string &text) {
   std::uint64_t value = 0;
   for (char c : text) {
     const int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
-    if (digit < 0 || text.size() != 16) throw Error("the fingerprint is not 16 hex digits");
+    if (digit < 0 || text.size() != 16)
+      throw Error(QV_TEXT("the fingerprint is not 16 hex digits"));
     value = value << 4 | std::uint64_t(digit);
   }
   return value;
@@ -90,7 +91,8 @@ std::string RecoveryText(const RecoveryRecord &record) {
 RecoveryRecord ParseRecovery(const std::string &text, const std::string &maskFolder) {
   try {
     const json value = json::parse(text);
-    if (value.at("version").get<int>() != kVersion) throw Error("it is of another version");
+    if (value.at("version").get<int>() != kVersion)
+      throw Error(QV_TEXT("it is of another version"));
     RecoveryRecord record;
     record.Source = value.at("source").get<std::string>();
     record.Sample = value.at("sample").get<bool>();
@@ -105,12 +107,12 @@ RecoveryRecord ParseRecovery(const std::string &text, const std::string &maskFol
         const std::string name = painted->get<std::string>();
         // Only a mask file of the record's own, beside it.
         if (!IsMaskFile(name) || maskFolder.empty())
-          throw Error("step " + std::to_string(position) + " names no mask of its own");
+          throw Error(Say(QV_TEXT("step %1 names no mask of its own"), position));
         try {
           record.Steps.back().Mask.Painted = std::make_shared<const PackedMask>(
               PackedMask::Parse(ReadFileBytes((fs::path(maskFolder) / name).string())));
         } catch (const Error &e) {
-          throw Error("the mask of step " + std::to_string(position) + ": " + e.what());
+          throw Error(Say(QV_TEXT("the mask of step %1: %2"), position, e.Message()));
         }
       }
     }
@@ -119,12 +121,12 @@ RecoveryRecord ParseRecovery(const std::string &text, const std::string &maskFol
     record.Time = value.at("time").get<long long>();
     if (record.Position > record.Steps.size() ||
         record.SavedPosition > static_cast<long long>(record.Steps.size()))
-      throw Error("it stands beyond its steps");
+      throw Error(QV_TEXT("it stands beyond its steps"));
     return record;
   } catch (const json::exception &e) {
-    throw Error(std::string("The recovery record is damaged: ") + e.what());
+    throw Error(Say(QV_TEXT("The recovery record is damaged: %1"), e.what()));
   } catch (const Error &e) {
-    throw Error(std::string("The recovery record is damaged: ") + e.what());
+    throw Error(Say(QV_TEXT("The recovery record is damaged: %1"), e.Message()));
   }
 }
 

@@ -47,7 +47,7 @@ class ProgressJobTest : public QObject {
     QVERIFY(ran);
     QVERIFY(!dialogSeen);
     QVERIFY_THROWS_EXCEPTION(Error, RunWithProgress(&window, "Opening", [] {
-                               throw Error("Bitmap image is not valid");
+                               throw Error(QV_TEXT("Bitmap image is not valid"));
                              }));
   }
 

@@ -185,7 +185,7 @@ TEST(BmpCodec, DamageThatStillDecodesIsReportedBesideThePicture) {
       {Bmp(40, 2, 1, 8, kRle8, {2, 9, 0, 1}, kQuad), {kPalette}},
   };
   for (std::size_t i = 0; i < std::size(cases); ++i)
-    EXPECT_EQ(DecodeBmpPicture(cases[i].first).Warnings, cases[i].second) << i;
+    EXPECT_EQ(test::EnglishOf(DecodeBmpPicture(cases[i].first).Warnings), cases[i].second) << i;
 }
 
 TEST(BmpCodec, AnythingOutOfRangeIsNotValidAndSaysWhy) {

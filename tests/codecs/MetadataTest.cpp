@@ -89,7 +89,7 @@ TEST(JpegMetadata, DamagedBlocksAreLeftOutWithAWarningAndThePictureStillOpens) {
   };
   for (const auto &[file, warning] : cases) {
     const DecodedPicture read = DecodeJpegPicture(file);
-    EXPECT_EQ(read.Warnings, std::vector<std::string>{warning});
+    EXPECT_EQ(test::EnglishOf(read.Warnings), std::vector<std::string>{warning});
     EXPECT_LT(test::MeanAbsoluteError(read.Pixels, picture), 8.0) << warning;
     EXPECT_FALSE(read.Meta.Comments.empty()) << warning;  // the rest is kept
   }
@@ -102,7 +102,7 @@ TEST(JpegMetadata, DamagedBlocksAreLeftOutWithAWarningAndThePictureStillOpens) {
   for (const Bytes &empty : {Bytes{'I', 'I', 42, 0, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0},
                              Bytes{'M', 'M', 0, 42, 0, 0, 0, 8, 0, 0, 0, 0, 0, 0}}) {
     const DecodedPicture opened = DecodeJpegPicture(with([&](Metadata &m) { m.Exif = empty; }));
-    EXPECT_TRUE(opened.Warnings.empty()) << opened.Warnings.front();
+    EXPECT_TRUE(opened.Warnings.empty()) << opened.Warnings.front().English();
     EXPECT_EQ(opened.Meta.Exif, empty);
   }
 }
@@ -121,7 +121,7 @@ TEST(JpegDamage, WhatLibjpegWorksAroundOpensWithItsWarning) {
   };
   for (const auto &[file, warning] : cases) {
     const DecodedPicture read = DecodeJpegPicture(file);
-    EXPECT_EQ(read.Warnings, std::vector<std::string>{warning});
+    EXPECT_EQ(test::EnglishOf(read.Warnings), std::vector<std::string>{warning});
     EXPECT_EQ(read.Pixels.Width(), 48);
   }
 }
@@ -185,8 +185,8 @@ TEST(WrittenMetadata, ExiftoolReadsItWhole) {
   for (const char *ext : {"jpg", "png", "webp", "tif"}) {
     const std::string out =
         test::Exiftool(EncodePicture(std::string("x.") + ext, photo.Pixels, photo.Meta), ext,
-                       {"-G1", "-validate", "-warning", "-a", "-Canon:all", "-Make", "-XMP:Description",
-                        "-HasExtendedXMP"});
+                       {"-G1", "-validate", "-warning", "-a", "-Canon:all", "-Make",
+                        "-XMP:Description", "-HasExtendedXMP"});
     for (const char *fault : faults)
       EXPECT_EQ(out.find(fault), std::string::npos) << ext << "\n" << out;
     std::size_t canonTags = 0, makes = 0;

@@ -102,8 +102,8 @@ TEST(FilterTable, ValuesOutsideTheRangesAreRefused) {
         args[i] = int(outside);
         const auto why = f.Refusal(args);
         ASSERT_TRUE(why) << f.name << " " << outside;
-        EXPECT_NE(why->find(range), std::string::npos) << *why;
-        EXPECT_NE(why->find(p.name), std::string::npos) << *why;
+        EXPECT_NE(why->English().find(range), std::string::npos) << why->English();
+        EXPECT_NE(why->English().find(p.name), std::string::npos) << why->English();
         Bitmap picture = original;
         EXPECT_THROW(f.Apply(picture, args, random), Error) << f.name;
         EXPECT_TRUE(picture.SamePixels(original)) << f.name;

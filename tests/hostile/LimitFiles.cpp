@@ -82,7 +82,7 @@ Bytes BlackTiff(std::uint32_t declaredHeight) {
       TIFFWriteScanline(t, row.data(), y, 0);
     TIFFWriteDirectory(t);
   }
-  if (!memory.FirstError.empty()) throw Error("libtiff: " + memory.FirstError);
+  if (!memory.FirstError.empty()) throw Error(Text::Verbatim("libtiff: " + memory.FirstError));
   Bytes tiff = std::move(memory.Output);
   // The height in the first directory's entry 257, raised where asked.
   const std::size_t ifd = tiff[4] | tiff[5] << 8 | tiff[6] << 16 | std::size_t(tiff[7]) << 24;

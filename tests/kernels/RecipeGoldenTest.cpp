@@ -62,7 +62,7 @@ constexpr const char *kRecordedFolders[] = {"lightA",  "lightB", "lightC", "star
 const AssetFolder &RegisteredFolder(std::string_view name) {
   for (const AssetFolder &folder : AssetFolders())
     if (folder.Name == name) return folder;
-  throw Error("no asset folder " + std::string(name));
+  throw Error(Text::Verbatim("no asset folder " + std::string(name)));
 }
 
 // Assets of several sizes (some larger than the thumbnail, some smaller than
@@ -157,7 +157,7 @@ TEST_F(RecipeGolden, StreamedRenderWritesTheSameFile) {
       for (int n = 1; n <= kThumbnailCount; ++n) {
         ScriptedColorPrompt streamPrompt({RGBColor(200, 60, 30), RGBColor(20, 90, 250)});
         ScriptedColorPrompt wholePrompt = streamPrompt;
-        const auto ignore = [](const std::vector<std::string> &) {};
+        const auto ignore = [](const std::vector<Text> &) {};
         if (!RenderStreamed(id, n, input, out, root->Env(withColor ? &streamPrompt : nullptr), {},
                             ignore)) {
           ADD_FAILURE() << "not streamed: " << id << " " << n;
@@ -182,7 +182,7 @@ TEST_F(RecipeGolden, StreamedRenderOfAPictureWiderThanTheRing) {
   const std::string out = folder / "out.jpg";
   const int recipes[][2] = {{15, 1}, {15, 7}, {15, 9}, {15, 10}, {16, 5}, {1, 3}};
   for (const auto &[id, n] : recipes) {
-    const auto ignore = [](const std::vector<std::string> &) {};
+    const auto ignore = [](const std::vector<Text> &) {};
     ASSERT_TRUE(RenderStreamed(id, n, input, out, root->Env(), {}, ignore)) << id << " " << n;
     Bitmap whole;
     RenderRecipe(id, n, decoded, whole, root->Env(), RenderSize::FullSize);

@@ -41,6 +41,13 @@ std::string MessageOf(Action &&action) {
   return "no error";
 }
 
+// Messages as the command line prints them.
+inline std::vector<std::string> EnglishOf(const std::vector<Text> &texts) {
+  std::vector<std::string> english;
+  for (const Text &text : texts) english.push_back(text.English());
+  return english;
+}
+
 // A fresh folder, removed with everything in it afterwards.
 struct TempFolder {
   TempFolder();

@@ -68,6 +68,10 @@ void ExpectFailsUntouched(const char *message, Bitmap &bmp, F run) {
   }
   EXPECT_TRUE(bmp.SamePixels(before));
 }
+template <class F>
+void ExpectFailsUntouched(MarkedText message, Bitmap &bmp, F run) {
+  ExpectFailsUntouched(message.English, bmp, run);
+}
 
 inline int GreyAt(const Bitmap &bmp, int x, int y) {
   return bmp.ScanLine(y)[3 * x];
