@@ -94,11 +94,13 @@ std::optional<TColor> QtDialogs::PickColor(QWidget *parent, TColor initial) {
 void QtDialogs::ShowMessage(QWidget *parent, const QString &text) {
   // Also for whoever started the editor from a terminal or reads its log.
   std::fprintf(stderr, "quorvane: %s\n", qPrintable(text));
-  QMessageBox::critical(parent, QApplication::applicationName(), text);
+  // The program's name as people write it (the application's name, which
+  // names its settings, is in lower case).
+  QMessageBox::critical(parent, QStringLiteral("Quorvane"), text);
 }
 
 void QtDialogs::ShowWarning(QWidget *parent, const QString &text) {
-  QMessageBox::warning(parent, QApplication::applicationName(), text);
+  QMessageBox::warning(parent, QStringLiteral("Quorvane"), text);
 }
 
 namespace {

@@ -40,11 +40,16 @@ void InstallTranslations(QCoreApplication &app, const QLocale &locale, const QSt
   if (file.isEmpty()) return;
   auto *own = new QTranslator(&app);
   if (own->load(file)) QCoreApplication::installTranslator(own);
+  // The engine's messages (session/EngineText.h), in a catalog of their own.
+  const QString language = QFileInfo(file).completeBaseName().mid(9);
+  auto *engine = new QTranslator(&app);
+  if (engine->load(QDir(folder).filePath(QStringLiteral("quorvane_engine_%1.qm").arg(language))))
+    QCoreApplication::installTranslator(engine);
   // Qt's own texts (Yes, No, Cancel in the message boxes), where the
   // desktop has them.
   auto *qt = new QTranslator(&app);
-  if (qt->load(QLocale(QFileInfo(file).completeBaseName().mid(9)), QStringLiteral("qtbase"),
-               QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+  if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+               QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
     QCoreApplication::installTranslator(qt);
 }
 

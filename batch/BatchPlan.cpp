@@ -179,7 +179,9 @@ std::vector<BatchItem> PlanBatch(const std::vector<BatchInput> &inputs, const st
       item.Failure = error;
       continue;
     }
-    const std::string extension = "." + ResultExtension(item.Input, output.Format);
+    // Appended rather than "." + ...: GCC 12 warns falsely (-Wrestrict) on the latter here.
+    const std::string extension =
+        std::string(".").append(ResultExtension(item.Input, output.Format));
     const fs::path folder = fs::path(output.Folder) / inputs[i].Folder;
     std::string path = (folder / (base + extension)).string();
     for (int number = 2;; ++number) {

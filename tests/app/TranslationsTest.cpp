@@ -6,6 +6,7 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -60,6 +61,47 @@ QStringList Faults(const QString &path) {
   return faults;
 }
 
+// The engine's messages as the sources mark them, QV_TEXT("...") with its
+// literals joined, comment lines left out (scripts/engine-texts reads them
+// the same way).
+QSet<QString> MarkedTexts() {
+  static const QRegularExpression comment(QStringLiteral("^\\s*//.*$"),
+                                          QRegularExpression::MultilineOption);
+  static const QRegularExpression mark(
+      QStringLiteral(R"re(QV_TEXT\(\s*((?:"(?:[^"\\\n]|\\.)*"\s*)+)\))re"));
+  static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\\n]|\\.)*)")re"));
+  QSet<QString> texts;
+  for (const char *folder : {"gfx", "codecs", "kernels", "effects", "batch", "worker", "session",
+                             "app", "browser", "preview", "widgets", "cli"}) {
+    const QDir dir(QStringLiteral(QV_SOURCE_DIR "/") + folder);
+    for (const QString &name : dir.entryList({"*.cpp", "*.h"}, QDir::Files)) {
+      QFile file(dir.filePath(name));
+      if (!file.open(QIODevice::ReadOnly)) continue;
+      const QString source = QString::fromUtf8(file.readAll()).remove(comment);
+      for (const auto &found : mark.globalMatch(source)) {
+        QString text;
+        for (const auto &piece : literal.globalMatch(found.captured(1))) text += piece.captured(1);
+        QString plain;
+        for (qsizetype i = 0; i < text.size(); ++i)
+          plain += text[i] == u'\\' && i + 1 < text.size() ? text[++i] : text[i];
+        texts << plain;
+      }
+    }
+  }
+  return texts;
+}
+
+QSet<QString> Sources(const QString &path) {
+  QFile file(path);
+  QSet<QString> sources;
+  if (!file.open(QIODevice::ReadOnly)) return sources;
+  QXmlStreamReader xml(&file);
+  while (!xml.atEnd())
+    if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"source")
+      sources << xml.readElementText();
+  return sources;
+}
+
 }  // namespace
 
 class TranslationsTest : public QObject {
@@ -88,6 +130,18 @@ class TranslationsTest : public QObject {
     QVERIFY2(said.contains(" (0 new and "), qPrintable(said));
     const QStringList faults = Faults(copy);
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+
+    // The engine's messages: every one the sources mark, and no other.
+    const QString engine =
+        QStringLiteral(QV_SOURCE_DIR "/translations/quorvane_engine_%1.ts").arg(language);
+    const QSet<QString> marked = MarkedTexts(), held = Sources(engine);
+    QVERIFY2(marked.size() > 100, qPrintable(QString::number(marked.size())));
+    QStringList missing = QSet<QString>(marked).subtract(held).values(),
+                stale = QSet<QString>(held).subtract(marked).values();
+    QVERIFY2(missing.isEmpty(), qPrintable("run scripts/engine-texts: " + missing.join(" | ")));
+    QVERIFY2(stale.isEmpty(), qPrintable("run scripts/engine-texts: " + stale.join(" | ")));
+    const QStringList engineFaults = Faults(engine);
+    QVERIFY2(engineFaults.isEmpty(), qPrintable(engineFaults.join('\n')));
 
     // The help page in the language, with the English page's sections.
     auto read = [](const QString &name) {
@@ -151,6 +205,39 @@ class TranslationsTest : public QObject {
       QCOMPARE(e->Session().UndoStepName(), texts[2]);  // the history's name of the step
     }
     QCoreApplication::removeTranslator(&translator);
+  }
+
+  // The engine's refusal of a picture reaches the window whole in the
+  // language: its frame and its reason, the file's name as it is.
+  void theEngineSpeaksTheLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("message");  // of a BMP file cut inside its header's picture
+    QTest::newRow("de") << "de"
+                        << "Das Bitmap-Bild ist ungültig: die Datei endet mitten in den Pixeldaten";
+    QTest::newRow("ja")
+        << "ja"
+        << "Bitmap 画像が正しくありません: ピクセルデータの途中でファイルが終わっています";
+  }
+  void theEngineSpeaksTheLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, message);
+    QTranslator own, engine;
+    QVERIFY(own.load(Beside("translations/quorvane_" + language + ".qm")));
+    QVERIFY(engine.load(Beside("translations/quorvane_engine_" + language + ".qm")));
+    QCoreApplication::installTranslator(&own);
+    QCoreApplication::installTranslator(&engine);
+    {
+      QTemporaryDir dir;
+      const QString cut = dir.filePath("cut.bmp");
+      const Bytes whole = EncodeBmp(Varied(8, 8, 1));
+      WriteFileBytes(cut.toStdString(), Bytes(whole.begin(), whole.begin() + 60));
+      Editor e;
+      e.dialogs.OpenAnswers.push_back(cut);
+      QTest::mouseClick(e->BtnOpen, Qt::LeftButton);
+      QCOMPARE(e.dialogs.Messages, QStringList{message});
+    }
+    QCoreApplication::removeTranslator(&engine);
+    QCoreApplication::removeTranslator(&own);
   }
 };
 
