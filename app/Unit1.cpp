@@ -579,12 +579,9 @@ void TFormMain::LoadFile(const QString &path) {
   recent_.Add(path);
   UpdateActions();
   // Told once the picture is there to be looked at.
-  if (!warnings.empty()) {
-    QStringList said;
-    for (const Text &warning : warnings) said << Translated(warning);
+  if (!warnings.empty())
     dialogs_.ShowWarning(
-        this, QFileInfo(path).fileName() + QStringLiteral(": ") + said.join(QStringLiteral("; ")));
-  }
+        this, Translated(WarningText(QFileInfo(path).fileName().toStdString(), warnings)));
 }
 
 void TFormMain::OpenPending() {

@@ -100,13 +100,6 @@ std::string Sha256OfFile(const std::string &path) {
   }
 }
 
-Text JoinWarnings(const std::vector<Text> &warnings) {
-  Text text;
-  for (const Text &warning : warnings)
-    text = text.Empty() ? warning : Say(QV_TEXT("%1; %2"), text, warning);
-  return text;
-}
-
 BatchResult RunItem(const BatchItem &item, const PictureRecipe &recipe, const CancelToken *cancel) {
   BatchResult result;
   result.Input = item.Input;
@@ -126,7 +119,7 @@ BatchResult RunItem(const BatchItem &item, const PictureRecipe &recipe, const Ca
       if (!folder.empty()) std::filesystem::create_directories(folder, made);
       if (made)
         throw Error(Say(QV_TEXT("Cannot make the folder %1: %2"), folder.string(), made.message()));
-      result.Message = JoinWarnings(RenderPicture(recipe, item.Input, item.Output, cancel));
+      result.Message = JoinedWarnings(RenderPicture(recipe, item.Input, item.Output, cancel));
       result.Status = BatchStatus::Written;
     } catch (const Cancelled &) {
       result.Status = BatchStatus::Cancelled;

@@ -174,8 +174,11 @@ void WritePictureFile(const std::string &path, PictureFormat format, const Bitma
 // Without metadata.
 void WritePicture(const std::string &path, const Bitmap &bitmap);
 
-// One line for the user about a picture that was read with damage:
-// "<name>: <warning>; <warning>".
+// The damage worked around in reading a picture, "<warning>; <warning>",
+// and the line for the user about it, "<name>: <warning>; <warning>" (its
+// English is the command line's).
+Text JoinedWarnings(const std::vector<Text> &warnings);
+Text WarningText(const std::string &name, const std::vector<Text> &warnings);
 std::string WarningLine(const std::string &name, const std::vector<Text> &warnings);
 
 }  // namespace qv

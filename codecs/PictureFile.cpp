@@ -164,10 +164,19 @@ void WritePicture(const std::string &path, const Bitmap &bitmap) {
   WritePictureFile(path, bitmap, Metadata());
 }
 
+Text JoinedWarnings(const std::vector<Text> &warnings) {
+  Text text;
+  for (const Text &warning : warnings)
+    text = text.Empty() ? warning : Say(QV_TEXT("%1; %2"), text, warning);
+  return text;
+}
+
+Text WarningText(const std::string &name, const std::vector<Text> &warnings) {
+  return Say(QV_TEXT("%1: %2"), name, JoinedWarnings(warnings));
+}
+
 std::string WarningLine(const std::string &name, const std::vector<Text> &warnings) {
-  std::string line = name + ": ";
-  for (std::size_t i = 0; i < warnings.size(); ++i) line += (i ? "; " : "") + warnings[i].English();
-  return line;
+  return WarningText(name, warnings).English();
 }
 
 }  // namespace qv

@@ -31,6 +31,8 @@ constexpr int kMaxTextChunks = 32;
 constexpr std::size_t kCutReadBytes = 16;
 // zlib's word for a stream whose checksum does not match its data.
 constexpr char kBadAdler[] = "incorrect data check";
+// Our own refusal when the bytes run out, passed through libpng's error.
+constexpr MarkedText kCutShort = QV_TEXT("the file is cut short");
 
 struct PngReader {
   png_structp png = nullptr;
@@ -46,7 +48,6 @@ struct PngReader {
 
   // libpng's words, or ours when the bytes ran out.
   Text Reason() const {
-    static constexpr MarkedText kCutShort = QV_TEXT("the file is cut short");
     if (std::strcmp(error, kCutShort.English) == 0) return kCutShort;
     return Text::Verbatim(error);
   }
@@ -83,7 +84,7 @@ void Warn(png_structp png, png_const_charp message) {
 
 void ReadBytes(png_structp png, png_bytep out, std::size_t count) {
   PngReader &reader = *static_cast<PngReader *>(png_get_io_ptr(png));
-  if (!reader.input->Read(out, count)) png_error(png, QV_TEXT("the file is cut short").English);
+  if (!reader.input->Read(out, count)) png_error(png, kCutShort.English);
 }
 
 // Runs body, which may only call libpng and touch plain data; a libpng

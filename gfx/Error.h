@@ -8,6 +8,7 @@
 // where it is written: only a marked literal becomes a translatable Text,
 // and the translations' test finds every one of them in the sources.
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -43,6 +44,11 @@ class Text {
 
   // The template with %1 to %9 replaced by the arguments' English.
   std::string English() const;
+  // `form` (this text's template, or its translation) with each %1 to %9
+  // that names an argument replaced, once and left to right, by what `say`
+  // makes of that argument: a "%2" inside an argument stays as it is.
+  std::string Fill(std::string_view form,
+                   const std::function<std::string(const Text &)> &say) const;
 
   // The argument list of Say(): a Text stays a message, strings and
   // numbers are verbatim.

@@ -6,22 +6,11 @@ namespace qv {
 
 QString Translated(const Text &text) {
   if (text.IsVerbatim()) return QString::fromLocal8Bit(text.Template());
+  // A translation may put the arguments in any order; they are filled in by
+  // the same rule as the English.
   const QString form = QCoreApplication::translate(kEngineContext, text.Template().c_str());
-  // Each %N once, left to right, so that an argument holding "%2" stays as
-  // it is; a translation may put them in any order.
-  QString said;
-  said.reserve(form.size());
-  for (qsizetype i = 0; i < form.size(); ++i) {
-    const QChar next = i + 1 < form.size() ? form[i + 1] : QChar();
-    const int index = next.digitValue() - 1;
-    if (form[i] == u'%' && index >= 0 && index < int(text.Arguments().size())) {
-      said += Translated(text.Arguments()[std::size_t(index)]);
-      ++i;
-    } else {
-      said += form[i];
-    }
-  }
-  return said;
+  return QString::fromStdString(text.Fill(
+      form.toStdString(), [](const Text &argument) { return Translated(argument).toStdString(); }));
 }
 
 }  // namespace qv

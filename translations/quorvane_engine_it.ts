@@ -434,6 +434,16 @@
         <translation>Nessun codificatore per questo formato di immagine</translation>
     </message>
     <message>
+        <extracomment>codecs/PictureFile.cpp</extracomment>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <extracomment>codecs/PictureFile.cpp</extracomment>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
         <extracomment>codecs/PngDecoder.cpp</extracomment>
         <source>the file is cut short</source>
         <translation>il file è troncato</translation>
@@ -675,11 +685,6 @@
     </message>
     <message>
         <extracomment>kernels/Look.cpp</extracomment>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <extracomment>kernels/Look.cpp</extracomment>
         <source>step %1 (%2): %3</source>
         <translation>passaggio %1 (%2): %3</translation>
     </message>
@@ -917,11 +922,6 @@
         <extracomment>batch/BatchRun.cpp</extracomment>
         <source>unknown failure</source>
         <translation>errore sconosciuto</translation>
-    </message>
-    <message>
-        <extracomment>batch/BatchRun.cpp</extracomment>
-        <source>%1; %2</source>
-        <translation>%1; %2</translation>
     </message>
     <message>
         <extracomment>batch/BatchRun.cpp</extracomment>

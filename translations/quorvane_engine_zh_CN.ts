@@ -434,6 +434,16 @@
         <translation>没有适用于此图片格式的编码器</translation>
     </message>
     <message>
+        <extracomment>codecs/PictureFile.cpp</extracomment>
+        <source>%1; %2</source>
+        <translation>%1；%2</translation>
+    </message>
+    <message>
+        <extracomment>codecs/PictureFile.cpp</extracomment>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message>
         <extracomment>codecs/PngDecoder.cpp</extracomment>
         <source>the file is cut short</source>
         <translation>文件被截断</translation>
@@ -675,11 +685,6 @@
     </message>
     <message>
         <extracomment>kernels/Look.cpp</extracomment>
-        <source>%1: %2</source>
-        <translation>%1：%2</translation>
-    </message>
-    <message>
-        <extracomment>kernels/Look.cpp</extracomment>
         <source>step %1 (%2): %3</source>
         <translation>步骤 %1（%2）：%3</translation>
     </message>
@@ -917,11 +922,6 @@
         <extracomment>batch/BatchRun.cpp</extracomment>
         <source>unknown failure</source>
         <translation>未知错误</translation>
-    </message>
-    <message>
-        <extracomment>batch/BatchRun.cpp</extracomment>
-        <source>%1; %2</source>
-        <translation>%1；%2</translation>
     </message>
     <message>
         <extracomment>batch/BatchRun.cpp</extracomment>
